@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include <array>
+
+/// The 19 x 19 position: each point holds the move number of its stone, or kEmptyPoint.
+/// Indexed [x][y] with column x and row y from 1 to 19; index 0 is unused so that the
+/// board's own coordinates can be used everywhere without conversion.
+namespace board {
+
+inline constexpr int kBoardSize = 19;
+inline constexpr qint16 kEmptyPoint = 999;
+
+class BoardGrid {
+  public:
+    BoardGrid() { Clear(); }
+
+    void Clear() {
+        for (auto& column : points_)
+            column.fill(kEmptyPoint);
+    }
+    static bool OnBoard(int x, int y) {
+        return x >= 1 && x <= kBoardSize && y >= 1 && y <= kBoardSize;
+    }
+    qint16 At(int x, int y) const { return points_[x][y]; }
+    void Set(int x, int y, qint16 number) { points_[x][y] = number; }
+    bool Occupied(int x, int y) const { return OnBoard(x, y) && points_[x][y] != kEmptyPoint; }
+
+  private:
+    std::array<std::array<qint16, kBoardSize + 1>, kBoardSize + 1> points_{};
+};
+
+/// The colour rule: stones numbered 0 or below are handicap stones (black); otherwise the
+/// parity of number + whiteFirst decides.
+inline bool IsBlackStone(int number, int whiteFirst) {
+    return number <= 0 || (number + whiteFirst) % 2 != 0;
+}
+
+}  // namespace board

@@ -1,0 +1,59 @@
+#include "common/data_root.h"
+
+#include "common/cp932_codec.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QTemporaryFile>
+
+namespace common {
+namespace {
+
+bool FolderIsWritable(const QString& folder) {
+    QTemporaryFile probe(folder + "/.write-probe-XXXXXX");
+    return probe.open();
+}
+
+/// The shipped text (UTF-8 with LF in the resources) as the program's files carry it.
+QByteArray ToFileBytes(const QByteArray& utf8) {
+    QString text = QString::fromUtf8(utf8);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QChar('\n'), QStringLiteral("\r\n"));
+    return EncodeCp932(text);
+}
+
+}  // namespace
+
+QString ChooseDataRoot(const QString& programFolder, const QString& userDataFolder) {
+    if (!programFolder.isEmpty() && FolderIsWritable(programFolder))
+        return programFolder;
+    QDir().mkpath(userDataFolder);
+    return userDataFolder;
+}
+
+QStringList ShippedDataFiles() {
+    return {QStringLiteral("用語.txt"),     QStringLiteral("着手説明.txt"),
+            QStringLiteral("検討説明.txt"), QStringLiteral("印刷説明.txt"),
+            QStringLiteral("登録説明.txt"), QStringLiteral("消去説明.txt"),
+            QStringLiteral("返信説明.txt"), QStringLiteral("宛名説明.txt")};
+}
+
+void InstallShippedFiles(const QString& dataRoot) {
+    for (const QString& name : ShippedDataFiles()) {
+        const QString target = dataRoot + "/" + name;
+        if (QFileInfo::exists(target))
+            continue;
+        QFile source(":/data/" + name);
+        if (!source.open(QIODevice::ReadOnly))
+            continue;
+        QSaveFile out(target);
+        if (!out.open(QIODevice::WriteOnly))
+            continue;
+        out.write(ToFileBytes(source.readAll()));
+        out.commit();
+    }
+}
+
+}  // namespace common

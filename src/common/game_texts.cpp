@@ -1,0 +1,45 @@
+#include "common/game_texts.h"
+
+namespace common {
+
+QString FullWidthDigits(int value) {
+    QString digits = QString::number(value);
+    for (QChar& c : digits) {
+        if (c.isDigit())
+            c = QChar(0xFF10 + c.digitValue());
+    }
+    return digits;
+}
+
+QString HandicapText(int handicapCode) {
+    if (handicapCode == 1)
+        return QStringLiteral("互先");
+    if (handicapCode == 2)
+        return QStringLiteral("先番または白番");
+    if (handicapCode >= 3 && handicapCode <= 14) {
+        return FullWidthDigits(handicapCode - 1) + QStringLiteral("子");
+    }
+    return QString();
+}
+
+QString KomiShortText(int komiCode) {
+    if (komiCode < 1 || komiCode > 39)
+        return QString();
+    if (komiCode == 20)
+        return QStringLiteral("なし");
+    const int halfPoints = komiCode > 20 ? komiCode - 20 : 20 - komiCode;
+    const QString colour = komiCode > 20 ? QStringLiteral("黒") : QStringLiteral("白");
+    const int wholePoints = halfPoints / 2;
+    const bool half = halfPoints % 2 != 0;
+    if (wholePoints == 0)
+        return colour + QStringLiteral("半目");
+    return colour + FullWidthDigits(wholePoints) + QStringLiteral("目") +
+           (half ? QStringLiteral("半") : QString());
+}
+
+QString KomiText(int komiCode) {
+    const QString shortText = KomiShortText(komiCode);
+    return shortText.isEmpty() ? QString() : QStringLiteral("コミ") + shortText;
+}
+
+}  // namespace common

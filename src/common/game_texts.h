@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+namespace common {
+
+/// "互先", "先番または白番", "２子" ... "１３子" for handicap codes 1-14; empty otherwise.
+QString HandicapText(int handicapCode);
+/// "コミ白９目半" ... "コミなし" ... "コミ黒９目半" for komi codes 1-39; empty otherwise.
+QString KomiText(int komiCode);
+/// The komi text without its leading "コミ" ("白９目半", "なし", "黒半目"), for scroll-bar labels.
+QString KomiShortText(int komiCode);
+/// Full-width digits of a non-negative number: 12 -> "１２".
+QString FullWidthDigits(int value);
+
+}  // namespace common

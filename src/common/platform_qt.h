@@ -1,0 +1,21 @@
+#pragma once
+
+#include "common/platform.h"
+
+class QWidget;
+
+namespace common {
+
+/// The desktop's own services: QMessageBox, the default application for text files,
+/// the system date and the primary screen.
+class QtPlatform : public Platform {
+  public:
+    MessageAnswer ShowMessage(const QString& text, const QString& title, MessageButtons buttons,
+                              MessageIcon icon) override;
+    void OpenInEditor(const QString& path) override;
+    QDate Today() const override;
+    int ScreenWidth() const override;
+    int ScreenHeight() const override;
+};
+
+}  // namespace common

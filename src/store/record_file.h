@@ -1,0 +1,44 @@
+#pragma once
+
+#include "store/record_table.h"
+
+#include <QDate>
+#include <QString>
+
+namespace store {
+
+/// How far a record file could be read.
+enum class LoadOutcome {
+    Missing,    // no such file: the table is empty
+    Complete,   // every line read
+    Truncated,  // a bad line (or a 441st row) ended the load; the rows before it are kept
+};
+
+/// One record line as the files carry it: date unchanged, numbers in the file form,
+/// the text made file-safe and padded to 30 characters.
+QString RecordLine(const QString& date, int number, int x, int y, const QString& text);
+/// The header line written by registration.
+QString HeaderLine(const QDate& date, int handicapCode, int komiCode, bool playerIsBlack);
+/// The handicap marker: 0 for codes 1 and 2, else minus the number of handicap stones.
+int HandicapMarker(int handicapCode);
+
+/// Reads a record file into the table: marks rows as placements or removals and sets their
+/// colours. Coordinates are as stored; view transforms are the board model's business.
+LoadOutcome ReadRecordFile(const QString& path, RecordTable& table);
+
+/// Copies the record to the undo copy, then appends rows savedRowCount+1 .. lastRow with
+/// `today` as their date. False when the record could not be written (nothing is lost on
+/// disk: the file is replaced atomically or not at all).
+bool AppendNewRows(const QString& recordPath, const QString& undoPath, const RecordTable& table,
+                   const QDate& today);
+/// Copies the record to the undo copy, then rewrites it with the rows before the first row
+/// whose number is `moveNumber` or more, each with its own date.
+bool CutRecordAt(const QString& recordPath, const QString& undoPath, const RecordTable& table,
+                 int moveNumber);
+
+bool SaveUndoCopy(const QString& recordPath, const QString& undoPath);
+/// Puts the undo copy back over the record and deletes it; a missing copy does nothing.
+bool RestoreUndoCopy(const QString& recordPath, const QString& undoPath);
+void DeleteUndoCopy(const QString& undoPath);
+
+}  // namespace store

@@ -1,0 +1,69 @@
+// The store's start: folder tree, paths, settings, the lists built from folders, and the
+// shipped files copied into a new data root.
+#include "common/cp932_codec.h"
+#include "common/data_root.h"
+#include "store/folder_tree.h"
+#include "store/start_store.h"
+#include "testing/temp_root.h"
+
+#include <QtTest>
+
+class TestStartStore : public QObject {
+    Q_OBJECT
+  private slots:
+    void createsTheTreeAndResetsState() {
+        TempRoot root;
+        root.Write("KurumiSet.dat", " 0 \r\n 1 \r\n");
+        common::AppState state;
+        state.selectedGameIndex = 4;
+        state.replyStale = -1;
+        store::StartStore(state, root.path());
+        for (const char* folder : {"対局中棋譜", "退避後棋譜", "Address"}) {
+            QVERIFY2(QFileInfo(root.File(QString::fromUtf8(folder))).isDir(), folder);
+        }
+        QCOMPARE(state.currentGamesFolder, root.File("対局中棋譜"));
+        QCOMPARE(state.backedUpFolder, root.File("退避後棋譜"));
+        QCOMPARE(state.selectedGameIndex, -1);
+        QCOMPARE(state.replyStale, 0);
+        QCOMPARE(state.settings.numbersWhileRecording, qint16(1));
+    }
+
+    void existingFoldersAreKept() {
+        TempRoot root;
+        root.Write("対局中棋譜/山田/第1局.txt", "x");
+        common::AppState state;
+        store::StartStore(state, root.path());
+        QCOMPARE(root.Read("対局中棋譜/山田/第1局.txt"), QByteArray("x"));
+    }
+
+    void listsComeFromTheFolders() {
+        TempRoot root;
+        root.Write("対局中棋譜/佐藤/第2局.txt", "");
+        root.Write("対局中棋譜/佐藤/第1局.txt", "");
+        root.Write("対局中棋譜/佐藤/メモ.dat", "");
+        root.Write("対局中棋譜/山田/a.txt", "");
+        const QString games = root.File("対局中棋譜");
+        QCOMPARE(store::ListOpponents(games).size(), 2);
+        QCOMPARE(store::ListGames(games, QStringLiteral("佐藤")),
+                 (QStringList{QStringLiteral("第1局"), QStringLiteral("第2局")}));
+        QVERIFY(store::ListGames(games, QStringLiteral("誰か")).isEmpty());
+    }
+
+    void shippedFilesAreInstalledOnceAsCp932() {
+        TempRoot root;
+        root.Write("用語.txt", common::EncodeCp932(QStringLiteral("自分の用語\r\n")));
+        common::InstallShippedFiles(root.path());
+        for (const QString& name : common::ShippedDataFiles()) {
+            QVERIFY2(QFileInfo::exists(root.File(name)), qPrintable(name));
+        }
+        // The player's own term list is never replaced.
+        QCOMPARE(root.Read("用語.txt"), common::EncodeCp932(QStringLiteral("自分の用語\r\n")));
+        const QByteArray help = root.Read("着手説明.txt");
+        QVERIFY(help.contains("\r\n"));
+        QVERIFY(!help.contains("\r\r"));
+        QVERIFY(common::DecodeCp932(help).contains(QStringLiteral("着手記録")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStartStore)
+#include "test_start_store.moc"

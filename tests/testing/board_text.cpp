@@ -1,0 +1,36 @@
+#include "testing/board_text.h"
+
+#include <QString>
+#include <QStringList>
+
+board::BoardGrid BoardFromText(const char* picture) {
+    board::BoardGrid grid;
+    int nextBlack = 1;
+    int nextWhite = 2;
+    int y = 0;
+    for (QString line : QString::fromUtf8(picture).split('\n')) {
+        line.remove(' ');
+        if (line.isEmpty())
+            continue;
+        ++y;
+        for (int i = 0; i < line.size() && i < board::kBoardSize; ++i) {
+            const int x = i + 1;
+            switch (line[i].toLatin1()) {
+                case 'X':
+                    grid.Set(x, y, qint16(nextBlack));
+                    nextBlack += 2;
+                    break;
+                case 'O':
+                    grid.Set(x, y, qint16(nextWhite));
+                    nextWhite += 2;
+                    break;
+                case 'H':
+                    grid.Set(x, y, 0);
+                    break;
+                default:
+                    break;
+            }
+        }
+    }
+    return grid;
+}
