@@ -1,0 +1,158 @@
+#include "admin/form3.h"
+
+#include "store/folder_tree.h"
+#include "store/settings_file.h"
+
+#include <QFont>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QShowEvent>
+
+namespace admin {
+namespace {
+
+constexpr int kOuterWidth = 12000;
+constexpr int kTallOuterHeight = 9255;
+constexpr int kShortOuterHeight = 9000;
+// What the title bar and the borders take of the outer size.
+constexpr int kFrameWidth = 120;
+constexpr int kFrameHeight = 480;
+constexpr int kGap = 240;
+constexpr int kColumnMinWidth = 2400;
+// Where the preview goes when the main window has no board picture to line up with.
+constexpr int kDefaultBoardLeft = 120;
+constexpr int kDefaultBoardTop = 120;
+constexpr int kTwipsPerPixel = 15;
+constexpr int kLargeStep = 10;
+
+}  // namespace
+
+QSize AdminWindowSizeTwips(int screenHeightPixels) {
+    const int outerHeight = screenHeightPixels > 600 ? kTallOuterHeight : kShortOuterHeight;
+    return QSize(kOuterWidth - kFrameWidth, outerHeight - kFrameHeight);
+}
+
+Form3::Form3(common::AppState& state, common::Platform& platform, QWidget* mainWindow,
+             QWidget* parent)
+    : QWidget(parent, Qt::Window), state_(state), platform_(platform), mainWindow_(mainWindow) {
+    setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(QStringLiteral("碁盤色の変更"));
+    Form_Load();
+}
+
+void Form3::Form_Load() {
+    setFont(QFont(board::kPictureFontFamily, 9));
+    const QSize inside = AdminWindowSizeTwips(platform_.ScreenHeight());
+    setFixedSize(TwipsRect(0, 0, inside.width(), inside.height()).size());
+    if (mainWindow_ != nullptr)
+        move(mainWindow_->pos());
+    // The preview lies where the main board lies, so that the two colours compare in place;
+    // it moves left only as far as the controls beside it need.
+    const QPoint board = MainBoardPosition();
+    const int widest = inside.width() - kPreviewGeometry.pictureWidth - 2 * kGap - kColumnMinWidth;
+    BuildControls(qBound(0, board.x(), widest), qMax(0, board.y()));
+}
+
+QPoint Form3::MainBoardPosition() const {
+    const QWidget* mainBoard =
+        mainWindow_ != nullptr ? mainWindow_->findChild<QWidget*>(QStringLiteral("Picture1"))
+                               : nullptr;
+    if (mainBoard == nullptr)
+        return QPoint(kDefaultBoardLeft, kDefaultBoardTop);
+    return mainBoard->mapTo(mainWindow_, QPoint(0, 0)) * kTwipsPerPixel;
+}
+
+void Form3::BuildControls(int pictureLeft, int pictureTop) {
+    Picture1_ = new board::BoardPicture(kPreviewGeometry, this);
+    Picture1_->setObjectName(QStringLiteral("Picture1"));
+    Picture1_->move(TwipsRect(pictureLeft, pictureTop, 0, 0).topLeft());
+
+    const int left = pictureLeft + kPreviewGeometry.pictureWidth + kGap;
+    const int width = AdminWindowSizeTwips(platform_.ScreenHeight()).width() - left - kGap;
+    auto label = [&](const char* name, const QString& text, int top) {
+        auto* control = new QLabel(text, this);
+        control->setObjectName(QLatin1String(name));
+        control->setWordWrap(true);
+        control->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        control->setGeometry(TwipsRect(left, top, width, 1080));
+        return control;
+    };
+    Label1_ = label("Label1",
+                    QStringLiteral("矢印を押すか、スクロールバーをドラッグして盤の色を作成してく"
+                                   "ださい。"),
+                    pictureTop + 120);
+    Label2_ = label("Label2",
+                    QStringLiteral("黄色の濃淡調整のみのときは下段のバーで設定したください。"),
+                    pictureTop + 1320);
+    for (int i = 0; i < int(HScroll1_.size()); ++i) {
+        QScrollBar* bar = new QScrollBar(Qt::Horizontal, this);
+        bar->setObjectName(QStringLiteral("HScroll1_%1").arg(i));
+        bar->setRange(0, 255);
+        bar->setPageStep(kLargeStep);
+        bar->setGeometry(TwipsRect(left, pictureTop + 2760 + 480 * i, width, 255));
+        connect(bar, &QScrollBar::valueChanged, this, [this, i] { HScroll1_Change(i); });
+        HScroll1_[size_t(i)] = bar;
+    }
+    auto button = [&](const char* name, const QString& text, int top) {
+        auto* control = new QPushButton(text, this);
+        control->setObjectName(QLatin1String(name));
+        control->setGeometry(TwipsRect(left, top, width, 600));
+        return control;
+    };
+    Command1_ = button("Command1", QStringLiteral("碁盤色の登録"), pictureTop + 6480);
+    Command2_ = button("Command2", QStringLiteral("戻　る"), pictureTop + 7440);
+    connect(Command1_, &QPushButton::clicked, this, &Form3::Command1_Click);
+    connect(Command2_, &QPushButton::clicked, this, &Form3::Command2_Click);
+}
+
+void Form3::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        Form_Activate();
+}
+
+void Form3::Form_Activate() {
+    // The stored colour is the one to show: what the bars held when the window was left
+    // without "碁盤色の登録" is dropped.
+    const common::Settings& settings = state_.settings;
+    const int components[] = {settings.red, settings.green, settings.blue};
+    for (size_t i = 0; i < HScroll1_.size(); ++i) {
+        const QSignalBlocker quiet(HScroll1_[i]);
+        HScroll1_[i]->setValue(components[i]);
+    }
+    DrawPreview(BoardColourOf(settings));
+}
+
+void Form3::DrawPreview(const QColor& colour) {
+    Picture1_->SetBackground(colour);
+    Picture1_->DrawBoard();
+}
+
+void Form3::HScroll1_Change(int) {
+    DrawPreview(QColor(HScroll1_[Red]->value(), HScroll1_[Green]->value(),
+                       HScroll1_[Blue]->value()));
+}
+
+void Form3::Command1_Click() {
+    common::Settings& settings = state_.settings;
+    settings.red = qint16(HScroll1_[Red]->value());
+    settings.green = qint16(HScroll1_[Green]->value());
+    settings.blue = qint16(HScroll1_[Blue]->value());
+    settings.boardColour = common::Settings::WindowsColour(settings.red, settings.green,
+                                                           settings.blue);
+    DrawPreview(BoardColourOf(settings));
+    store::WriteSettings(state_.DataFile(store::kSettingsFileName), settings);
+    emit BoardColourChanged();
+}
+
+void Form3::Command2_Click() {
+    if (mainWindow_ != nullptr) {
+        mainWindow_->show();
+        mainWindow_->raise();
+        mainWindow_->activateWindow();
+    }
+    hide();
+}
+
+}  // namespace admin

@@ -1,0 +1,242 @@
+#include "admin/registration.h"
+
+#include "common/cp932_codec.h"
+#include "store/folder_tree.h"
+#include "store/record_file.h"
+#include "store/text_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringList>
+
+#include <algorithm>
+
+namespace admin {
+namespace {
+
+const QString kForbiddenCharacters = QStringLiteral("\\/:,;*?\"<>|");
+const QString kBadCharacterTitle = QStringLiteral("使えない文字があります。");
+const QString kBadNameTitle = QStringLiteral("使えない名前です。");
+const QString kScratchName = QStringLiteral("temp.txt");
+const QString kTextSuffix = QStringLiteral(".txt");
+// The longest name most file systems take for one folder or file, in bytes.
+constexpr int kMaxNameBytes = 255;
+
+bool IsBlank(QChar c) {
+    return c == QLatin1Char(' ') || c == QChar(0x3000);
+}
+
+bool IsBlankOrEmpty(const QString& name) {
+    return std::all_of(name.begin(), name.end(), IsBlank);
+}
+
+bool FitsCp932(const QString& character) {
+    return common::DecodeCp932(common::EncodeCp932(character)) == character;
+}
+
+bool IsBadCharacter(const QString& character) {
+    const char16_t first = character.at(0).unicode();
+    return kForbiddenCharacters.contains(character.at(0)) || first < 0x20 || first == 0x7f ||
+           !FitsCp932(character);
+}
+
+/// The first character of the name that may not be used: one of the path and wildcard
+/// characters, a control character, or one that the CP932 files cannot hold. Empty when none.
+QString FirstBadCharacter(const QString& name) {
+    for (int i = 0; i < name.size();) {
+        const bool pair = name.at(i).isHighSurrogate() && i + 1 < name.size();
+        const QString character = name.mid(i, pair ? 2 : 1);
+        if (IsBadCharacter(character))
+            return character;
+        i += character.size();
+    }
+    return QString();
+}
+
+#ifdef Q_OS_WIN
+bool IsWindowsDeviceName(const QString& name) {
+    const QString base = name.section(QLatin1Char('.'), 0, 0).trimmed().toUpper();
+    static const QStringList kDevices{"CON", "PRN", "AUX", "NUL"};
+    if (kDevices.contains(base))
+        return true;
+    return base.size() == 4 && (base.startsWith("COM") || base.startsWith("LPT")) &&
+           base.at(3) >= QLatin1Char('1') && base.at(3) <= QLatin1Char('9');
+}
+#endif
+
+/// Whether the name, as the last part of `fileName`, would leave its folder or cannot be made.
+bool IsUnusableName(const QString& name, const QString& fileName) {
+    if (name == QLatin1String(".") || name == QLatin1String(".."))
+        return true;
+    if (QFile::encodeName(fileName).size() > kMaxNameBytes)
+        return true;
+#ifdef Q_OS_WIN
+    if (name.endsWith(QLatin1Char(' ')) || name.endsWith(QLatin1Char('.')))
+        return true;
+    if (IsWindowsDeviceName(name))
+        return true;
+#endif
+    return false;
+}
+
+NameProblem EmptyName(NameBox box) {
+    if (box == NameBox::Opponent) {
+        return {box, false,
+                {QStringLiteral("「対局者」を入力してください。"),
+                 QStringLiteral("「対局者」が入力されていません。")}};
+    }
+    return {box, false,
+            {QStringLiteral("「対局名」を入力してください。"),
+             QStringLiteral("「対局名」が入力されていません。")}};
+}
+
+QString NamePrefix(NameBox box) {
+    return box == NameBox::Opponent ? QStringLiteral("対局相手に「") : QStringLiteral("対局名に「");
+}
+
+/// The checks of one name box, in their order.
+std::optional<NameProblem> CheckName(NameBox box, const QString& name, const QString& fileName) {
+    if (IsBlankOrEmpty(name))
+        return EmptyName(box);
+    const QString bad = FirstBadCharacter(name);
+    if (!bad.isEmpty()) {
+        return NameProblem{
+            box, true,
+            {NamePrefix(box) + bad + QStringLiteral("」の文字は使用できません。"),
+             kBadCharacterTitle}};
+    }
+    if (IsUnusableName(name, fileName)) {
+        return NameProblem{
+            box, true,
+            {NamePrefix(box) + name + QStringLiteral("」という名前は使用できません。"),
+             kBadNameTitle}};
+    }
+    return std::nullopt;
+}
+
+Notice SuccessNotice(RegistrationKind kind, const GameInput& input) {
+    const QString names = input.opponent + QStringLiteral(" さんの ") + input.game;
+    if (kind == RegistrationKind::Change) {
+        return {names + QStringLiteral(" 局を登録変更しました。"),
+                QStringLiteral("対局の登録変更をしました。")};
+    }
+    return {names + QStringLiteral(" 局を登録をしました。"),
+            QStringLiteral("対局の登録をしました。")};
+}
+
+Notice FailureNotice(const GameInput& input) {
+    return {input.opponent + QStringLiteral(" さんの ") + input.game +
+                QStringLiteral(" 局のファイルを書き込めませんでした。"),
+            QStringLiteral("対局の登録ができませんでした。")};
+}
+
+QString HeaderOf(const GameInput& input, const QDate& today) {
+    return store::HeaderLine(today, input.handicapCode, input.komiCode, input.playerIsBlack);
+}
+
+bool CreateGame(const common::AppState& state, const GameInput& input, const QDate& today) {
+    if (!QDir().mkpath(state.currentGamesFolder + "/" + input.opponent))
+        return false;
+    return store::WriteTextLines(state.RecordPath(input.opponent, input.game),
+                                 {HeaderOf(input, today)});
+}
+
+/// Four empty lines and the name with its honorific in the addressee's name line. An address
+/// already stored for the opponent is never replaced.
+void WriteInitialAddressFile(const common::AppState& state, const QString& opponent) {
+    const QString folder = state.DataFile(store::kAddressFolderName);
+    const QString path = folder + "/" + opponent + kTextSuffix;
+    if (QFileInfo::exists(path))
+        return;
+    QDir().mkpath(folder);
+    store::WriteTextLines(path, {QString(), QString(), QString(), QString(),
+                                 opponent + QStringLiteral("様"), QString()});
+}
+
+bool ReadBytes(const QString& path, QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    bytes = file.readAll();
+    return file.error() == QFileDevice::NoError;
+}
+
+/// The new header followed by every line after the old one, each ended by CR LF.
+QByteArray WithNewHeader(const QByteArray& old, const QString& header) {
+    QByteArray bytes = common::EncodeCp932(header) + "\r\n";
+    const qsizetype firstEnd = old.indexOf('\n');
+    if (firstEnd < 0)
+        return bytes;
+    QList<QByteArray> lines = old.mid(firstEnd + 1).split('\n');
+    if (lines.last().isEmpty())
+        lines.removeLast();
+    for (QByteArray& line : lines) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+        bytes += line + "\r\n";
+    }
+    return bytes;
+}
+
+bool WriteBytesAtomically(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+}  // namespace
+
+std::optional<NameProblem> CheckNames(const QString& opponent, const QString& game) {
+    if (auto problem = CheckName(NameBox::Opponent, opponent, opponent))
+        return problem;
+    return CheckName(NameBox::Game, game, game + kTextSuffix);
+}
+
+RegistrationKind DecideKind(const QString& gamesFolder, const QString& opponent,
+                            const QString& game) {
+    const QFileInfo record(gamesFolder + "/" + opponent + "/" + game + kTextSuffix);
+    return record.isFile() ? RegistrationKind::Change : RegistrationKind::New;
+}
+
+bool RewriteHeader(const QString& recordPath, const GameInput& input, const QDate& today) {
+    const QFileInfo record(recordPath);
+    if (!record.isFile())
+        return false;
+    const QString scratchPath = record.dir().filePath(kScratchName);
+    // A game may itself be called "temp"; its record must never serve as the scratch copy.
+    const bool useScratch = !QFileInfo::exists(scratchPath);
+    const QString sourcePath = useScratch ? scratchPath : recordPath;
+    bool done = false;
+    QByteArray old;
+    if ((!useScratch || store::CopyFileAtomically(recordPath, scratchPath)) &&
+        ReadBytes(sourcePath, old)) {
+        done = WriteBytesAtomically(recordPath, WithNewHeader(old, HeaderOf(input, today)));
+    }
+    if (useScratch)
+        QFile::remove(scratchPath);
+    return done;
+}
+
+RegistrationOutcome RegisterGame(const common::AppState& state, const GameInput& input,
+                                 const QDate& today) {
+    RegistrationOutcome outcome;
+    outcome.kind = DecideKind(state.currentGamesFolder, input.opponent, input.game);
+    if (outcome.kind == RegistrationKind::Change) {
+        outcome.written = RewriteHeader(state.RecordPath(input.opponent, input.game), input, today);
+    } else {
+        outcome.written = CreateGame(state, input, today);
+        if (outcome.written)
+            WriteInitialAddressFile(state, input.opponent);
+    }
+    outcome.notice = outcome.written ? SuccessNotice(outcome.kind, input) : FailureNotice(input);
+    return outcome;
+}
+
+}  // namespace admin

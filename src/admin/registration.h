@@ -1,0 +1,65 @@
+#pragma once
+
+#include "common/app_state.h"
+
+#include <QDate>
+#include <QString>
+
+#include <optional>
+
+namespace admin {
+
+/// The conditions typed into the registration window for one game.
+struct GameInput {
+    QString opponent;
+    QString game;
+    int handicapCode = 1;
+    int komiCode = 31;
+    bool playerIsBlack = true;
+};
+
+/// The text and title of a message box.
+struct Notice {
+    QString text;
+    QString title;
+};
+
+enum class NameBox { Opponent, Game };
+
+/// A typed name that cannot be used: the message to show and the box that gets the focus.
+struct NameProblem {
+    NameBox box = NameBox::Opponent;
+    bool clearBox = false;  // a name with a bad character is emptied; an empty one stays
+    Notice notice;
+};
+
+/// The first problem with the two names, in the order the window checks them; none when both
+/// can be used as a folder and a file name.
+std::optional<NameProblem> CheckNames(const QString& opponent, const QString& game);
+
+enum class RegistrationKind { New, Change };
+
+/// A change when the game already has a record file in the games folder, else a new game.
+/// Deciding by the disk, not by the lists, keeps a new registration from ever replacing a
+/// record that holds moves.
+RegistrationKind DecideKind(const QString& gamesFolder, const QString& opponent,
+                            const QString& game);
+
+/// What a registration did and the message that tells the player.
+struct RegistrationOutcome {
+    RegistrationKind kind = RegistrationKind::New;
+    bool written = false;
+    Notice notice;
+};
+
+/// Registers a new game (opponent folder, record file holding the header, the opponent's
+/// initial address file when there is none) or changes the conditions of an existing one,
+/// in the current games folder. The names must have passed CheckNames.
+RegistrationOutcome RegisterGame(const common::AppState& state, const GameInput& input,
+                                 const QDate& today);
+
+/// Replaces the header line of a record file, keeping every later line byte for byte. The
+/// record is replaced atomically: on failure it is left as it was, and no scratch copy stays.
+bool RewriteHeader(const QString& recordPath, const GameInput& input, const QDate& today);
+
+}  // namespace admin

@@ -1,0 +1,145 @@
+#pragma once
+
+#include "board/board_canvas.h"
+#include "board/board_grid.h"
+
+#include <QColor>
+#include <QPixmap>
+#include <QSize>
+#include <QString>
+#include <QWidget>
+
+class QFont;
+class QPainter;
+
+namespace board {
+
+/// The family every board picture writes in; mapped to an installed font at start.
+inline const QString kPictureFontFamily = QStringLiteral("ＭＳ Ｐゴシック");
+
+/// Where the board lies on its picture and how large its parts are, all in twips.
+struct BoardGeometry {
+    double centreX = 0;  // the point 10-10
+    double centreY = 0;
+    double pitchX = 0;  // distance between lines
+    double pitchY = 0;
+    double starRadius = 0;
+    double stoneRadius = 0;
+    double backgroundHalfWidth = 0;  // the background fill around the centre
+    int pictureWidth = 0;
+    int pictureHeight = 0;
+};
+
+/// The board of the main window.
+inline constexpr BoardGeometry kMainBoardGeometry{4297, 4297, 450, 450, 40, 225, 4297, 8595, 8595};
+/// The board of the registration and erase windows: 0.6 of the main board, except the
+/// background, which keeps its full half-width so that it fills the whole picture.
+inline constexpr BoardGeometry kSmallBoardGeometry{2578, 2578, 270, 270, 24, 135, 4297, 5157, 5157};
+
+/// How far left of the stone's centre its number starts, in twips; wider in printing mode,
+/// where numbers are bold.
+int NumberOffset(int number, bool printingMode);
+
+/// A widget whose drawing is kept in a pixmap between repaints and addressed in twips.
+/// The pixmap holds device pixels, so drawings stay sharp on HiDPI screens.
+class TwipsPicture : public QWidget {
+    Q_OBJECT
+
+  public:
+    static constexpr double kTwipsPerPixel = 15.0;
+
+    /// A blank picture of the given size in twips.
+    explicit TwipsPicture(QSize sizeTwips, QWidget* parent = nullptr);
+
+    /// The drawing, in device pixels.
+    const QPixmap& Pixmap() const { return pixmap_; }
+    /// Device pixels per logical pixel; 0 (the default) follows the widget's screen. The new
+    /// ratio takes effect when the picture is next drawn anew.
+    void SetPixelRatio(qreal ratio) { fixedRatio_ = ratio; }
+
+  protected:
+    /// Starts a new blank pixmap of the given size at the current pixel ratio.
+    void ResizePicture(QSize sizeTwips, const QColor& fill);
+    /// The ratio the current pixmap was made for.
+    qreal PixelRatio() const { return ratio_; }
+    /// Whether the screen's ratio differs from the one the pixmap was made for.
+    bool PixelRatioChanged() const { return CurrentRatio() != ratio_; }
+    QSize PictureSizeTwips() const { return sizeTwips_; }
+
+    double ToDevice(double twips) const { return twips * ratio_ / kTwipsPerPixel; }
+    /// The device pixel that holds the position `twips`.
+    int DevicePixel(double twips) const;
+    /// Writes text with the top-left corner of its cell at (xTwips, yTwips), the way the
+    /// layouts place text; `font` carries family and bold, `points` the size.
+    void DrawTextAt(QPainter& painter, double xTwips, double yTwips, const QString& text,
+                    QFont font, double points) const;
+    QPixmap& Canvas() { return pixmap_; }
+
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    qreal CurrentRatio() const;
+
+    QSize sizeTwips_;
+    qreal fixedRatio_ = 0;
+    qreal ratio_ = 1;
+    QPixmap pixmap_;
+};
+
+/// The board picture: the grid, stones with their numbers, the last-move mark and the count
+/// marks, drawn one change at a time onto the kept drawing.
+class BoardPicture : public TwipsPicture, public BoardCanvas {
+    Q_OBJECT
+
+  public:
+    explicit BoardPicture(const BoardGeometry& geometry = kMainBoardGeometry,
+                          QWidget* parent = nullptr);
+
+    /// Changes the board's size; the picture is blank until the board is drawn again.
+    void SetGeometry(const BoardGeometry& geometry);
+    const BoardGeometry& Geometry() const { return geometry_; }
+    /// The board colour; used from the next drawing on.
+    void SetBackground(const QColor& colour) { background_ = colour; }
+
+    void DrawBoard() override;
+    void StoneOn(int x, int y, int number, const StoneLook& look) override;
+    void StoneOff(int x, int y, const BoardGrid& board) override;
+    /// Redraws the outline of the stone on (x, y), if `board` has one there.
+    void Patching(int x, int y, const BoardGrid& board);
+    void MarkLastMove(int x, int y) override;
+    void DrawCountMark(int x, int y, CountMark mark) override;
+
+    /// The device-pixel square a stone on (x, y) may cover; an erase fills exactly this.
+    QRect StoneRect(int x, int y) const;
+
+    /// The board point under a picture position in twips; false off the board.
+    static bool PointFromTwips(double X, double Y, const BoardGeometry& geometry, int& x, int& y);
+
+  signals:
+    /// A mouse button went down at the given picture position.
+    void Clicked(Qt::MouseButton button, double xTwips, double yTwips);
+    void MouseMoved();
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+  private:
+    /// Top-left device pixel of the point's grid crossing; lines are LineWidth() wide from it.
+    QPoint PointPixel(int x, int y) const;
+    QPointF PointCentre(int x, int y) const;
+    double PointTwipsX(int x) const { return geometry_.centreX + (x - 10) * geometry_.pitchX; }
+    double PointTwipsY(int y) const { return geometry_.centreY + (y - 10) * geometry_.pitchY; }
+    int LineWidth() const;
+    int StoneRadiusPixels() const;
+    void DrawStarPoint(QPainter& painter, int x, int y) const;
+    void DrawHalfSegments(QPainter& painter, int x, int y) const;
+    void DrawOutline(QPainter& painter, int x, int y, const BoardGrid& board) const;
+    void DrawNumber(QPainter& painter, int x, int y, int number, const StoneLook& look) const;
+    void Changed(const QRect& deviceRect);
+
+    BoardGeometry geometry_;
+    QColor background_{238, 196, 120};
+};
+
+}  // namespace board

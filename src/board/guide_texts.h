@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+namespace board {
+
+/// The operation guide text of a main window control, by its objectName; empty for a
+/// control without one.
+QString GuideText(const QString& objectName);
+/// The text every guided control shows while the operation guide is switched off.
+QString GuideOffText();
+
+}  // namespace board

@@ -1,0 +1,89 @@
+#include "board/numeral_strips.h"
+
+#include <QFont>
+#include <QPainter>
+
+namespace board {
+
+namespace {
+
+constexpr double kNumeralPoints = 9.75;
+const QString kTitle = QStringLiteral("ソラマメ Ｖ３．０");
+const QString kColumnCaption = QStringLiteral(
+    "   1      2      3      4      5      6      7      8      9     10     11    12    13     14 "
+    "   15     16    17     18    19");
+// The alternative spacing suits the caption font of 800 x 600 screens.
+const QString kColumnCaptionPitched = QStringLiteral(
+    "   1    2    3     4    5     6    7     8     9    10   11   12   13   14   15    16   17   "
+    "18   19");
+const QString kKanjiDigits = QStringLiteral("一二三四五六七八九");
+const QString kKanjiTen = QStringLiteral("十");
+
+}  // namespace
+
+QString KanjiNumeral(int row) {
+    if (row < 1 || row > 19)
+        return QString();
+    if (row < 10)
+        return kKanjiDigits.mid(row - 1, 1);
+    if (row == 10)
+        return kKanjiTen;
+    return kKanjiTen + kKanjiDigits.mid(row - 11, 1);
+}
+
+QString NumeralCaption(bool smallScreen, bool showNumerals, bool numeralPitch) {
+    if (!smallScreen || !showNumerals)
+        return kTitle;
+    return numeralPitch ? kColumnCaptionPitched : kColumnCaption;
+}
+
+NumeralStripVisibility VisibleNumeralStrips(bool smallScreen, bool showNumerals) {
+    NumeralStripVisibility visibility;
+    visibility.columnStrip = showNumerals && !smallScreen;
+    visibility.rowStrip = showNumerals;
+    return visibility;
+}
+
+ColumnNumeralStrip::ColumnNumeralStrip(QWidget* parent)
+    : TwipsPicture(QSize(kWidthTwips, kHeightTwips), parent) {
+    DrawNumerals();
+}
+
+void ColumnNumeralStrip::DrawNumerals() {
+    ResizePicture(PictureSizeTwips(), palette().color(QPalette::Window));
+    QPainter painter(&Canvas());
+    painter.setPen(palette().color(QPalette::WindowText));
+    const QFont font(kPictureFontFamily);
+    for (int column = 1; column <= 19; ++column) {
+        // Two digits are shifted further left so that they too sit over their line.
+        const double left = 450.0 * column - (column < 10 ? 60 : 120);
+        DrawTextAt(painter, left, 30, QString::number(column), font, kNumeralPoints);
+    }
+}
+
+RowNumeralStrip::RowNumeralStrip(QWidget* parent)
+    : TwipsPicture(QSize(kWidthTwips, kHeightTwips), parent) {
+    DrawNumerals();
+}
+
+void RowNumeralStrip::DrawNumerals() {
+    ResizePicture(PictureSizeTwips(), palette().color(QPalette::Window));
+    QPainter painter(&Canvas());
+    painter.setPen(palette().color(QPalette::WindowText));
+    const QFont font(kPictureFontFamily);
+    constexpr double left = 50;
+    for (int row = 1; row <= 19; ++row) {
+        const QString numeral = KanjiNumeral(row);
+        if (row < 10) {
+            DrawTextAt(painter, left, 450.0 * row - 280, numeral, font, kNumeralPoints);
+        } else if (row == 10) {
+            DrawTextAt(painter, left, 4220, numeral, font, kNumeralPoints);
+        } else {
+            // Two characters do not fit across the strip, so they are stacked.
+            DrawTextAt(painter, left, 450.0 * row - 380, numeral.left(1), font, kNumeralPoints);
+            DrawTextAt(painter, left, 450.0 * row - 230, numeral.mid(1), font, kNumeralPoints);
+        }
+    }
+}
+
+}  // namespace board
