@@ -1,9 +1,11 @@
 #include "board/board_picture.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace board {
@@ -56,15 +58,24 @@ int TwipsPicture::DevicePixel(double twips) const {
     return int(std::floor(ToDevice(twips) + 1e-9));
 }
 
+QFont TwipsPicture::DeviceFont(QFont font, double points) const {
+    // Sized for the pixmap's own pixels rather than drawn through a scaled painter: that keeps
+    // fractional sizes, and a scaled painter would lose the bold of fonts without a bold face.
+    const double pixels = ToDevice(points * 20);
+    font.setPointSizeF(pixels * 72.0 / pixmap_.logicalDpiY());
+    return font;
+}
+
+double TwipsPicture::TextWidth(const QString& text, const QFont& font, double points) const {
+    const QFontMetricsF metrics(DeviceFont(font, points), &pixmap_);
+    return metrics.horizontalAdvance(text) * kTwipsPerPixel / ratio_;
+}
+
 void TwipsPicture::DrawTextAt(QPainter& painter, double xTwips, double yTwips, const QString& text,
-                              QFont font, double points) const {
-    // Drawing in twips with a size in twips keeps fractional point sizes exact on any screen.
-    painter.save();
-    painter.scale(ratio_ / kTwipsPerPixel, ratio_ / kTwipsPerPixel);
-    font.setPixelSize(qRound(points * 20));
-    painter.setFont(font);
-    painter.drawText(QRectF(xTwips, yTwips, 4000, 2000), Qt::AlignLeft | Qt::AlignTop, text);
-    painter.restore();
+                              const QFont& font, double points) const {
+    painter.setFont(DeviceFont(font, points));
+    painter.drawText(QRectF(ToDevice(xTwips), ToDevice(yTwips), pixmap_.width(), pixmap_.height()),
+                     Qt::AlignLeft | Qt::AlignTop, text);
 }
 
 void TwipsPicture::paintEvent(QPaintEvent*) {
@@ -158,37 +169,62 @@ void BoardPicture::DrawStarPoint(QPainter& painter, int x, int y) const {
 }
 
 void BoardPicture::StoneOn(int x, int y, int number, const StoneLook& look) {
-    QPainter painter(&Canvas());
-    painter.setRenderHint(QPainter::Antialiasing);
     const QRect square = StoneRect(x, y);
-    painter.setClipRect(square);
-    const QPointF centre = PointCentre(x, y);
-    const double width = LineWidth();
+    QPainter painter(&Canvas());
+    painter.drawImage(square.topLeft(),
+                      StoneImage(look.white ? StoneWhite : StoneBlack, square.size()));
+    if (look.writeNumber) {
+        painter.setClipRect(square);
+        DrawNumber(painter, x, y, number, look);
+    }
+    Changed(square);
+}
+
+const QImage& BoardPicture::StoneImage(StoneImageKind kind, QSize size) const {
+    // A rebuild draws hundreds of stones; each is stamped from one image drawn once per
+    // colour and size instead of being drawn with smoothing every time.
+    QImage& image = stoneImages_[kind];
+    if (image.size() == size)
+        return image;
+    image = QImage(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRect square(QPoint(0, 0), size);
+    const int width = LineWidth();
     const double radius = StoneRadiusPixels();
-    // The fill stops where the outline begins, so the fill never reaches the neighbour's
-    // square and an outline redrawn alone looks the same as the original one.
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(look.white ? Qt::white : Qt::black);
-    painter.drawEllipse(centre, radius - width / 2, radius - width / 2);
+    const QPointF centre(radius + width / 2.0, radius + width / 2.0);
+    // The fill runs under the outline so that no board colour shows between them, but keeps
+    // off the square's border, which it shares with the neighbours: there only the outline is
+    // drawn, so redrawing a neighbour's outline alone restores it exactly.
+    if (kind != StoneOutline) {
+        painter.setClipRect(square.adjusted(width, width, -width, -width));
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(kind == StoneWhite ? Qt::white : Qt::black);
+        painter.drawEllipse(centre, radius, radius);
+        painter.setClipRect(square);
+    }
     painter.setPen(QPen(Qt::black, width));
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(centre, radius, radius);
-    if (look.writeNumber)
-        DrawNumber(painter, x, y, number, look);
-    Changed(square);
+    return image;
 }
 
 void BoardPicture::DrawNumber(QPainter& painter, int x, int y, int number,
                               const StoneLook& look) const {
-    // The text keeps to the stone's square (the painter is clipped to it), so that erasing the
-    // stone takes all of it away.
     QFont font(kPictureFontFamily);
     font.setBold(look.printingMode);
-    painter.setPen(look.white ? Qt::black : Qt::white);
-    const QPointF centre = PointCentre(x, y);
+    const QString text = QString::number(number);
     const double toTwips = kTwipsPerPixel / PixelRatio();
-    DrawTextAt(painter, centre.x() * toTwips - NumberOffset(number, look.printingMode),
-               centre.y() * toTwips - kNumberRaise, QString::number(number), font, kNumberPoints);
+    const QPointF centre = PointCentre(x, y) * toTwips;
+    // A three-digit number can be wider than its offset allows for; it is moved inside the
+    // outline rather than cut off at the stone's edge.
+    const double inside = (StoneRadiusPixels() - LineWidth() / 2.0) * toTwips;
+    double left =
+        std::max(centre.x() - NumberOffset(number, look.printingMode), centre.x() - inside);
+    left = std::min(left, centre.x() + inside - TextWidth(text, font, kNumberPoints));
+    painter.setPen(look.white ? Qt::black : Qt::white);
+    DrawTextAt(painter, left, centre.y() - kNumberRaise, text, font, kNumberPoints);
 }
 
 void BoardPicture::StoneOff(int x, int y, const BoardGrid& board) {
@@ -236,13 +272,10 @@ void BoardPicture::DrawHalfSegments(QPainter& painter, int x, int y) const {
 void BoardPicture::DrawOutline(QPainter& painter, int x, int y, const BoardGrid& board) const {
     if (!board.Occupied(x, y))
         return;
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(Qt::black, LineWidth()));
-    painter.setBrush(Qt::NoBrush);
-    const double radius = StoneRadiusPixels();
-    painter.drawEllipse(PointCentre(x, y), radius, radius);
-    painter.restore();
+    // Stamped from the same image as the stones' outlines, so a restored outline matches the
+    // original to the pixel.
+    const QRect square = StoneRect(x, y);
+    painter.drawImage(square.topLeft(), StoneImage(StoneOutline, square.size()));
 }
 
 void BoardPicture::Patching(int x, int y, const BoardGrid& board) {

@@ -4,10 +4,13 @@
 #include "board/board_grid.h"
 
 #include <QColor>
+#include <QImage>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
 #include <QWidget>
+
+#include <array>
 
 class QFont;
 class QPainter;
@@ -72,12 +75,15 @@ class TwipsPicture : public QWidget {
     /// Writes text with the top-left corner of its cell at (xTwips, yTwips), the way the
     /// layouts place text; `font` carries family and bold, `points` the size.
     void DrawTextAt(QPainter& painter, double xTwips, double yTwips, const QString& text,
-                    QFont font, double points) const;
+                    const QFont& font, double points) const;
+    /// The advance of `text` in twips.
+    double TextWidth(const QString& text, const QFont& font, double points) const;
     QPixmap& Canvas() { return pixmap_; }
 
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    QFont DeviceFont(QFont font, double points) const;
     qreal CurrentRatio() const;
 
     QSize sizeTwips_;
@@ -92,21 +98,28 @@ class BoardPicture : public TwipsPicture, public BoardCanvas {
     Q_OBJECT
 
   public:
+    /// A blank picture in the board colour, sized for `geometry`.
     explicit BoardPicture(const BoardGeometry& geometry = kMainBoardGeometry,
                           QWidget* parent = nullptr);
 
     /// Changes the board's size; the picture is blank until the board is drawn again.
     void SetGeometry(const BoardGeometry& geometry);
+    /// The geometry the picture draws with, for turning clicks into points.
     const BoardGeometry& Geometry() const { return geometry_; }
     /// The board colour; used from the next drawing on.
     void SetBackground(const QColor& colour) { background_ = colour; }
 
+    /// The empty board: background, star points and the 19 lines each way.
     void DrawBoard() override;
+    /// A white or black stone with an outline, and its number when the look asks for it.
     void StoneOn(int x, int y, int number, const StoneLook& look) override;
+    /// Restores the board under the stone and the outlines of the neighbours in `board`.
     void StoneOff(int x, int y, const BoardGrid& board) override;
     /// Redraws the outline of the stone on (x, y), if `board` has one there.
     void Patching(int x, int y, const BoardGrid& board);
+    /// The red bar in the lower half of the stone on (x, y).
     void MarkLastMove(int x, int y) override;
+    /// A small cross for a neutral point, a blue or red square for territory.
     void DrawCountMark(int x, int y, CountMark mark) override;
 
     /// The device-pixel square a stone on (x, y) may cover; an erase fills exactly this.
@@ -118,6 +131,7 @@ class BoardPicture : public TwipsPicture, public BoardCanvas {
   signals:
     /// A mouse button went down at the given picture position.
     void Clicked(Qt::MouseButton button, double xTwips, double yTwips);
+    /// The mouse moved over the picture, with or without a button held.
     void MouseMoved();
 
   protected:
@@ -137,9 +151,12 @@ class BoardPicture : public TwipsPicture, public BoardCanvas {
     void DrawOutline(QPainter& painter, int x, int y, const BoardGrid& board) const;
     void DrawNumber(QPainter& painter, int x, int y, int number, const StoneLook& look) const;
     void Changed(const QRect& deviceRect);
+    enum StoneImageKind { StoneBlack = 0, StoneWhite = 1, StoneOutline = 2 };
+    const QImage& StoneImage(StoneImageKind kind, QSize size) const;
 
     BoardGeometry geometry_;
     QColor background_{238, 196, 120};
+    mutable std::array<QImage, 3> stoneImages_;  // by StoneImageKind, for the current size
 };
 
 }  // namespace board

@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QShortcut>
 
 namespace board {
 namespace {
@@ -195,6 +196,7 @@ void Form1::ConnectControls() {
     connect(printingPanel_->HScroll2, &QScrollBar::valueChanged, this,
             &Form1::PrintPosition_Change);
 
+    ConnectNavigationKeys();
     model_.SetCanvas(Picture1);
     model_.onCapturesChanged = [this](int black, int white) { ShowCaptures(black, white); };
     model_.onCapturesCleared = [this] { ClearCaptures(); };
@@ -210,6 +212,41 @@ void Form1::ConnectControls() {
         WatchGuide(button);
     for (QPushButton* button : printingPanel_->Command3)
         WatchGuide(button);
+}
+
+void Form1::ConnectNavigationKeys() {
+    // Arrow keys step like "後 退" / "前 進", Home and End jump like "開 始" / "最終形"; a
+    // focused move-number box keeps its own use of these keys.
+    const std::pair<Qt::Key, int> keys[] = {{Qt::Key_Left, StepBackButton},
+                                            {Qt::Key_Right, StepForwardButton},
+                                            {Qt::Key_Home, StartPosition},
+                                            {Qt::Key_End, FinalPosition}};
+    for (const auto& [key, button] : keys) {
+        auto* shortcut = new QShortcut(QKeySequence(key), this);
+        shortcut->setAutoRepeat(true);
+        connect(shortcut, &QShortcut::activated, this, [this, button] { NavigationKey(button); });
+    }
+    // Holding Enter on a focused "後 退" or "前 進" repeats the step.
+    for (QPushButton* step :
+         {reviewPanel_->Command2[StepBackButton], reviewPanel_->Command2[StepForwardButton],
+          printingPanel_->Command3[StepBackButton], printingPanel_->Command3[StepForwardButton]}) {
+        step->setAutoDefault(true);
+    }
+}
+
+void Form1::NavigationKey(int button) {
+    if (button == StartPosition) {
+        // Home means the very start, whatever move number the box holds.
+        for (QLineEdit* box : {reviewPanel_->Text1, printingPanel_->Text2}) {
+            const QSignalBlocker block(box);
+            box->clear();
+        }
+    }
+    if (model_.mode() == Mode::Review) {
+        Command2_Click(button);
+    } else if (model_.mode() == Mode::Printing) {
+        Command3_Click(button);
+    }
 }
 
 void Form1::WatchGuide(QWidget* control) {

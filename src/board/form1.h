@@ -109,6 +109,8 @@ class Form1 : public QWidget {
     bool ConfirmExit();
     void OpenSecondaryWindow(MenuIndex index);
     void WatchGuide(QWidget* control);
+    void ConnectNavigationKeys();
+    void NavigationKey(int button);
     void ShowGuideFor(const QString& objectName);
 
     // Recording panel (form1_recording.cpp).

@@ -274,8 +274,10 @@ void TestBoardPicture::lastMoveMarkIsRedBarInLowerHalf() {
     const QColor red(255, 0, 0);
     QCOMPARE(QColor(marked.pixel(centre + QPoint(0, radius * 57 / 100))), red);
     QCOMPARE(QColor(marked.pixel(centre + QPoint(radius / 3, radius * 57 / 100))), red);
-    QCOMPARE(QColor(marked.pixel(centre + QPoint(radius / 3, radius * 30 / 100))), QColor(Qt::black));
-    QCOMPARE(QColor(marked.pixel(centre + QPoint(radius / 3, radius * 85 / 100))), QColor(Qt::black));
+    QCOMPARE(QColor(marked.pixel(centre + QPoint(radius / 3, radius * 30 / 100))),
+             QColor(Qt::black));
+    QCOMPARE(QColor(marked.pixel(centre + QPoint(radius / 3, radius * 85 / 100))),
+             QColor(Qt::black));
 
     // Drawing the stone again takes the mark away.
     picture.StoneOn(4, 16, 5, Look(false, false));
