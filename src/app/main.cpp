@@ -9,27 +9,53 @@
 #include <QDir>
 #include <QStandardPaths>
 
-#include <cstdio>
+#include <cstring>
+#include <memory>
 
-int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("soramame"));
-    QApplication::setApplicationVersion(QStringLiteral("3.0"));
+namespace {
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("ソラマメ Ｖ３．０ — 郵便碁の棋譜管理"));
+void DescribeOptions(QCommandLineParser& parser, const QCommandLineOption& dataRoot) {
+    parser.setApplicationDescription(
+        QStringLiteral("ソラマメ Ｖ３．０ — 郵便碁の棋譜の記録と管理"));
     parser.addHelpOption();
     parser.addVersionOption();
+    parser.addOption(dataRoot);
+}
+
+/// --help and --version print and end before any window system is needed.
+bool AsksForTextOnly(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        for (const char* option : {"--help", "-h", "-?", "--help-all", "--version", "-v"}) {
+            if (std::strcmp(argv[i], option) == 0)
+                return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    std::unique_ptr<QCoreApplication> app;
+    if (AsksForTextOnly(argc, argv)) {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QApplication>(argc, argv);
+    }
+    QCoreApplication::setApplicationName(QStringLiteral("soramame"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("3.0"));
+
+    QCommandLineParser parser;
     const QCommandLineOption dataRootOption(QStringLiteral("data-root"),
                                             QStringLiteral("Keep the games in DIR."),
                                             QStringLiteral("DIR"));
-    parser.addOption(dataRootOption);
-    parser.process(app);
+    DescribeOptions(parser, dataRootOption);
+    parser.process(*app);
 
     QString dataRoot = parser.value(dataRootOption);
     if (dataRoot.isEmpty()) {
         dataRoot = common::ChooseDataRoot(
-            QApplication::applicationDirPath(),
+            QCoreApplication::applicationDirPath(),
             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     } else {
         QDir().mkpath(dataRoot);
@@ -44,5 +70,5 @@ int main(int argc, char* argv[]) {
     common::QtPlatform platform;
     board::Form1 form(state, platform);
     form.show();
-    return app.exec();
+    return app->exec();
 }
