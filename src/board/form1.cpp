@@ -187,7 +187,7 @@ void Form1::ConnectControls() {
             [this] { MoveBox_Change(reviewPanel_->Text1); });
     connect(printingPanel_->Text2, &QLineEdit::textChanged, this,
             [this] { MoveBox_Change(printingPanel_->Text2); });
-    connect(reviewPanel_->List3, &QListWidget::itemClicked, this, [this] { List3_Click(); });
+    connect(reviewPanel_->List3, &QListWidget::currentRowChanged, this, [this] { List3_Click(); });
     connect(reviewPanel_->Check2, &QCheckBox::clicked, this, &Form1::Check2_Click);
     connect(printingPanel_->Check3, &QCheckBox::clicked, this, &Form1::Check3_Click);
     connect(printingPanel_->Check4, &QCheckBox::clicked, this, &Form1::Check4_Click);
@@ -362,12 +362,15 @@ void Form1::Label1_Click(int index) {
         case MenuRecording:
         case MenuReview:
         case MenuPrinting: {
-            const bool leavingTransform =
-                index == MenuRecording && reviewPanel_->List3->currentRow() != 0;
+            // Recording always works on the game as recorded and saved: a transform, a
+            // variation or a stepped-back position left by the other panels would otherwise
+            // be saved with the next rows.
+            const bool reload = index == MenuRecording && (model_.mode() != Mode::Recording ||
+                                                           reviewPanel_->List3->currentRow() != 0);
             SetMode(Mode(index));
             DrawEmptyBoard();
-            if (leavingTransform) {
-                // Recording always works on the game as recorded.
+            if (reload) {
+                const QSignalBlocker block(reviewPanel_->List3);
                 reviewPanel_->List3->setCurrentRow(0);
                 List3_Click();
             } else if (GameChosen() && model_.table().headerRead) {
@@ -519,6 +522,8 @@ bool Form1::GameChosen() const {
 void Form1::ClearGameDisplay() {
     for (QLabel* label : Label14)
         label->clear();
+    // A cut armed for one game must never fall on the next one.
+    recordingPanel_->Label4->setVisible(false);
     ClearCaptures();
     Text3->clear();
     reviewPanel_->Text1->blockSignals(true);
@@ -556,6 +561,9 @@ void Form1::ShowGame() {
     countShown_ = false;
     DrawEmptyBoard();
     model_.ShowRecord(state_.RecordPath(OpponentName(), GameName()));
+    // The proposed descriptions belonged to a move that is now saved or dropped.
+    Combo2->clear();
+    Combo3->setCurrentIndex(-1);
     ShowGameInformation();
     Text3->setEnabled(model_.mode() == Mode::Recording);
     if (model_.mode() == Mode::Recording)

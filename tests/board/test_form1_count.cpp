@@ -1,0 +1,193 @@
+// The end-of-game count on the main window and the results record it feeds.
+#include "board/board_picture.h"
+#include "board/form1.h"
+#include "common/font_setup.h"
+#include "testing/fake_platform.h"
+#include "testing/temp_root.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+QByteArray FileNumber(int value) {
+    return (value < 0 ? "" : " ") + QByteArray::number(value) + ' ';
+}
+
+QByteArray Line(const QByteArray& date, int number, int x, int y, const QByteArray& text,
+                int textChars) {
+    return date + ',' + FileNumber(number) + ',' + FileNumber(x) + ',' + FileNumber(y) + ',' +
+           text + QByteArray(30 - textChars, ' ') + "\r\n";
+}
+
+/// An even game with komi code 33, the player Black: a black wall on column 4 and a white
+/// one on column 16, then Black 39 on (10, 10), White 40 on (2, 10) and Black 41 on (1, 1).
+QByteArray FinishedGame() {
+    QByteArray bytes = Line("2002/12/07", 0, 1, 33, "\x8d\x95", 1);  // 黒
+    for (int n = 1; n <= 38; ++n) {
+        const bool black = n % 2 == 1;
+        bytes += Line("11-30-2002", n, black ? 4 : 16, black ? (n + 1) / 2 : n / 2, {}, 0);
+    }
+    bytes += Line("11-30-2002", 39, 10, 10, {}, 0);
+    bytes += Line("11-30-2002", 40, 2, 10, {}, 0);
+    bytes += Line("11-30-2002", 41, 1, 1, {}, 0);
+    return bytes;
+}
+
+// 山田 第3局 互先(黒) コミ黒６目半 [黒1目半負け] 2002/12/07
+const QByteArray kResultLine =
+    "\x8e\x52\x93\x63 \x91\xe6"
+    "3\x8b\xc7 \x8c\xdd\x90\xe6(\x8d\x95) "
+    "\x83\x52\x83\x7e\x8d\x95\x82\x55\x96\xda\x94\xbc [\x8d\x95"
+    "1\x96\xda\x94\xbc\x95\x89\x82\xaf] "
+    "2002/12/07\r\n";
+
+/// A main window on its own data root with the finished game chosen in the recording panel.
+struct TestWindow {
+    explicit TestWindow(bool chooseGame = true) {
+        root.Write(QStringLiteral("対局中棋譜/山田/第3.txt"), FinishedGame());
+        state.dataRoot = root.path();
+        form = std::make_unique<board::Form1>(state, platform);
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        if (chooseGame)
+            Find<QListWidget>(QStringLiteral("List2"))->setCurrentRow(0);
+    }
+    template <typename T>
+    T* Find(const QString& name) const {
+        T* control = form->findChild<T*>(name);
+        if (control == nullptr)
+            qFatal("no control %s", qPrintable(name));
+        return control;
+    }
+    void Press(const QString& button) {
+        QTest::mouseClick(Find<QPushButton>(button), Qt::LeftButton);
+    }
+    void Click(int x, int y) {
+        const QPoint pixel(int((4297 + (x - 10) * 450) / 15.0),
+                           int((4297 + (y - 10) * 450) / 15.0));
+        QTest::mouseClick(Find<QWidget>(QStringLiteral("Picture1")), Qt::LeftButton, {}, pixel);
+    }
+    QString Text(const QString& label) const { return Find<QLabel>(label)->text(); }
+    QStringList Scores() const {
+        return {Text(QStringLiteral("Label5_1")), Text(QStringLiteral("Label5_3")),
+                Text(QStringLiteral("Label12"))};
+    }
+    /// The colour at the grid crossing of a point, where the count puts its mark.
+    QColor AtCrossing(int x, int y) const {
+        auto* picture = Find<board::BoardPicture>(QStringLiteral("Picture1"));
+        return picture->Pixmap().toImage().pixelColor(picture->StoneRect(x, y).center());
+    }
+
+    TempRoot root;
+    common::AppState state;
+    FakePlatform platform;
+    std::unique_ptr<board::Form1> form;
+};
+
+const QColor kBlue(0, 0, 255);
+const QColor kRed(255, 0, 0);
+
+}  // namespace
+
+class TestForm1Count : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() { common::SubstituteWindowsFonts(); }
+
+    void countToggle() {
+        TestWindow window;
+        window.Click(2, 10);  // White 40 taken off, not saved
+        QCOMPARE(window.Text(QStringLiteral("Label3_4")), QStringLiteral("1"));
+        const QStringList result{"61", "56", QStringLiteral("黒1目半負け")};
+
+        window.Press(QStringLiteral("Command1_6"));
+        QCOMPARE(window.Scores(), result);
+        QCOMPARE(window.AtCrossing(2, 2), kBlue);
+        QCOMPARE(window.AtCrossing(18, 2), kRed);
+
+        window.Press(QStringLiteral("Command1_6"));
+        QCOMPARE(window.Scores(), (QStringList{"", "", ""}));
+        QVERIFY(window.AtCrossing(2, 2) != kBlue);
+        QVERIFY(window.AtCrossing(18, 2) != kRed);
+        // The removal made since the last save is still on the board and counted.
+        QVERIFY(!window.form->model().board().Occupied(2, 10));
+        QCOMPARE(window.Text(QStringLiteral("Label3_4")), QStringLiteral("1"));
+
+        window.Press(QStringLiteral("Command1_6"));
+        QCOMPARE(window.Scores(), result);
+    }
+
+    void redisplayEndsTheCount() {
+        TestWindow window;
+        window.Press(QStringLiteral("Command1_6"));
+        QCOMPARE(window.AtCrossing(18, 2), kRed);
+        window.Press(QStringLiteral("Command1_0"));
+        QVERIFY(window.AtCrossing(18, 2) != kRed);
+        QVERIFY(!window.Text(QStringLiteral("Label12")).isEmpty());
+        // The next press counts again instead of taking the count away.
+        window.Press(QStringLiteral("Command1_6"));
+        QCOMPARE(window.AtCrossing(18, 2), kRed);
+        QVERIFY(!window.Text(QStringLiteral("Label12")).isEmpty());
+    }
+
+    void resultsRecord_data() {
+        QTest::addColumn<bool>("chooseGame");
+        QTest::addColumn<int>("countPresses");
+        QTest::addColumn<int>("recordPresses");
+        QTest::addColumn<bool>("fileBlocked");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::addColumn<int>("noCountMessages");
+        QTest::newRow("after one count, twice")
+            << true << 1 << 2 << false << kResultLine + kResultLine << 0;
+        QTest::newRow("without a count") << true << 0 << 1 << false << QByteArray() << 1;
+        QTest::newRow("count taken away") << true << 2 << 1 << false << QByteArray() << 1;
+        QTest::newRow("no game chosen") << false << 0 << 2 << false << QByteArray() << 2;
+        QTest::newRow("file cannot be written") << true << 1 << 1 << true << QByteArray() << 0;
+    }
+    void resultsRecord() {
+        QFETCH(bool, chooseGame);
+        QFETCH(int, countPresses);
+        QFETCH(int, recordPresses);
+        QFETCH(bool, fileBlocked);
+        QFETCH(QByteArray, expected);
+        QFETCH(int, noCountMessages);
+        TestWindow window(chooseGame);
+        const QString path = window.root.File(QStringLiteral("対戦記録.txt"));
+        if (fileBlocked)
+            QDir().mkdir(path);
+        if (chooseGame)
+            window.Click(2, 10);
+        for (int i = 0; i < countPresses; ++i)
+            window.Press(QStringLiteral("Command1_6"));
+        for (int i = 0; i < recordPresses; ++i)
+            window.Press(QStringLiteral("Command1_9"));
+
+        QCOMPARE(window.platform.editorStarts, QStringList(recordPresses, path));
+        if (fileBlocked) {
+            // A result that could not be written is not lost silently.
+            QCOMPARE(window.platform.messages.size(), 1);
+            QCOMPARE(window.platform.messages[0].buttons, common::MessageButtons::Ok);
+            return;
+        }
+        QCOMPARE(window.platform.messages.size(), noCountMessages);
+        for (const FakePlatform::Message& message : window.platform.messages) {
+            QCOMPARE(
+                message.text,
+                QStringLiteral("「計算結果」が実行されていないため、対戦記録の表示のみをします。"));
+            QCOMPARE(message.title, QStringLiteral("対戦記録を表示します。"));
+        }
+        QCOMPARE(QFile::exists(path), !expected.isEmpty());
+        QCOMPARE(window.root.Read(QStringLiteral("対戦記録.txt")), expected);
+    }
+};
+
+QTEST_MAIN(TestForm1Count)
+#include "test_form1_count.moc"
