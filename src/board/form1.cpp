@@ -602,6 +602,8 @@ void Form1::ClearCaptures() {
 }
 
 void Form1::Form_Activate() {
+    // The registration window may have changed the options.
+    model_.options().numbersWhileRecording = state_.settings.numbersWhileRecording == 1;
     const int opponentIndex = state_.selectedOpponentIndex;
     const int gameIndex = state_.selectedGameIndex;
     FillOpponentList();

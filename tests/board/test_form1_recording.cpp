@@ -243,6 +243,22 @@ class TestForm1Recording : public QObject {
         QCOMPARE(window.root.Read(QStringLiteral("対局中棋譜/佐藤/長局.txt")), Bytes(kGame45));
     }
 
+    void choosingAGameEndsTheCutModeAndOldDescriptions() {
+        TestWindow window;
+        window.Choose(kShort);
+        window.Click(10, 10);
+        auto* descriptions = window.Find<QComboBox>(QStringLiteral("Combo2"));
+        QVERIFY(descriptions->count() > 0);
+        window.Press(QStringLiteral("Command1_4"));
+        window.Choose(kLong);
+        QVERIFY(!window.Find<QLabel>(QStringLiteral("Label4"))->isVisible());
+        QCOMPARE(descriptions->count(), 0);
+        // The armed cut was for the other game: this click only takes stone 30 off the board.
+        window.Click(MovePoint(30).x(), MovePoint(30).y());
+        QCOMPARE(window.root.Read(QStringLiteral("対局中棋譜/佐藤/長局.txt")), Bytes(kGame45));
+        QCOMPARE(window.Stone(MovePoint(30).x(), MovePoint(30).y()), kEmpty);
+    }
+
     void commentTerms_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("term");
