@@ -147,11 +147,13 @@ void Form1::BuildListsAndInfo() {
     }
     const QStringList scoreCaptions{QStringLiteral("黒"), QString(), QStringLiteral("白"),
                                     QString()};
+    const int scoreX[4] = {0, 18, 56, 74};
     for (int i = 0; i < 4; ++i) {
         Label5[i] = MakeLabel(this, QStringLiteral("Label5_%1").arg(i), scoreCaptions[i],
-                              QRect(x + i * 24, 328, i % 2 == 0 ? 18 : 28, 18));
+                              QRect(x + scoreX[i], 328, i % 2 == 0 ? 16 : 36, 18));
     }
-    Label12 = MakeLabel(this, QStringLiteral("Label12"), QString(), QRect(x + 100, 328, 98, 18));
+    Label12 = MakeLabel(this, QStringLiteral("Label12"), QString(),
+                        QRect(x + 110, 328, kRightColumnWidth - 110, 18));
 }
 
 void Form1::BuildCommentRow() {
