@@ -12,14 +12,11 @@
 namespace admin {
 namespace {
 
-constexpr int kOuterWidth = 12000;
-constexpr int kTallOuterHeight = 9255;
-constexpr int kShortOuterHeight = 9000;
-// What the title bar and the borders take of the outer size.
-constexpr int kFrameWidth = 120;
-constexpr int kFrameHeight = 480;
+constexpr int kWindowWidth = 12000;
+constexpr int kTallWindowHeight = 9255;
+constexpr int kShortWindowHeight = 9000;
 constexpr int kGap = 240;
-constexpr int kColumnMinWidth = 2400;
+constexpr int kColumnMinWidth = 2040;
 // Where the preview goes when the main window has no board picture to line up with.
 constexpr int kDefaultBoardLeft = 120;
 constexpr int kDefaultBoardTop = 120;
@@ -29,8 +26,8 @@ constexpr int kLargeStep = 10;
 }  // namespace
 
 QSize AdminWindowSizeTwips(int screenHeightPixels) {
-    const int outerHeight = screenHeightPixels > 600 ? kTallOuterHeight : kShortOuterHeight;
-    return QSize(kOuterWidth - kFrameWidth, outerHeight - kFrameHeight);
+    const int height = screenHeightPixels > 600 ? kTallWindowHeight : kShortWindowHeight;
+    return QSize(kWindowWidth, height);
 }
 
 Form3::Form3(common::AppState& state, common::Platform& platform, QWidget* mainWindow,
@@ -55,9 +52,9 @@ void Form3::Form_Load() {
 }
 
 QPoint Form3::MainBoardPosition() const {
-    const QWidget* mainBoard =
-        mainWindow_ != nullptr ? mainWindow_->findChild<QWidget*>(QStringLiteral("Picture1"))
-                               : nullptr;
+    const QWidget* mainBoard = mainWindow_ != nullptr
+                                   ? mainWindow_->findChild<QWidget*>(QStringLiteral("Picture1"))
+                                   : nullptr;
     if (mainBoard == nullptr)
         return QPoint(kDefaultBoardLeft, kDefaultBoardTop);
     return mainBoard->mapTo(mainWindow_, QPoint(0, 0)) * kTwipsPerPixel;
@@ -82,9 +79,9 @@ void Form3::BuildControls(int pictureLeft, int pictureTop) {
                     QStringLiteral("矢印を押すか、スクロールバーをドラッグして盤の色を作成してく"
                                    "ださい。"),
                     pictureTop + 120);
-    Label2_ = label("Label2",
-                    QStringLiteral("黄色の濃淡調整のみのときは下段のバーで設定したください。"),
-                    pictureTop + 1320);
+    Label2_ =
+        label("Label2", QStringLiteral("黄色の濃淡調整のみのときは下段のバーで設定したください。"),
+              pictureTop + 1320);
     for (int i = 0; i < int(HScroll1_.size()); ++i) {
         QScrollBar* bar = new QScrollBar(Qt::Horizontal, this);
         bar->setObjectName(QStringLiteral("HScroll1_%1").arg(i));
@@ -130,8 +127,8 @@ void Form3::DrawPreview(const QColor& colour) {
 }
 
 void Form3::HScroll1_Change(int) {
-    DrawPreview(QColor(HScroll1_[Red]->value(), HScroll1_[Green]->value(),
-                       HScroll1_[Blue]->value()));
+    DrawPreview(
+        QColor(HScroll1_[Red]->value(), HScroll1_[Green]->value(), HScroll1_[Blue]->value()));
 }
 
 void Form3::Command1_Click() {
@@ -139,8 +136,8 @@ void Form3::Command1_Click() {
     settings.red = qint16(HScroll1_[Red]->value());
     settings.green = qint16(HScroll1_[Green]->value());
     settings.blue = qint16(HScroll1_[Blue]->value());
-    settings.boardColour = common::Settings::WindowsColour(settings.red, settings.green,
-                                                           settings.blue);
+    settings.boardColour =
+        common::Settings::WindowsColour(settings.red, settings.green, settings.blue);
     DrawPreview(BoardColourOf(settings));
     store::WriteSettings(state_.DataFile(store::kSettingsFileName), settings);
     emit BoardColourChanged();

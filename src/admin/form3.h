@@ -23,9 +23,8 @@ inline QRect TwipsRect(int left, int top, int width, int height) {
                  qRound(width / kTwipsPerPixel), qRound(height / kTwipsPerPixel));
 }
 
-/// The inside of a registration or board colour window in twips: the outer window is
-/// 12000 x 9255 twips, or 12000 x 9000 on a screen of 600 pixels or less, title bar and
-/// borders included.
+/// The size of the registration and board colour windows in twips, as the main window sizes
+/// itself: 12000 x 9255, or 12000 x 9000 on a screen of 600 pixels or less.
 QSize AdminWindowSizeTwips(int screenHeightPixels);
 
 /// The board colour of the settings as a colour to draw with.
@@ -35,7 +34,7 @@ inline QColor BoardColourOf(const common::Settings& settings) {
 }
 
 /// The preview board: the main board's size with the smaller star points of the colour window.
-inline constexpr board::BoardGeometry kPreviewGeometry{4297, 4297, 450, 450, 32,
+inline constexpr board::BoardGeometry kPreviewGeometry{4297, 4297, 450,  450, 32,
                                                        225,  4297, 8595, 8595};
 
 /// The board colour window: three bars make a colour, shown on a preview board, and

@@ -21,8 +21,9 @@ const QString kBadCharacterTitle = QStringLiteral("使えない文字があり�
 const QString kBadNameTitle = QStringLiteral("使えない名前です。");
 const QString kScratchName = QStringLiteral("temp.txt");
 const QString kTextSuffix = QStringLiteral(".txt");
-// The longest name most file systems take for one folder or file, in bytes.
-constexpr int kMaxNameBytes = 255;
+// The longest name the file systems take for one folder or file (bytes, or UTF-16 units on
+// Windows).
+constexpr int kMaxNameLength = 255;
 
 bool IsBlank(QChar c) {
     return c == QLatin1Char(' ') || c == QChar(0x3000);
@@ -70,24 +71,24 @@ bool IsWindowsDeviceName(const QString& name) {
 bool IsUnusableName(const QString& name, const QString& fileName) {
     if (name == QLatin1String(".") || name == QLatin1String(".."))
         return true;
-    if (QFile::encodeName(fileName).size() > kMaxNameBytes)
-        return true;
 #ifdef Q_OS_WIN
-    if (name.endsWith(QLatin1Char(' ')) || name.endsWith(QLatin1Char('.')))
-        return true;
-    if (IsWindowsDeviceName(name))
-        return true;
+    // Windows counts UTF-16 units, drops a trailing blank or dot, and keeps device names.
+    return fileName.size() > kMaxNameLength || name.endsWith(QLatin1Char(' ')) ||
+           name.endsWith(QLatin1Char('.')) || IsWindowsDeviceName(name);
+#else
+    return QFile::encodeName(fileName).size() > kMaxNameLength;
 #endif
-    return false;
 }
 
 NameProblem EmptyName(NameBox box) {
     if (box == NameBox::Opponent) {
-        return {box, false,
+        return {box,
+                false,
                 {QStringLiteral("「対局者」を入力してください。"),
                  QStringLiteral("「対局者」が入力されていません。")}};
     }
-    return {box, false,
+    return {box,
+            false,
             {QStringLiteral("「対局名」を入力してください。"),
              QStringLiteral("「対局名」が入力されていません。")}};
 }
@@ -102,14 +103,15 @@ std::optional<NameProblem> CheckName(NameBox box, const QString& name, const QSt
         return EmptyName(box);
     const QString bad = FirstBadCharacter(name);
     if (!bad.isEmpty()) {
-        return NameProblem{
-            box, true,
-            {NamePrefix(box) + bad + QStringLiteral("」の文字は使用できません。"),
-             kBadCharacterTitle}};
+        return NameProblem{box,
+                           true,
+                           {NamePrefix(box) + bad + QStringLiteral("」の文字は使用できません。"),
+                            kBadCharacterTitle}};
     }
     if (IsUnusableName(name, fileName)) {
         return NameProblem{
-            box, true,
+            box,
+            true,
             {NamePrefix(box) + name + QStringLiteral("」という名前は使用できません。"),
              kBadNameTitle}};
     }

@@ -1,3 +1,4 @@
+#include "admin/form2.h"
 #include "board/form1.h"
 #include "common/app_state.h"
 #include "common/data_root.h"
@@ -23,6 +24,18 @@ void DescribeOptions(QCommandLineParser& parser, const QCommandLineOption& dataR
 }
 
 /// --help and --version print and end before any window system is needed.
+/// The registration window, made on the first use of its menu label.
+void OfferRegistrationWindow(board::Form1& mainWindow) {
+    mainWindow.SetWindowFactory(board::MenuRegistration, [](board::Form1& main) -> QWidget* {
+        auto* window = new admin::Form2(main.state(), main.platform(), &main);
+        QObject::connect(window, &admin::Form2::BoardColourChanged, &main,
+                         &board::Form1::RefreshBoardColour);
+        QObject::connect(window, &admin::Form2::SettingsChanged, &main,
+                         &board::Form1::DrawNumerals);
+        return window;
+    });
+}
+
 bool AsksForTextOnly(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i) {
         for (const char* option : {"--help", "-h", "-?", "--help-all", "--version", "-v"}) {
@@ -69,6 +82,7 @@ int main(int argc, char* argv[]) {
     state.exportRoot = QDir::homePath();
     common::QtPlatform platform;
     board::Form1 form(state, platform);
+    OfferRegistrationWindow(form);
     form.show();
     return app->exec();
 }

@@ -26,7 +26,7 @@ QString KomiShortText(int komiCode) {
     if (komiCode < 1 || komiCode > 39)
         return QString();
     if (komiCode == 20)
-        return QStringLiteral("なし");
+        return QStringLiteral("コミなし");
     const int halfPoints = komiCode > 20 ? komiCode - 20 : 20 - komiCode;
     const QString colour = komiCode > 20 ? QStringLiteral("黒") : QStringLiteral("白");
     const int wholePoints = halfPoints / 2;
@@ -38,6 +38,8 @@ QString KomiShortText(int komiCode) {
 }
 
 QString KomiText(int komiCode) {
+    if (komiCode == 20)
+        return KomiShortText(komiCode);
     const QString shortText = KomiShortText(komiCode);
     return shortText.isEmpty() ? QString() : QStringLiteral("コミ") + shortText;
 }

@@ -8,7 +8,8 @@ namespace common {
 QString HandicapText(int handicapCode);
 /// "コミ白９目半" ... "コミなし" ... "コミ黒９目半" for komi codes 1-39; empty otherwise.
 QString KomiText(int komiCode);
-/// The komi text without its leading "コミ" ("白９目半", "なし", "黒半目"), for scroll-bar labels.
+/// The komi text of the registration window's bar: without the leading "コミ" ("白９目半",
+/// "黒半目"), but "コミなし" for no komi.
 QString KomiShortText(int komiCode);
 /// Full-width digits of a non-negative number: 12 -> "１２".
 QString FullWidthDigits(int value);

@@ -44,7 +44,7 @@ class TestGameTexts : public QObject {
         QFETCH(int, code);
         QFETCH(QString, text);
         QCOMPARE(common::KomiText(code), text);
-        QCOMPARE(common::KomiShortText(code), text.mid(2));
+        QCOMPARE(common::KomiShortText(code), code == 20 ? text : text.mid(2));
     }
 
     void everyKomiCodeHasADistinctText() {

@@ -1,0 +1,110 @@
+#pragma once
+
+#include "admin/registration.h"
+#include "board/board_model.h"
+#include "common/app_state.h"
+#include "common/platform.h"
+
+#include <QHash>
+#include <QWidget>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QScrollBar;
+
+namespace board {
+class BoardPicture;
+}
+
+namespace admin {
+
+class Form3;
+
+/// The registration window: registers opponents and games, changes a game's handicap, komi
+/// and colour, shows the selected game on a small board and holds the display options.
+class Form2 : public QWidget {
+    Q_OBJECT
+
+  public:
+    Form2(common::AppState& state, common::Platform& platform, QWidget* mainWindow,
+          QWidget* parent = nullptr);
+
+    /// "登録の実行"
+    void Command1_Click();
+    /// "戻　る"
+    void Command2_Click();
+    /// "碁盤色設定": opens the board colour window.
+    void Command3_Click();
+    /// "操作説明"
+    void Command6_Click();
+    void List1_Click();
+    void List2_Click();
+    void VScroll1_Change();
+    void VScroll2_Change();
+    void Check2_Click();
+    void Check3_Click();
+    void Check4_Click();
+    void Check5_Click();
+    void Text1_ReturnPressed();
+    void Text2_ReturnPressed();
+
+  signals:
+    /// The stored board colour changed in the board colour window.
+    void BoardColourChanged();
+    /// A display option changed; the main window draws anew.
+    void SettingsChanged();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void Form_Load();
+    void Form_Activate();
+    void BuildInputFrame();
+    void BuildListsAndBoard();
+    void BuildOptionFrame();
+    void BuildButtons();
+    void SetGuideTexts();
+    void FillOpponentList();
+    void FillGameList(const QString& opponent);
+    void ShowGame(const QString& recordPath);
+    void DrawSmallBoard();
+    void ShowNameProblem(const NameProblem& problem);
+    void SetOption(qint16& setting, const QCheckBox* box);
+    GameInput TypedInput() const;
+
+    common::AppState& state_;
+    common::Platform& platform_;
+    QWidget* mainWindow_;
+    board::BoardModel model_;
+    QString listedOpponent_;  // whose games List2 shows
+    QString shownRecord_;     // the record on the small board; empty for an empty board
+    QHash<QObject*, QString> guideTexts_;
+    Form3* form3_ = nullptr;
+
+    QGroupBox* Frame1_ = nullptr;
+    QGroupBox* Frame2_ = nullptr;
+    QLineEdit* Text1_ = nullptr;
+    QLineEdit* Text2_ = nullptr;
+    QLabel* Label2_ = nullptr;
+    QLabel* Label5_ = nullptr;
+    QLabel* Label9_ = nullptr;
+    QScrollBar* VScroll1_ = nullptr;
+    QScrollBar* VScroll2_ = nullptr;
+    QListWidget* List1_ = nullptr;
+    QListWidget* List2_ = nullptr;
+    QListWidget* List3_ = nullptr;
+    board::BoardPicture* Picture1_ = nullptr;
+    QCheckBox* Check2_ = nullptr;
+    QCheckBox* Check3_ = nullptr;
+    QCheckBox* Check4_ = nullptr;
+    QCheckBox* Check5_ = nullptr;
+    QPushButton* Command1_ = nullptr;
+};
+
+}  // namespace admin

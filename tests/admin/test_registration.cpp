@@ -1,0 +1,262 @@
+// Registration without a window: the name checks in their order, new games with their header
+// and address file, changes that keep every move line, and the files never clobbered.
+#include "admin/registration.h"
+#include "store/start_store.h"
+#include "testing/temp_root.h"
+
+#include <QtTest>
+
+using admin::GameInput;
+using admin::NameBox;
+using admin::RegistrationKind;
+
+namespace {
+
+const QDate kToday(2002, 12, 7);
+// CP932 bytes of the Japanese words the files carry.
+const QByteArray kKuro("\x8d\x95");            // 黒
+const QByteArray kShiro("\x94\x92");           // 白
+const QByteArray kYamada("\x8e\x52\x93\x63");  // 山田
+const QByteArray kSama("\x97\x6c");            // 様
+const QString kRecord = QStringLiteral("対局中棋譜/山田/01.txt");
+const QString kAddress = QStringLiteral("Address/山田.txt");
+
+/// A header line with its line end: date, then the fields as the file writes them, and the
+/// one-character colour padded with 29 blanks.
+QByteArray Header(const QByteArray& date, const QByteArray& marker, const QByteArray& handicap,
+                  const QByteArray& komi, const QByteArray& colour) {
+    return date + "," + marker + "," + handicap + "," + komi + "," + colour + QByteArray(29, ' ') +
+           "\r\n";
+}
+
+/// Move lines as a cut, a save and a comment beginning with a blank leave them.
+const QByteArray kMoves =
+    "12-07-2002, 1 , 16 , 4 , hello                        \r\n"
+    "          , 2 , 4 , 16 ,                              \r\n"
+    "12-09-2002, 1 , 16 , 4 ,x                             \r\n";
+
+GameInput Input(const QString& opponent, const QString& game, int handicap = 1, int komi = 31,
+                bool black = true) {
+    GameInput input;
+    input.opponent = opponent;
+    input.game = game;
+    input.handicapCode = handicap;
+    input.komiCode = komi;
+    input.playerIsBlack = black;
+    return input;
+}
+
+struct Store {
+    TempRoot root;
+    common::AppState state;
+    Store() { store::StartStore(state, root.path()); }
+    admin::RegistrationOutcome Register(const GameInput& input) {
+        return admin::RegisterGame(state, input, kToday);
+    }
+};
+
+}  // namespace
+
+class TestRegistration : public QObject {
+    Q_OBJECT
+  private slots:
+    void checksNamesInOrder_data() {
+        QTest::addColumn<QString>("opponent");
+        QTest::addColumn<QString>("game");
+        QTest::addColumn<int>("box");  // -1: both names pass
+        QTest::addColumn<bool>("cleared");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("title");
+        const QString noOpponent = QStringLiteral("「対局者」を入力してください。");
+        const QString noOpponentTitle = QStringLiteral("「対局者」が入力されていません。");
+        const QString noGame = QStringLiteral("「対局名」を入力してください。");
+        const QString noGameTitle = QStringLiteral("「対局名」が入力されていません。");
+        const QString badChar = QStringLiteral("使えない文字があります。");
+        const QString badName = QStringLiteral("使えない名前です。");
+        auto opp = [](const QString& c) {
+            return "対局相手に「" + c + "」の文字は使用できません。";
+        };
+        auto gam = [](const QString& c) { return "対局名に「" + c + "」の文字は使用できません。"; };
+
+        QTest::newRow("empty opponent") << ""
+                                        << "01" << 0 << false << noOpponent << noOpponentTitle;
+        QTest::newRow("blanks-only opponent")
+            << "   "
+            << "01" << 0 << false << noOpponent << noOpponentTitle;
+        QTest::newRow("full-width blanks") << "　　"
+                                           << "01" << 0 << false << noOpponent << noOpponentTitle;
+        QTest::newRow("slash after first") << "山/田"
+                                           << "" << 0 << true << opp("/") << badChar;
+        QTest::newRow("< before >") << "a<b>c"
+                                    << "01" << 0 << true << opp("<") << badChar;
+        QTest::newRow("> before <") << "a>b<c"
+                                    << "01" << 0 << true << opp(">") << badChar;
+        QTest::newRow("not in CP932") << "山😀田"
+                                      << "01" << 0 << true << opp("😀") << badChar;
+        QTest::newRow("empty game") << "山田"
+                                    << "" << 1 << false << noGame << noGameTitle;
+        QTest::newRow("blanks-only game") << "山田"
+                                          << "  " << 1 << false << noGame << noGameTitle;
+        const QString forbidden = QStringLiteral("\\/:,;*?\"<>|");
+        for (const QChar c : forbidden) {
+            QTest::addRow("game with %c", c.toLatin1())
+                << "山田" << QString("0") + c + "1" << 1 << true << gam(c) << badChar;
+        }
+        QTest::newRow("dot") << "."
+                             << "01" << 0 << true
+                             << QStringLiteral("対局相手に「.」という名前は使用できません。")
+                             << badName;
+        QTest::newRow("dot dot game")
+            << "山田"
+            << ".." << 1 << true << QStringLiteral("対局名に「..」という名前は使用できません。")
+            << badName;
+        const QString tooLong(200, QChar(0x5c71));  // 山 x 200: 600 bytes as a file name
+        QTest::newRow("too long") << tooLong << "01" << 0 << true
+                                  << "対局相手に「" + tooLong + "」という名前は使用できません。"
+                                  << badName;
+        QTest::newRow("plain names") << "山田"
+                                     << "01" << -1 << false << ""
+                                     << "";
+        QTest::newRow("dots inside") << "a.b"
+                                     << "0.1" << -1 << false << ""
+                                     << "";
+#ifndef Q_OS_WIN
+        QTest::newRow("blanks kept") << " 山田 "
+                                     << " 01 " << -1 << false << ""
+                                     << "";
+#endif
+    }
+    void checksNamesInOrder() {
+        QFETCH(QString, opponent);
+        QFETCH(QString, game);
+        QFETCH(int, box);
+        QFETCH(bool, cleared);
+        QFETCH(QString, text);
+        QFETCH(QString, title);
+        const auto problem = admin::CheckNames(opponent, game);
+        QCOMPARE(problem.has_value(), box >= 0);
+        if (!problem)
+            return;
+        QCOMPARE(int(problem->box), box);
+        QCOMPARE(problem->clearBox, cleared);
+        QCOMPARE(problem->notice.text, text);
+        QCOMPARE(problem->notice.title, title);
+    }
+
+    void newGameWritesHeaderAndAddress_data() {
+        QTest::addColumn<int>("handicap");
+        QTest::addColumn<int>("komi");
+        QTest::addColumn<bool>("black");
+        QTest::addColumn<QByteArray>("header");
+        QTest::newRow("defaults") << 1 << 31 << true
+                                  << Header("2002/12/07", " 0 ", " 1 ", " 31 ", kKuro);
+        QTest::newRow("black without komi")
+            << 2 << 20 << false << Header("2002/12/07", " 0 ", " 2 ", " 20 ", kShiro);
+        QTest::newRow("two stones")
+            << 3 << 21 << false << Header("2002/12/07", "-2 ", " 3 ", " 21 ", kShiro);
+        QTest::newRow("thirteen stones")
+            << 14 << 1 << true << Header("2002/12/07", "-13 ", " 14 ", " 1 ", kKuro);
+    }
+    void newGameWritesHeaderAndAddress() {
+        QFETCH(int, handicap);
+        QFETCH(int, komi);
+        QFETCH(bool, black);
+        QFETCH(QByteArray, header);
+        Store store;
+        const auto outcome = store.Register(Input("山田", "01", handicap, komi, black));
+        QCOMPARE(outcome.kind, RegistrationKind::New);
+        QVERIFY(outcome.written);
+        QCOMPARE(outcome.notice.text, QStringLiteral("山田 さんの 01 局を登録をしました。"));
+        QCOMPARE(outcome.notice.title, QStringLiteral("対局の登録をしました。"));
+        QCOMPARE(store.root.Read(kRecord), header);
+        QCOMPARE(store.root.Read(kAddress), "\r\n\r\n\r\n\r\n" + kYamada + kSama + "\r\n\r\n");
+    }
+
+    void secondGameKeepsFirstAndAddress() {
+        Store store;
+        const QByteArray address =
+            "1234567\r\nsomewhere\r\n\r\n\r\n" + kYamada + kSama + "\r\n\r\n";
+        store.root.Write(kAddress, address);
+        QVERIFY(store.Register(Input("山田", "01")).written);
+        const QByteArray first = store.root.Read(kRecord);
+        const auto second = store.Register(Input("山田", "02", 5, 20, false));
+        QCOMPARE(second.kind, RegistrationKind::New);
+        QVERIFY(second.written);
+        QCOMPARE(store.root.Read(kRecord), first);
+        QCOMPARE(store.root.Read("対局中棋譜/山田/02.txt"),
+                 Header("2002/12/07", "-4 ", " 5 ", " 20 ", kShiro));
+        QCOMPARE(store.root.Read(kAddress), address);
+    }
+
+    void changeKeepsEveryMoveLine_data() {
+        QTest::addColumn<QByteArray>("moves");
+        QTest::addColumn<QByteArray>("kept");
+        QTest::newRow("CR LF") << kMoves << kMoves;
+        QTest::newRow("lone LF") << QByteArray(kMoves).replace("\r\n", "\n") << kMoves;
+        QTest::newRow("last line without end") << kMoves.left(kMoves.size() - 2) << kMoves;
+        QTest::newRow("header only") << QByteArray() << QByteArray();
+    }
+    void changeKeepsEveryMoveLine() {
+        QFETCH(QByteArray, moves);
+        QFETCH(QByteArray, kept);
+        Store store;
+        store.root.Write(kRecord, Header("2001/01/01", " 0 ", " 1 ", " 31 ", kKuro) + moves);
+        const auto outcome = store.Register(Input("山田", "01", 3, 25, false));
+        QCOMPARE(outcome.kind, RegistrationKind::Change);
+        QVERIFY(outcome.written);
+        QCOMPARE(outcome.notice.text, QStringLiteral("山田 さんの 01 局を登録変更しました。"));
+        QCOMPARE(outcome.notice.title, QStringLiteral("対局の登録変更をしました。"));
+        QCOMPARE(store.root.Read(kRecord),
+                 Header("2002/12/07", "-2 ", " 3 ", " 25 ", kShiro) + kept);
+        QVERIFY(!QFile::exists(store.root.File("対局中棋譜/山田/temp.txt")));
+        // A change registers no one new: the address file is left to the address window.
+        QVERIFY(!QFile::exists(store.root.File(kAddress)));
+    }
+
+    void gameCalledTempIsNeverTheScratchCopy() {
+        Store store;
+        const QByteArray temp = Header("2001/01/01", " 0 ", " 1 ", " 31 ", kKuro) + kMoves;
+        store.root.Write("対局中棋譜/山田/temp.txt", temp);
+        store.root.Write(kRecord, Header("2001/01/01", " 0 ", " 1 ", " 31 ", kKuro) + kMoves);
+        QVERIFY(store.Register(Input("山田", "01", 1, 20)).written);
+        QCOMPARE(store.root.Read("対局中棋譜/山田/temp.txt"), temp);
+        QCOMPARE(store.root.Read(kRecord),
+                 Header("2002/12/07", " 0 ", " 1 ", " 20 ", kKuro) + kMoves);
+
+        QCOMPARE(store.Register(Input("山田", "temp", 1, 20)).kind, RegistrationKind::Change);
+        QCOMPARE(store.root.Read("対局中棋譜/山田/temp.txt"),
+                 Header("2002/12/07", " 0 ", " 1 ", " 20 ", kKuro) + kMoves);
+    }
+
+    void decidesByTheFilesOnDisk() {
+        Store store;
+        QCOMPARE(admin::DecideKind(store.state.currentGamesFolder, "山田", "01"),
+                 RegistrationKind::New);
+        store.root.Write(kRecord, Header("2001/01/01", " 0 ", " 1 ", " 31 ", kKuro));
+        QCOMPARE(admin::DecideKind(store.state.currentGamesFolder, "山田", "01"),
+                 RegistrationKind::Change);
+        QCOMPARE(admin::DecideKind(store.state.currentGamesFolder, "山田", "02"),
+                 RegistrationKind::New);
+        // A folder is not a record.
+        QDir().mkpath(store.root.File("対局中棋譜/山田/03.txt"));
+        QCOMPARE(admin::DecideKind(store.state.currentGamesFolder, "山田", "03"),
+                 RegistrationKind::New);
+    }
+
+    void failuresLeaveNothingBehind() {
+        Store store;
+        // A record that vanished: nothing is made, and no scratch copy stays.
+        QVERIFY(!admin::RewriteHeader(store.root.File(kRecord), Input("山田", "01"), kToday));
+        QVERIFY(!QFile::exists(store.root.File(kRecord)));
+        QVERIFY(!QFile::exists(store.root.File("対局中棋譜/山田/temp.txt")));
+        // The opponent's name is taken by a file: the game cannot be made and the player is told.
+        store.root.Write("対局中棋譜/山田", "not a folder");
+        const auto outcome = store.Register(Input("山田", "01"));
+        QVERIFY(!outcome.written);
+        QCOMPARE(outcome.notice.title, QStringLiteral("対局の登録ができませんでした。"));
+        QVERIFY(!QFile::exists(store.root.File(kAddress)));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRegistration)
+#include "test_registration.moc"
