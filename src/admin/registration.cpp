@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringList>
 
 #include <algorithm>
@@ -182,17 +181,6 @@ QByteArray WithNewHeader(const QByteArray& old, const QString& header) {
     return bytes;
 }
 
-bool WriteBytesAtomically(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
-}
-
 }  // namespace
 
 std::optional<NameProblem> CheckNames(const QString& opponent, const QString& game) {
@@ -219,7 +207,7 @@ bool RewriteHeader(const QString& recordPath, const GameInput& input, const QDat
     QByteArray old;
     if ((!useScratch || store::CopyFileAtomically(recordPath, scratchPath)) &&
         ReadBytes(sourcePath, old)) {
-        done = WriteBytesAtomically(recordPath, WithNewHeader(old, HeaderOf(input, today)));
+        done = store::WriteBytesAtomically(recordPath, WithNewHeader(old, HeaderOf(input, today)));
     }
     if (useScratch)
         QFile::remove(scratchPath);

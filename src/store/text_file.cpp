@@ -19,6 +19,8 @@ QByteArray EncodeLines(const QStringList& lines) {
     return bytes;
 }
 
+}  // namespace
+
 bool WriteBytesAtomically(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
@@ -29,8 +31,6 @@ bool WriteBytesAtomically(const QString& path, const QByteArray& bytes) {
     }
     return file.commit();
 }
-
-}  // namespace
 
 bool ReadTextLines(const QString& path, QStringList& lines) {
     lines.clear();
