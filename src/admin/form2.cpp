@@ -1,5 +1,6 @@
 #include "admin/form2.h"
 
+#include "admin/export.h"
 #include "admin/form3.h"
 #include "board/board_picture.h"
 #include "common/game_texts.h"
@@ -164,16 +165,15 @@ void Form2::BuildOptionFrame() {
 void Form2::BuildButtons() {
     Command1_ =
         Button(this, "Command1", QStringLiteral("登録の実行"), TwipsRect(5520, 7260, 3060, 600));
-    // The copy for the e-mail program comes with its own work; until then it stays inactive.
     QPushButton* exportButton =
         Button(this, "Command4", QStringLiteral("「クルミ」へ棋譜データコピー"),
                TwipsRect(8700, 7260, 3060, 600));
-    exportButton->setEnabled(false);
     QPushButton* help =
         Button(this, "Command6", QStringLiteral("操作説明"), TwipsRect(5520, 8040, 3060, 600));
     QPushButton* back =
         Button(this, "Command2", QStringLiteral("戻　る"), TwipsRect(8700, 8040, 3060, 600));
     connect(Command1_, &QPushButton::clicked, this, &Form2::Command1_Click);
+    connect(exportButton, &QPushButton::clicked, this, &Form2::Command4_Click);
     connect(help, &QPushButton::clicked, this, &Form2::Command6_Click);
     connect(back, &QPushButton::clicked, this, &Form2::Command2_Click);
 }
@@ -358,6 +358,26 @@ void Form2::Command3_Click() {
     form3_->show();
     form3_->raise();
     form3_->activateWindow();
+}
+
+void Form2::Command4_Click() {
+    const QListWidgetItem* game = List2_->currentItem();
+    // The folder is named after the opponent whose games are listed: after a registration
+    // the opponent list has lost its selection while that opponent's games stay listed.
+    const QString opponent = game != nullptr ? listedOpponent_ : QString();
+    const QString gameName = game != nullptr ? game->text() : QString();
+    // Moves played by e-mail since the last export live only in the copies there: replacing
+    // them is the player's decision.
+    if (ExportedCopyExists(state_, opponent, gameName) &&
+        platform_.ShowMessage(QStringLiteral("「クルミ」にこの対局の棋譜データがすでにあります。\n"
+                                             "置き換えてよろしいですか？"),
+                              QStringLiteral("棋譜データの置き換え"),
+                              common::MessageButtons::OkCancel,
+                              common::MessageIcon::Question) != common::MessageAnswer::Ok) {
+        return;
+    }
+    const ExportOutcome outcome = ExportGame(state_, opponent, gameName, model_.table());
+    platform_.ShowMessage(outcome.notice.text, outcome.notice.title);
 }
 
 void Form2::Command6_Click() {

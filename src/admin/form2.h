@@ -39,6 +39,8 @@ class Form2 : public QWidget {
     void Command2_Click();
     /// "碁盤色設定": opens the board colour window.
     void Command3_Click();
+    /// "「クルミ」へ棋譜データコピー": copies the shown game for the e-mail program.
+    void Command4_Click();
     /// "操作説明"
     void Command6_Click();
     void List1_Click();

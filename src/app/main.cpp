@@ -1,4 +1,5 @@
 #include "admin/form2.h"
+#include "admin/form6.h"
 #include "board/form1.h"
 #include "common/app_state.h"
 #include "common/data_root.h"
@@ -23,7 +24,6 @@ void DescribeOptions(QCommandLineParser& parser, const QCommandLineOption& dataR
     parser.addOption(dataRoot);
 }
 
-/// --help and --version print and end before any window system is needed.
 /// The registration window, made on the first use of its menu label.
 void OfferRegistrationWindow(board::Form1& mainWindow) {
     mainWindow.SetWindowFactory(board::MenuRegistration, [](board::Form1& main) -> QWidget* {
@@ -36,6 +36,14 @@ void OfferRegistrationWindow(board::Form1& mainWindow) {
     });
 }
 
+/// The erase, back-up and restore window, made on the first use of its menu label.
+void OfferEraseWindow(board::Form1& mainWindow) {
+    mainWindow.SetWindowFactory(board::MenuErase, [](board::Form1& main) -> QWidget* {
+        return new admin::Form6(main.state(), main.platform(), &main);
+    });
+}
+
+/// --help and --version print and end before any window system is needed.
 bool AsksForTextOnly(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i) {
         for (const char* option : {"--help", "-h", "-?", "--help-all", "--version", "-v"}) {
@@ -83,6 +91,7 @@ int main(int argc, char* argv[]) {
     common::QtPlatform platform;
     board::Form1 form(state, platform);
     OfferRegistrationWindow(form);
+    OfferEraseWindow(form);
     form.show();
     return app->exec();
 }

@@ -608,6 +608,8 @@ void Form1::Form_Activate() {
     model_.options().numbersWhileRecording = state_.settings.numbersWhileRecording == 1;
     const int opponentIndex = state_.selectedOpponentIndex;
     const int gameIndex = state_.selectedGameIndex;
+    // The erase window may have switched the games folder.
+    HighlightFolderButtons();
     FillOpponentList();
     DrawEmptyBoard();
     DrawNumerals();

@@ -1,0 +1,82 @@
+#include "admin/export.h"
+
+#include "common/record_text.h"
+#include "store/record_file.h"
+#include "store/text_file.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace admin {
+namespace {
+
+const QString kTreeFolderName = QStringLiteral("_1クルミ棋譜");
+const QString kBackupFolderName = QStringLiteral("ﾊﾞｯｸﾃﾞｰﾀ");
+const QString kWhite = QStringLiteral("白");
+// The message boxes of the export carry the program's name as their title.
+const QString kProgramTitle = QStringLiteral("ソラマメ Ｖ３．０");
+
+Notice DoneNotice() {
+    return {QStringLiteral("クルミ用の棋譜データを作成しました。"), kProgramTitle};
+}
+
+Notice FailureNotice() {
+    return {QStringLiteral("クルミ用の棋譜データを作成できませんでした。"), kProgramTitle};
+}
+
+Notice NoGameNotice() {
+    return {QStringLiteral("対局を選択してください。"),
+            QStringLiteral("対局が指定されていません。")};
+}
+
+QString ExportLine(const store::RecordRow& row, const QString& text) {
+    return store::RecordLine(common::FixedWidth(row.date, store::kDateWidth), row.number, row.x,
+                             row.y, text);
+}
+
+}  // namespace
+
+QString ExportTreeFolder(const common::AppState& state) {
+    return state.exportRoot + "/" + kTreeFolderName;
+}
+
+QStringList ExportLines(const store::RecordTable& table) {
+    QStringList lines;
+    if (!table.headerRead)
+        return lines;
+    const store::RecordRow& header = table.rows[0];
+    // The e-mail program takes an empty colour for a player holding White.
+    const bool white = header.text.trimmed() == kWhite;
+    lines.append(ExportLine(header, white ? QString() : header.text));
+    for (int i = 1; i <= table.lastRow; ++i)
+        lines.append(ExportLine(table.rows[i], table.rows[i].text));
+    return lines;
+}
+
+bool ExportedCopyExists(const common::AppState& state, const QString& opponent,
+                        const QString& game) {
+    const QString opponentFolder = ExportTreeFolder(state) + "/" + opponent;
+    const QString fileName = "/" + game + ".txt";
+    return !opponent.isEmpty() && !game.isEmpty() &&
+           (QFileInfo::exists(opponentFolder + fileName) ||
+            QFileInfo::exists(opponentFolder + "/" + kBackupFolderName + fileName));
+}
+
+ExportOutcome ExportGame(const common::AppState& state, const QString& opponent,
+                         const QString& game, const store::RecordTable& table) {
+    if (opponent.isEmpty() || game.isEmpty())
+        return {false, NoGameNotice()};
+    const QStringList lines = ExportLines(table);
+    if (lines.isEmpty())
+        return {false, FailureNotice()};
+    const QString opponentFolder = ExportTreeFolder(state) + "/" + opponent;
+    const QString backupFolder = opponentFolder + "/" + kBackupFolderName;
+    // Folders left by an earlier export are fine: exporting again replaces both copies.
+    QDir().mkpath(backupFolder);
+    const QString fileName = "/" + game + ".txt";
+    const bool written = store::WriteTextLines(opponentFolder + fileName, lines) &&
+                         store::WriteTextLines(backupFolder + fileName, lines);
+    return {written, written ? DoneNotice() : FailureNotice()};
+}
+
+}  // namespace admin
