@@ -136,6 +136,11 @@ class Form1 : public QWidget {
     void Check4_Click();
     void PrintPosition_Change();
 
+    // Printing of the record page and the screen copy (form1_print.cpp).
+    void PrintRecord();
+    void PrintScreenCopy();
+    void ReportPrintFailure();
+
     // End-of-game count and results record (form1_count.cpp).
     void CountTerritory(int searchLimit);
     void RecordResult();

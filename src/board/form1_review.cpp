@@ -47,8 +47,14 @@ void Form1::NavigationClick(int index, QLineEdit* moveBox) {
                                       QStringLiteral("最終着手の状態です。"));
             }
             break;
+        case NavigationButton::PrintRecord:
+            PrintRecord();
+            break;
+        case NavigationButton::ScreenCopy:
+            PrintScreenCopy();
+            break;
         default:
-            break;  // printing and the screen copy come with the printer support
+            break;
     }
 }
 

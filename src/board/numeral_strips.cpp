@@ -16,20 +16,8 @@ const QString kColumnCaption = QStringLiteral(
 const QString kColumnCaptionPitched = QStringLiteral(
     "   1    2    3     4    5     6    7     8     9    10   11   12   13   14   15    16   17   "
     "18   19");
-const QString kKanjiDigits = QStringLiteral("一二三四五六七八九");
-const QString kKanjiTen = QStringLiteral("十");
 
 }  // namespace
-
-QString KanjiNumeral(int row) {
-    if (row < 1 || row > 19)
-        return QString();
-    if (row < 10)
-        return kKanjiDigits.mid(row - 1, 1);
-    if (row == 10)
-        return kKanjiTen;
-    return kKanjiTen + kKanjiDigits.mid(row - 11, 1);
-}
 
 QString NumeralCaption(bool smallScreen, bool showNumerals, bool numeralPitch) {
     if (!smallScreen || !showNumerals)

@@ -1,13 +1,11 @@
 #pragma once
 
 #include "board/board_picture.h"
+#include "board/kanji_numeral.h"
 
 #include <QString>
 
 namespace board {
-
-/// The kanji numeral of a row, "一" to "十九"; empty outside 1 to 19.
-QString KanjiNumeral(int row);
 
 /// Screens at most this many pixels high are too short for the column strip.
 inline constexpr int kSmallScreenHeight = 600;

@@ -1,7 +1,12 @@
 #pragma once
 
+#include "common/print_surface.h"
+
 #include <QDate>
 #include <QString>
+#include <QStringList>
+
+#include <functional>
 
 namespace common {
 
@@ -9,9 +14,9 @@ enum class MessageButtons { Ok, OkCancel, YesNo };
 enum class MessageAnswer { Ok, Cancel, Yes, No };
 enum class MessageIcon { None, Information, Warning, Critical, Question };
 
-/// The services a window needs from the desktop: message boxes, the text editor, today's date
-/// and the screen size. The program owns one production instance; tests pass a fake that
-/// records every call and answers as scripted.
+/// The services a window needs from the desktop: message boxes, the text editor, today's date,
+/// the screen size and the printer. The program owns one production instance; tests pass a fake
+/// that records every call and answers as scripted.
 class Platform {
   public:
     virtual ~Platform() = default;
@@ -25,6 +30,14 @@ class Platform {
     /// Available screen size in device-independent pixels.
     virtual int ScreenWidth() const = 0;
     virtual int ScreenHeight() const = 0;
+
+    /// Prints one page on the default printer, A4 in `orientation` (or on the printer's own
+    /// paper for AsPrinterIs); `drawPage` draws it.
+    /// False when the print failed or the user cancelled it.
+    virtual bool PrintPage(const QString& documentName, PageOrientation orientation,
+                           const std::function<void(PrintSurface&)>& drawPage) = 0;
+    /// The font families the printer can use, in the font list's order.
+    virtual QStringList PrinterFontFamilies() const = 0;
 };
 
 }  // namespace common

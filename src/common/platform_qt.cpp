@@ -1,9 +1,16 @@
 #include "common/platform_qt.h"
 
+#include "common/qt_print_surface.h"
+
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QFontDatabase>
 #include <QMessageBox>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QScreen>
 #include <QUrl>
@@ -25,6 +32,27 @@ QMessageBox::Icon ToQtIcon(MessageIcon icon) {
             break;
     }
     return QMessageBox::NoIcon;
+}
+
+/// The printer to use: the default one, or any installed one when none is the default.
+QPrinterInfo ChoosePrinter() {
+    const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
+    if (!defaultPrinter.isNull())
+        return defaultPrinter;
+    const QList<QPrinterInfo> printers = QPrinterInfo::availablePrinters();
+    return printers.isEmpty() ? QPrinterInfo() : printers.first();
+}
+
+/// Asks where the page goes as a PDF file; empty when the user cancels.
+QString AskPdfPath(const QString& documentName) {
+    QString path = QFileDialog::getSaveFileName(
+        QApplication::activeWindow(),
+        QStringLiteral("プリンターがありません。PDFファイルに保存します"),
+        QDir::home().filePath(documentName + QStringLiteral(".pdf")),
+        QStringLiteral("PDF (*.pdf)"));
+    if (!path.isEmpty() && !path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        path += QStringLiteral(".pdf");
+    return path;
 }
 
 }  // namespace
@@ -82,6 +110,33 @@ int QtPlatform::ScreenWidth() const {
 int QtPlatform::ScreenHeight() const {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen != nullptr ? screen->availableGeometry().height() : 768;
+}
+
+bool QtPlatform::PrintPage(const QString& documentName, PageOrientation orientation,
+                           const std::function<void(PrintSurface&)>& drawPage) {
+    QPrinter printer(QPrinter::HighResolution);
+    const QPrinterInfo target = ChoosePrinter();
+    if (!target.isNull()) {
+        printer.setPrinterName(target.printerName());
+    } else {
+        const QString path = AskPdfPath(documentName);
+        if (path.isEmpty())
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+    }
+    printer.setDocName(documentName);
+    return PrintOnPrinter(printer, orientation, drawPage);
+}
+
+QStringList QtPlatform::PrinterFontFamilies() const {
+    QStringList families;
+    for (const QString& family : QFontDatabase::families()) {
+        // "@" names are the vertical-writing twins of the fonts, of no use on a card.
+        if (!family.startsWith(QLatin1Char('@')))
+            families.append(family);
+    }
+    return families;
 }
 
 }  // namespace common

@@ -5,7 +5,33 @@
 #include <QList>
 #include <QStringList>
 
-/// Records every message box and editor start; answers message boxes from a script.
+/// Writes every drawing on a page as one readable line, for example
+/// "text 420,0 ＭＳ Ｐ明朝 13 bold #000000 対局名 : No.第3  ［ 0 手まで ］",
+/// "line 720,1927.8 930.3,1927.8 w9.6", "circle 510.3,1927.8 r210 w9.6 #ffffff",
+/// "rect 0,0 100x50 w2.4", "image 0,0 12000x9000 800x600". A transparent fill is left out.
+class RecordingPrintSurface : public common::PrintSurface {
+  public:
+    explicit RecordingPrintSurface(const QSizeF& pageSize) : pageSize_(pageSize) {}
+
+    QSizeF PageSize() const override { return pageSize_; }
+    void DrawText(double x, double y, const QString& text, const common::PrintFont& font,
+                  const QColor& colour) override;
+    void DrawLine(double x1, double y1, double x2, double y2, double width) override;
+    void DrawCircle(double centreX, double centreY, double radius, double width,
+                    const QColor& fill) override;
+    void DrawRectangle(const QRectF& rect, double width, const QColor& fill) override;
+    void DrawImage(const QRectF& rect, const QImage& image) override;
+
+    QStringList operations;
+
+  private:
+    QSizeF pageSize_;
+};
+
+/// A number as the recorded operations write it: at most two decimals, no trailing zeros.
+QString OperationNumber(double value);
+
+/// Records every message box, editor start and print; answers message boxes from a script.
 class FakePlatform : public common::Platform {
   public:
     struct Message {
@@ -13,6 +39,15 @@ class FakePlatform : public common::Platform {
         QString title;
         common::MessageButtons buttons;
     };
+    struct Print {
+        QString documentName;
+        common::PageOrientation orientation;
+        QStringList operations;
+    };
+
+    /// The printable area of A4 in twips, portrait.
+    static constexpr double kA4Width = 210 * common::kTwipsPerMillimetre;
+    static constexpr double kA4Height = 297 * common::kTwipsPerMillimetre;
 
     common::MessageAnswer ShowMessage(const QString& text, const QString& title,
                                       common::MessageButtons buttons,
@@ -21,11 +56,18 @@ class FakePlatform : public common::Platform {
     QDate Today() const override { return today; }
     int ScreenWidth() const override { return screenWidth; }
     int ScreenHeight() const override { return screenHeight; }
+    /// Draws the page on a RecordingPrintSurface and keeps it; fails when `failPrints` is set.
+    bool PrintPage(const QString& documentName, common::PageOrientation orientation,
+                   const std::function<void(common::PrintSurface&)>& drawPage) override;
+    QStringList PrinterFontFamilies() const override { return fontFamilies; }
 
     /// Answers for the next message boxes, in order; when empty, OK (or Yes) is given.
     QList<common::MessageAnswer> scriptedAnswers;
     QList<Message> messages;
     QStringList editorStarts;
+    QList<Print> prints;
+    bool failPrints = false;
+    QStringList fontFamilies{QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("ＭＳ Ｐ明朝")};
     QDate today{2002, 12, 7};
     int screenWidth = 1280;
     int screenHeight = 1024;

@@ -1,0 +1,71 @@
+// The printing panel's two prints: the record page of the shown position and a picture of
+// the whole main window.
+#include "board/form1.h"
+#include "board/mode_panels.h"
+#include "output/record_print.h"
+
+#include <QLabel>
+#include <QListWidget>
+
+namespace board {
+namespace {
+
+QStringList ListEntries(const QListWidget* list) {
+    QStringList entries;
+    for (int i = 0; i < list->count(); ++i)
+        entries.append(list->item(i)->text());
+    return entries;
+}
+
+}  // namespace
+
+void Form1::PrintRecord() {
+    const store::RecordTable& table = model_.table();
+    const int lastRow = table.lastRow;
+    printingPanel_->List4->clear();
+    printingPanel_->List4->addItems(output::FillRemovedList(table, lastRow));
+
+    output::RecordPage record;
+    record.gameName = GameName();
+    record.lastMoveNumber = table.rows[size_t(model_.SearchLastStoneRow(lastRow))].number;
+    record.opponentLabel = Label14[1]->text();
+    record.handicapLabel = Label14[2]->text();
+    record.removedList = ListEntries(printingPanel_->List4);
+    record.figure.board = model_.board();
+    record.figure.whiteFirst = table.whiteFirst;
+    record.figure.numberShown = [this](int number) { return model_.NumberFlag(number); };
+    record.offsetXmm = state_.settings.printPosition1;
+    record.offsetYmm = state_.settings.printPosition2;
+
+    const QString documentName =
+        QStringLiteral("ソラマメ棋譜 %1 %2").arg(OpponentName(), GameName());
+    if (!platform_.PrintPage(
+            documentName, common::PageOrientation::Portrait,
+            [&record](common::PrintSurface& page) { output::PrintOut(page, record); })) {
+        ReportPrintFailure();
+    }
+}
+
+void Form1::PrintScreenCopy() {
+    const common::MessageAnswer answer =
+        platform_.ShowMessage(QStringLiteral("用紙サイズはＡ４としてください。") + '\n' +
+                                  QStringLiteral("印字しますか？"),
+                              QStringLiteral("用紙の確認"), common::MessageButtons::OkCancel,
+                              common::MessageIcon::Question);
+    if (answer == common::MessageAnswer::Cancel)
+        return;
+    const QImage window = grab().toImage();
+    if (!platform_.PrintPage(
+            QStringLiteral("ソラマメ画面コピー"), common::PageOrientation::Landscape,
+            [&window](common::PrintSurface& page) { output::PrintWindowImage(page, window); })) {
+        ReportPrintFailure();
+    }
+}
+
+void Form1::ReportPrintFailure() {
+    platform_.ShowMessage(QStringLiteral("印刷できませんでした。プリンターを確かめてください。"),
+                          QStringLiteral("印刷ができません。"), common::MessageButtons::Ok,
+                          common::MessageIcon::Warning);
+}
+
+}  // namespace board

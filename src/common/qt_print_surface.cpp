@@ -1,0 +1,95 @@
+#include "common/qt_print_surface.h"
+
+#include <QFont>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrinter>
+
+namespace common {
+namespace {
+
+constexpr double kTwipsPerInch = 1440;
+constexpr double kTwipsPerPoint = 20;
+// A PDF file has no unprintable border; this one keeps the page where a printer would put it.
+constexpr double kPdfMarginMillimetres = 5;
+
+}  // namespace
+
+QtPrintSurface::QtPrintSurface(QPainter& painter, double dotsPerInch, const QSizeF& pageTwips)
+    : painter_(painter), pageTwips_(pageTwips) {
+    const double dotsPerTwip = dotsPerInch / kTwipsPerInch;
+    painter_.setTransform(QTransform::fromScale(dotsPerTwip, dotsPerTwip));
+    painter_.setRenderHint(QPainter::Antialiasing);
+    painter_.setRenderHint(QPainter::SmoothPixmapTransform);
+}
+
+void QtPrintSurface::DrawText(double x, double y, const QString& text, const PrintFont& font,
+                              const QColor& colour) {
+    // The painter works in twips, so the type is sized in twips too, not in points (which Qt
+    // would turn into dots of the device and then scale a second time).
+    QFont qfont(font.family);
+    qfont.setPixelSize(qMax(1, qRound(font.points * kTwipsPerPoint)));
+    qfont.setBold(font.bold);
+    painter_.setFont(qfont);
+    painter_.setPen(colour);
+    const QRectF cell(x, y, pageTwips_.width() + kTwipsPerInch, pageTwips_.height());
+    painter_.drawText(cell, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text);
+}
+
+void QtPrintSurface::SetOutline(double width, const QColor& fill) {
+    QPen pen(Qt::black, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    painter_.setPen(pen);
+    painter_.setBrush(fill.alpha() == 0 ? QBrush(Qt::NoBrush) : QBrush(fill));
+}
+
+void QtPrintSurface::DrawLine(double x1, double y1, double x2, double y2, double width) {
+    SetOutline(width, Qt::transparent);
+    painter_.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+}
+
+void QtPrintSurface::DrawCircle(double centreX, double centreY, double radius, double width,
+                                const QColor& fill) {
+    SetOutline(width, fill);
+    painter_.drawEllipse(QPointF(centreX, centreY), radius, radius);
+}
+
+void QtPrintSurface::DrawRectangle(const QRectF& rect, double width, const QColor& fill) {
+    SetOutline(width, fill);
+    painter_.drawRect(rect);
+}
+
+void QtPrintSurface::DrawImage(const QRectF& rect, const QImage& image) {
+    painter_.drawImage(rect, image);
+}
+
+bool PrintOnPrinter(QPrinter& printer, PageOrientation orientation,
+                    const std::function<void(PrintSurface&)>& drawPage) {
+    const bool pdf = printer.outputFormat() == QPrinter::PdfFormat;
+    if (orientation != PageOrientation::AsPrinterIs) {
+        // A printer that refuses A4 or the orientation prints with its own settings.
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setPageOrientation(orientation == PageOrientation::Landscape
+                                       ? QPageLayout::Landscape
+                                       : QPageLayout::Portrait);
+    } else if (pdf) {
+        // A card printed to a file gets the card's own size, its printable area 3 mm inside.
+        printer.setPageSize(QPageSize(QSizeF(100, 148), QPageSize::Millimeter));
+        printer.setPageOrientation(QPageLayout::Portrait);
+        printer.setPageMargins(QMarginsF(3, 3, 3, 3), QPageLayout::Millimeter);
+    }
+    if (pdf && orientation != PageOrientation::AsPrinterIs) {
+        const double margin = kPdfMarginMillimetres;
+        printer.setPageMargins(QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter);
+    }
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    const QSizeF page = printer.pageLayout().paintRect(QPageLayout::Inch).size() * kTwipsPerInch;
+    QtPrintSurface surface(painter, printer.resolution(), page);
+    drawPage(surface);
+    const bool ended = painter.end();
+    return ended && printer.printerState() != QPrinter::Error;
+}
+
+}  // namespace common

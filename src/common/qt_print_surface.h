@@ -1,0 +1,39 @@
+#pragma once
+
+#include "common/print_surface.h"
+
+#include <functional>
+
+class QPainter;
+class QPrinter;
+
+namespace common {
+
+/// A print surface on an active QPainter whose origin is the top left of the printable area.
+/// The one place where twips become device dots.
+class QtPrintSurface : public PrintSurface {
+  public:
+    QtPrintSurface(QPainter& painter, double dotsPerInch, const QSizeF& pageTwips);
+
+    QSizeF PageSize() const override { return pageTwips_; }
+    void DrawText(double x, double y, const QString& text, const PrintFont& font,
+                  const QColor& colour) override;
+    void DrawLine(double x1, double y1, double x2, double y2, double width) override;
+    void DrawCircle(double centreX, double centreY, double radius, double width,
+                    const QColor& fill) override;
+    void DrawRectangle(const QRectF& rect, double width, const QColor& fill) override;
+    void DrawImage(const QRectF& rect, const QImage& image) override;
+
+  private:
+    void SetOutline(double width, const QColor& fill);
+
+    QPainter& painter_;
+    QSizeF pageTwips_;
+};
+
+/// Prints one A4 page in `orientation` on a printer already aimed at its device or file.
+/// False when the page could not be started or the printer reported an error.
+bool PrintOnPrinter(QPrinter& printer, PageOrientation orientation,
+                    const std::function<void(PrintSurface&)>& drawPage);
+
+}  // namespace common

@@ -1,0 +1,120 @@
+#include "output/board_figure_print.h"
+
+#include "board/kanji_numeral.h"
+#include "common/record_text.h"
+
+namespace output {
+namespace {
+
+// The figure's line widths were chosen in dots of a 600 dpi printer; the page is in twips.
+constexpr double kTwipsPerDot = 1440.0 / 600.0;
+constexpr double kBorderWidth = 8 * kTwipsPerDot;
+constexpr double kGridWidth = 4 * kTwipsPerDot;
+constexpr double kStoneOutlineWidth = 4 * kTwipsPerDot;
+constexpr double kStarPointWidth = 2 * kTwipsPerDot;
+
+const QString kGothic = QStringLiteral("ＭＳ Ｐゴシック");
+const QColor kBlack(Qt::black);
+const QColor kWhite(Qt::white);
+
+bool IsStarPoint(int x, int y) {
+    return (x == 4 || x == 10 || x == 16) && (y == 4 || y == 10 || y == 16);
+}
+
+bool OnEdge(int line) {
+    return line == 1 || line == board::kBoardSize;
+}
+
+void PrintStoneNumber(common::PrintSurface& surface, double px, double py, int number, bool black) {
+    constexpr double base = PageGeometry::numberFontBase;
+    // Wider numbers get smaller type and move further left, so that each sits in its stone.
+    double size = base + 2;
+    double left = 14 * base;
+    double up = 11 * base;
+    if (number >= 100) {
+        size = base - 2;
+        left = 20 * base;
+        up = 9 * base;
+    } else if (number >= 10) {
+        size = base;
+        left = 17.5 * base;
+        up = 10 * base;
+    }
+    surface.DrawText(px - left, py - up, common::PrintedNumber(number), {kGothic, size, true},
+                     black ? kWhite : kBlack);
+}
+
+void PrintStone(common::PrintSurface& surface, double px, double py, int number,
+                const BoardFigure& figure) {
+    const bool black = board::IsBlackStone(number, figure.whiteFirst);
+    surface.DrawCircle(px, py, PageGeometry::stoneRadius, kStoneOutlineWidth,
+                       black ? kBlack : kWhite);
+    // Handicap stones never carry a number.
+    if (number >= 1 && figure.numberShown && figure.numberShown(number))
+        PrintStoneNumber(surface, px, py, number, black);
+}
+
+// A line stops half way to each neighbour, where a neighbouring stone's outline lies, so that
+// no line crosses a stone. Lines along the edge form the border, twice as thick as the others.
+void PrintGridAround(common::PrintSurface& surface, double px, double py, int x, int y) {
+    constexpr double half = PageGeometry::pointPitch / 2.0;
+    const double left = x > 1 ? px - half : px;
+    const double right = x < board::kBoardSize ? px + half : px;
+    const double top = y > 1 ? py - half : py;
+    const double bottom = y < board::kBoardSize ? py + half : py;
+    surface.DrawLine(left, py, right, py, OnEdge(y) ? kBorderWidth : kGridWidth);
+    surface.DrawLine(px, top, px, bottom, OnEdge(x) ? kBorderWidth : kGridWidth);
+}
+
+}  // namespace
+
+PageGeometry PageGeometry::FromMillimetres(int horizontal, int vertical) {
+    PageGeometry page;
+    page.offsetX = horizontal * common::kTwipsPerMillimetre;
+    page.offsetY = vertical * common::kTwipsPerMillimetre;
+    return page;
+}
+
+void HorizontalFigurePrint(common::PrintSurface& surface, const PageGeometry& page) {
+    const common::PrintFont font{kGothic, 13, true};
+    for (int column = 1; column <= board::kBoardSize; ++column) {
+        // Two digits start further left so that they too stand over their line.
+        const double left =
+            page.offsetX + column * PageGeometry::pointPitch - (column < 10 ? 33 : 110);
+        surface.DrawText(left, page.offsetY + PageGeometry::boardTop, common::PrintedNumber(column),
+                         font, kBlack);
+    }
+}
+
+void VerticalFigurePrint(common::PrintSurface& surface, const PageGeometry& page) {
+    const common::PrintFont font{kGothic, 10, true};
+    for (int row = 1; row <= board::kBoardSize; ++row) {
+        const double top = page.offsetY + PageGeometry::boardTop + row * PageGeometry::pointPitch;
+        const QString numeral = board::KanjiNumeral(row);
+        if (numeral.size() == 1) {
+            surface.DrawText(page.offsetX, top, numeral, font, kBlack);
+        } else {
+            surface.DrawText(page.offsetX, top - 90, numeral.left(1), font, kBlack);
+            surface.DrawText(page.offsetX, top + 90, numeral.mid(1), font, kBlack);
+        }
+    }
+}
+
+void PrintBoard(common::PrintSurface& surface, const PageGeometry& page,
+                const BoardFigure& figure) {
+    for (int x = 1; x <= board::kBoardSize; ++x) {
+        for (int y = 1; y <= board::kBoardSize; ++y) {
+            const double px = page.PointX(x);
+            const double py = page.PointY(y);
+            if (figure.board.Occupied(x, y)) {
+                PrintStone(surface, px, py, figure.board.At(x, y), figure);
+                continue;
+            }
+            if (IsStarPoint(x, y))
+                surface.DrawCircle(px, py, PageGeometry::starRadius, kStarPointWidth, kBlack);
+            PrintGridAround(surface, px, py, x, y);
+        }
+    }
+}
+
+}  // namespace output

@@ -1,0 +1,185 @@
+// The printing panel's record print and screen copy, through the recorded print operations.
+#include "board/form1.h"
+#include "common/font_setup.h"
+#include "testing/fake_platform.h"
+#include "testing/temp_root.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+QByteArray FileNumber(int value) {
+    return (value < 0 ? "" : " ") + QByteArray::number(value) + ' ';
+}
+
+QByteArray Line(const QByteArray& date, int number, int x, int y, const QByteArray& text = {},
+                int textChars = 0) {
+    return date + ',' + FileNumber(number) + ',' + FileNumber(x) + ',' + FileNumber(y) + ',' +
+           text + QByteArray(30 - textChars, ' ') + "\r\n";
+}
+
+/// An even game, komi code 33, the player Black: four moves, then Black 3 taken off.
+QByteArray GameWithRemoval() {
+    return Line("2002/12/07", 0, 1, 33, "\x8d\x95", 1) + Line("11-30-2002", 1, 4, 4) +
+           Line("11-30-2002", 2, 16, 4) + Line("11-30-2002", 3, 17, 4) +
+           Line("11-30-2002", 4, 16, 5) + Line("11-30-2002", 3, 17, 4);
+}
+
+/// A main window on its own data root, in the printing mode.
+struct TestWindow {
+    explicit TestWindow(bool numbers = false, int offsetX = 0) {
+        root.Write(QStringLiteral("対局中棋譜/山田/第3.txt"), GameWithRemoval());
+        state.dataRoot = root.path();
+        form = std::make_unique<board::Form1>(state, platform);
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QTest::mouseClick(Find<QLabel>(QStringLiteral("Label1_2")), Qt::LeftButton);
+        if (numbers)
+            QTest::mouseClick(Find<QCheckBox>(QStringLiteral("Check3")), Qt::LeftButton);
+        Find<QScrollBar>(QStringLiteral("HScroll1"))->setValue(offsetX);
+    }
+    template <typename T>
+    T* Find(const QString& name) const {
+        T* control = form->findChild<T*>(name);
+        if (control == nullptr)
+            qFatal("no control %s", qPrintable(name));
+        return control;
+    }
+    void ChooseGame() { Find<QListWidget>(QStringLiteral("List2"))->setCurrentRow(0); }
+    void Press(const QString& button) {
+        QTest::mouseClick(Find<QPushButton>(button), Qt::LeftButton);
+    }
+    QStringList RemovedList() const {
+        QStringList entries;
+        const auto* list = Find<QListWidget>(QStringLiteral("List4"));
+        for (int i = 0; i < list->count(); ++i)
+            entries.append(list->item(i)->text());
+        return entries;
+    }
+
+    TempRoot root;
+    common::AppState state;
+    FakePlatform platform;
+    std::unique_ptr<board::Form1> form;
+};
+
+const QString kHeaderFont = QStringLiteral(" ＭＳ Ｐ明朝 13 bold #000000 ");
+const QString kGothic = QStringLiteral(" ＭＳ Ｐゴシック ");
+const QString kPaperQuestion =
+    QStringLiteral("用紙サイズはＡ４としてください。") + '\n' + QStringLiteral("印字しますか？");
+
+}  // namespace
+
+class TestForm1Print : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() { common::SubstituteWindowsFonts(); }
+
+    void printRecord_data() {
+        QTest::addColumn<bool>("numbers");
+        QTest::addColumn<int>("offsetX");
+        QTest::addColumn<int>("stepsBack");
+        QTest::addColumn<QStringList>("removedList");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<QString>("absent");
+        QTest::newRow("final position")
+            << false << 0 << 0 << QStringList{"003: 17･4"}
+            << QStringList{"text 420,0" + kHeaderFont + "対局名 : No.第3  ［ 4 手まで ］",
+                           "text 420,340.2" + kHeaderFont + "対局者 : (白) 山田  vs  ",
+                           "text 420,680.4" + kHeaderFont + "手合割 : 互先 ［コミ黒６目半］",
+                           "text 8610,1417.5" + kGothic + "10 bold #000000 ●3:  17･4"}
+            << "text 1574.3,3033.8";  // no number on Black 1
+        // Two steps back: the removal and move 4 are undone; stone 3 is back with its number.
+        QTest::newRow("two steps back, numbers, 10 mm right")
+            << true << 10 << 2 << QStringList{}
+            << QStringList{"text 987,0" + kHeaderFont + "対局名 : No.第3  ［ 3 手まで ］",
+                           "text 2141.3,3033.8" + kGothic + "16 bold #ffffff  1",
+                           "circle 7797.3,3187.8 r210 w9.6 #000000",
+                           "text 7601.3,3033.8" + kGothic + "16 bold #ffffff  3"}
+            << "circle 7377.3,3607.8";  // White 4 is gone
+    }
+    void printRecord() {
+        QFETCH(bool, numbers);
+        QFETCH(int, offsetX);
+        QFETCH(int, stepsBack);
+        QFETCH(QStringList, removedList);
+        QFETCH(QStringList, expected);
+        QFETCH(QString, absent);
+        TestWindow window(numbers, offsetX);
+        window.ChooseGame();
+        for (int i = 0; i < stepsBack; ++i)
+            window.Press(QStringLiteral("Command3_2"));
+        window.Press(QStringLiteral("Command3_5"));
+
+        QCOMPARE(window.platform.messages.size(), 0);
+        QCOMPARE(window.platform.prints.size(), 1);
+        const FakePlatform::Print& print = window.platform.prints[0];
+        QCOMPARE(print.orientation, common::PageOrientation::Portrait);
+        QCOMPARE(window.RemovedList(), removedList);
+        for (const QString& operation : expected)
+            QVERIFY2(print.operations.contains(operation), qPrintable(operation));
+        QVERIFY(print.operations.filter(absent).isEmpty());
+    }
+
+    void screenCopy_data() {
+        QTest::addColumn<common::MessageAnswer>("answer");
+        QTest::addColumn<int>("prints");
+        QTest::newRow("Cancel") << common::MessageAnswer::Cancel << 0;
+        QTest::newRow("OK") << common::MessageAnswer::Ok << 1;
+    }
+    void screenCopy() {
+        QFETCH(common::MessageAnswer, answer);
+        QFETCH(int, prints);
+        TestWindow window;
+        window.ChooseGame();
+        window.platform.scriptedAnswers = {answer};
+        window.Press(QStringLiteral("Command3_6"));
+
+        QCOMPARE(window.platform.messages.size(), 1);
+        QCOMPARE(window.platform.messages[0].text, kPaperQuestion);
+        QCOMPARE(window.platform.messages[0].title, QStringLiteral("用紙の確認"));
+        QCOMPARE(window.platform.messages[0].buttons, common::MessageButtons::OkCancel);
+        QCOMPARE(window.platform.prints.size(), prints);
+        if (prints == 0)
+            return;
+        const FakePlatform::Print& print = window.platform.prints[0];
+        QCOMPARE(print.orientation, common::PageOrientation::Landscape);
+        const QSize size = window.form->size();
+        QCOMPARE(print.operations, QStringList{QStringLiteral("image 0,0 %1x%2 %3x%4")
+                                                   .arg(size.width() * 15)
+                                                   .arg(size.height() * 15)
+                                                   .arg(size.width())
+                                                   .arg(size.height())});
+    }
+
+    void failedPrintIsReported_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("messages");
+        QTest::newRow("印 字") << "Command3_5" << 1;
+        QTest::newRow("画面コピー") << "Command3_6" << 2;
+    }
+    void failedPrintIsReported() {
+        QFETCH(QString, button);
+        QFETCH(int, messages);
+        TestWindow window;
+        window.ChooseGame();
+        window.platform.failPrints = true;
+        window.Press(button);
+        QCOMPARE(window.platform.prints.size(), 1);
+        QCOMPARE(window.platform.messages.size(), messages);
+        QCOMPARE(window.platform.messages.last().title, QStringLiteral("印刷ができません。"));
+        QVERIFY(window.platform.messages.last().text.startsWith(
+            QStringLiteral("印刷できませんでした。")));
+    }
+};
+
+QTEST_MAIN(TestForm1Print)
+#include "test_form1_print.moc"
