@@ -1,5 +1,7 @@
 #include "postcard/reply_text.h"
 
+#include "board/kanji_numeral.h"
+
 #include "common/dates.h"
 #include "common/game_texts.h"
 #include "common/record_text.h"
@@ -38,17 +40,7 @@ QString ColumnNumeral(int column) {
 }
 
 QString RowNumeral(int row) {
-    static const std::array<QString, 19> kNumerals = {
-        QStringLiteral("一"),   QStringLiteral("二"),   QStringLiteral("三"),
-        QStringLiteral("四"),   QStringLiteral("五"),   QStringLiteral("六"),
-        QStringLiteral("七"),   QStringLiteral("八"),   QStringLiteral("九"),
-        QStringLiteral("十"),   QStringLiteral("十一"), QStringLiteral("十二"),
-        QStringLiteral("十三"), QStringLiteral("十四"), QStringLiteral("十五"),
-        QStringLiteral("十六"), QStringLiteral("十七"), QStringLiteral("十八"),
-        QStringLiteral("十九")};
-    if (row < 1 || row > 19)
-        return QString();
-    return kNumerals[row - 1];
+    return board::KanjiNumeral(row);
 }
 
 QDate SendDate(const QDate& today, const QString& chosen) {
