@@ -2,6 +2,7 @@
 
 #include "admin/export.h"
 #include "admin/form3.h"
+#include "admin/window_controls.h"
 #include "board/board_picture.h"
 #include "common/game_texts.h"
 #include "store/folder_tree.h"
@@ -28,35 +29,12 @@ const QString kBlack = QStringLiteral("黒");
 const QString kWhite = QStringLiteral("白");
 const QString kHelpFileName = QStringLiteral("登録説明.txt");
 
-template <typename Control>
-Control* Place(Control* control, const char* name, const QRect& geometry) {
-    control->setObjectName(QLatin1String(name));
-    control->setGeometry(geometry);
-    return control;
-}
-
-QLabel* Caption(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
-    return Place(new QLabel(text, parent), name, geometry);
-}
-
-/// A value box: the text of a scroll bar's code in a sunken panel.
-QLabel* ValueBox(QWidget* parent, const char* name, const QRect& geometry) {
-    QLabel* label = Caption(parent, name, QString(), geometry);
-    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    label->setAlignment(Qt::AlignCenter);
-    return label;
-}
-
 QScrollBar* CodeBar(QWidget* parent, const char* name, int maximum, const QRect& geometry) {
     // Vertical with the minimum on top: the up arrow moves towards code 1.
     QScrollBar* bar = Place(new QScrollBar(Qt::Vertical, parent), name, geometry);
     bar->setRange(1, maximum);
     bar->setPageStep(1);
     return bar;
-}
-
-QPushButton* Button(QWidget* parent, const char* name, const QString& text, const QRect& rect) {
-    return Place(new QPushButton(text, parent), name, rect);
 }
 
 }  // namespace

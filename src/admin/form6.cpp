@@ -1,6 +1,7 @@
 #include "admin/form6.h"
 
 #include "admin/form3.h"
+#include "admin/window_controls.h"
 #include "board/board_picture.h"
 #include "common/game_texts.h"
 #include "store/folder_tree.h"
@@ -25,34 +26,12 @@ const QString kSelectedView = QStringLiteral("background-color: rgb(0, 0, 128); 
 const QString kOtherView =
     QStringLiteral("background-color: rgb(224, 224, 224); color: rgb(64, 64, 64);");
 
-template <typename Control>
-Control* Place(Control* control, const char* name, const QRect& geometry) {
-    control->setObjectName(QLatin1String(name));
-    control->setGeometry(geometry);
-    return control;
-}
-
-QLabel* Caption(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
-    return Place(new QLabel(text, parent), name, geometry);
-}
-
-QLabel* ValueBox(QWidget* parent, const char* name, const QRect& geometry) {
-    QLabel* label = Caption(parent, name, QString(), geometry);
-    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    label->setAlignment(Qt::AlignCenter);
-    return label;
-}
-
 /// A name box the lists fill: the buttons act on the lists' choice, so nothing is typed.
 QLineEdit* ShownNameBox(QWidget* parent, const char* name, const QRect& geometry) {
     QLineEdit* box = Place(new QLineEdit(parent), name, geometry);
     box->setReadOnly(true);
     box->setFocusPolicy(Qt::NoFocus);
     return box;
-}
-
-QPushButton* Button(QWidget* parent, const char* name, const QString& text, const QRect& rect) {
-    return Place(new QPushButton(text, parent), name, rect);
 }
 
 }  // namespace
