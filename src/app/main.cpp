@@ -5,6 +5,8 @@
 #include "common/data_root.h"
 #include "common/font_setup.h"
 #include "common/platform_qt.h"
+#include "postcard/form4.h"
+#include "postcard/form5.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -40,6 +42,32 @@ void OfferRegistrationWindow(board::Form1& mainWindow) {
 void OfferEraseWindow(board::Form1& mainWindow) {
     mainWindow.SetWindowFactory(board::MenuErase, [](board::Form1& main) -> QWidget* {
         return new admin::Form6(main.state(), main.platform(), &main);
+    });
+}
+
+/// The reply card window, made on the first use of its menu label; it builds the card for
+/// the main window's chosen opponent and opens the address window through the menu.
+void OfferReplyWindow(board::Form1& mainWindow) {
+    mainWindow.SetWindowFactory(board::MenuReply, [](board::Form1& main) -> QWidget* {
+        auto subject = [&main] {
+            return postcard::ReplySubject{main.OpponentName(), main.GameNames()};
+        };
+        auto* window = new postcard::Form4(main.state(), main.platform(), &main, subject);
+        QObject::connect(window, &postcard::Form4::AddressWindowRequested, &main,
+                         [&main] { main.Label1_Click(board::MenuAddress); });
+        return window;
+    });
+}
+
+/// The address card window, made on the first use of its menu label; it shows the address of
+/// the main window's chosen opponent and opens the reply window through the menu.
+void OfferAddressWindow(board::Form1& mainWindow) {
+    mainWindow.SetWindowFactory(board::MenuAddress, [](board::Form1& main) -> QWidget* {
+        auto* window = new postcard::Form5(main.state(), main.platform(), &main);
+        window->SetOpponentSource([&main] { return main.OpponentName(); });
+        QObject::connect(window, &postcard::Form5::ReplyWindowRequested, &main,
+                         [&main] { main.Label1_Click(board::MenuReply); });
+        return window;
     });
 }
 
@@ -92,6 +120,8 @@ int main(int argc, char* argv[]) {
     board::Form1 form(state, platform);
     OfferRegistrationWindow(form);
     OfferEraseWindow(form);
+    OfferReplyWindow(form);
+    OfferAddressWindow(form);
     form.show();
     return app->exec();
 }

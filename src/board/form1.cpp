@@ -517,6 +517,13 @@ QString Form1::GameName() const {
     return item != nullptr && List2->currentRow() >= 0 ? item->text() : QString();
 }
 
+QStringList Form1::GameNames() const {
+    QStringList names;
+    for (int i = 0; i < List2->count(); ++i)
+        names.append(List2->item(i)->text());
+    return names;
+}
+
 bool Form1::GameChosen() const {
     return !OpponentName().isEmpty() && !GameName().isEmpty();
 }

@@ -79,6 +79,8 @@ class Form1 : public QWidget {
     bool GameChosen() const;
     QString OpponentName() const;
     QString GameName() const;
+    /// The chosen opponent's games as the game list shows them, first to last.
+    QStringList GameNames() const;
 
   protected:
     void closeEvent(QCloseEvent* event) override;

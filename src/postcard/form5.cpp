@@ -1,0 +1,489 @@
+#include "postcard/form5.h"
+
+#include "admin/window_controls.h"
+#include "postcard/address_card.h"
+#include "store/folder_tree.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QEvent>
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShowEvent>
+
+namespace postcard {
+namespace {
+
+using admin::Button;
+using admin::Caption;
+using admin::Place;
+
+constexpr int kWindowWidth = 12000;
+constexpr int kWindowHeight = 9255;
+constexpr int kSmallWindowHeight = 9000;
+constexpr int kSmallScreenHeight = 600;
+constexpr int kTwipsPerPixel = 15;
+constexpr int kPostalStep = 10;
+constexpr int kPostalSpacingStep = 5;
+constexpr double kSmallestPostalPoints = 8;
+constexpr double kSmallestLinePoints = 1;
+constexpr int kLineStep = 60;
+const QColor kPostalColour(192, 255, 192);
+const QColor kSelectedLineColour(192, 255, 255);
+const QString kHelpFileName = QStringLiteral("宛名説明.txt");
+
+/// A postal-code box: however it gets the focus, its one character is selected, so that a
+/// typed digit replaces it (the box takes no second character).
+class DigitBox : public QLineEdit {
+  public:
+    using QLineEdit::QLineEdit;
+
+  protected:
+    void focusInEvent(QFocusEvent* event) override {
+        QLineEdit::focusInEvent(event);
+        setSelection(0, 1);
+    }
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        QLineEdit::mouseReleaseEvent(event);
+        if (!hasSelectedText())
+            setSelection(0, 1);
+    }
+};
+
+QByteArray IndexedName(const char* name, int index) {
+    return QByteArray(name) + '_' + QByteArray::number(index);
+}
+
+void SetBase(QLineEdit* box, const QColor& colour) {
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, colour);
+    box->setPalette(palette);
+}
+
+/// One frame of buttons in rows, each row after its label; the buttons are numbered in order.
+QButtonGroup* ButtonRows(QGroupBox* frame, const char* name,
+                         const QList<std::pair<QString, QStringList>>& rows) {
+    auto* group = new QButtonGroup(frame);
+    int index = 0;
+    for (int row = 0; row < rows.size(); ++row) {
+        const int top = 300 + row * 420;
+        Caption(frame, "", rows[row].first, TwipsRect(240, top + 45, 1320, 270));
+        for (int column = 0; column < rows[row].second.size(); ++column, ++index) {
+            QPushButton* button =
+                Button(frame, IndexedName(name, index).constData(), rows[row].second[column],
+                       TwipsRect(1560 + column * 1020, top, 960, 360));
+            group->addButton(button, index);
+        }
+    }
+    return group;
+}
+
+}  // namespace
+
+Form5::Form5(common::AppState& state, common::Platform& platform, QWidget* mainWindow,
+             QWidget* parent)
+    : QWidget(parent, Qt::Window), state_(state), platform_(platform), mainWindow_(mainWindow) {
+    setObjectName(QStringLiteral("Form5"));
+    setWindowTitle(QStringLiteral("はがき宛名"));
+    Form_Load();
+}
+
+void Form5::SetOpponentSource(OpponentSource source) {
+    opponentSource_ = std::move(source);
+}
+
+void Form5::Form_Load() {
+    setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
+    const bool smallScreen = platform_.ScreenHeight() <= kSmallScreenHeight;
+    setFixedSize(
+        TwipsRect(0, 0, kWindowWidth, smallScreen ? kSmallWindowHeight : kWindowHeight).size());
+    if (mainWindow_ != nullptr)
+        move(mainWindow_->pos());
+    BuildCard();
+    BuildListFrame();
+    BuildPostalFrame();
+    BuildLineFrame();
+    BuildButtons();
+
+    for (const QString& family : platform_.PrinterFontFamilies()) {
+        // Names with "@" are the same fonts set vertically; the card prints across.
+        if (!family.startsWith(QLatin1Char('@')))
+            List1_->addItem(family);
+    }
+    List2_->addItems(CardKindNames());
+    if (const std::optional<SenderLines> sender =
+            ReadSender(state_.DataFile(kOwnAddressFileName))) {
+        for (int i = 0; i < kSenderLines; ++i)
+            Text2_[size_t(kAddresseeLines + i)]->setText((*sender)[size_t(i)]);
+    }
+    for (int box = 0; box < kLayoutBoxes; ++box) {
+        sizes_[size_t(box)] = DefaultBoxSize(box);
+        PlaceBox(box);
+    }
+    MarkSelectedLine();
+}
+
+void Form5::BuildCard() {
+    Caption(this, "Label1", QStringLiteral("対局者"), TwipsRect(120, 60, 900, 300));
+    Label2_ = Caption(this, "Label2", QString(), TwipsRect(1020, 60, 4500, 300));
+    Picture1_ = new AddressCardPicture(this);
+    Picture1_->setObjectName(QStringLiteral("Picture1"));
+    Picture1_->move(TwipsRect(120, 360, 0, 0).topLeft());
+    for (int i = 0; i < kPostalCodeBoxes; ++i) {
+        QLineEdit* box = new DigitBox(Picture1_);
+        box->setObjectName(QString::fromLatin1(IndexedName("Text1", i)));
+        box->setMaxLength(1);
+        box->setFrame(false);
+        SetBase(box, kPostalColour);
+        connect(box, &QLineEdit::textEdited, this, [this, i] { Text1_Change(i); });
+        Text1_[size_t(i)] = box;
+    }
+    for (int i = 0; i < kAddressLines; ++i) {
+        auto* line = new QLineEdit(Picture1_);
+        line->setObjectName(QString::fromLatin1(IndexedName("Text2", i)));
+        line->setFrame(false);
+        line->installEventFilter(this);
+        connect(line, &QLineEdit::returnPressed, this, [this, i] { Text2_Enter(i); });
+        Text2_[size_t(i)] = line;
+    }
+}
+
+void Form5::BuildListFrame() {
+    auto* frame = Place(new QGroupBox(QStringLiteral("印字文字／印字種別"), this), "Frame3",
+                        TwipsRect(6000, 120, 5760, 2520));
+    Caption(frame, "Label3", QStringLiteral("フォント"), TwipsRect(240, 300, 1500, 270));
+    List1_ = Place(new QListWidget(frame), "List1", TwipsRect(240, 600, 3300, 1740));
+    Caption(frame, "Label4", QStringLiteral("印字種別"), TwipsRect(3780, 300, 1500, 270));
+    List2_ = Place(new QListWidget(frame), "List2", TwipsRect(3780, 600, 1740, 1740));
+    connect(List1_, &QListWidget::currentRowChanged, this, &Form5::List1_Click);
+    connect(List2_, &QListWidget::currentRowChanged, this, &Form5::List2_Click);
+    Check1_ = Place(new QCheckBox(this), "Check1", TwipsRect(6120, 2760, 5640, 330));
+    connect(Check1_, &QCheckBox::clicked, this, &Form5::Check1_Click);
+    Check1_Click();
+}
+
+void Form5::BuildPostalFrame() {
+    auto* frame = Place(new QGroupBox(QStringLiteral("郵便番号"), this), "Frame1",
+                        TwipsRect(6000, 3180, 5760, 1620));
+    const QString left = QStringLiteral("左");
+    const QString right = QStringLiteral("右");
+    const QString up = QStringLiteral("上");
+    const QString down = QStringLiteral("下");
+    const QString smaller = QStringLiteral("小");
+    const QString larger = QStringLiteral("大");
+    QButtonGroup* group = ButtonRows(frame, "Command1",
+                                     {{QStringLiteral("レイアウト"), {left, right, up, down}},
+                                      {QStringLiteral("文字サイズ"), {smaller, larger}},
+                                      {QStringLiteral("横間隔"), {smaller, larger}}});
+    connect(group, &QButtonGroup::idClicked, this, &Form5::Command1_Click);
+}
+
+void Form5::BuildLineFrame() {
+    auto* frame = Place(new QGroupBox(QStringLiteral("宛名・住所(クリック後の空色欄に有効)"), this),
+                        "Frame2", TwipsRect(6000, 4920, 5760, 1200));
+    QButtonGroup* group = ButtonRows(
+        frame, "Command2",
+        {{QStringLiteral("レイアウト"),
+          {QStringLiteral("左"), QStringLiteral("右"), QStringLiteral("上"), QStringLiteral("下")}},
+         {QStringLiteral("文字サイズ"), {QStringLiteral("小"), QStringLiteral("大")}}});
+    connect(group, &QButtonGroup::idClicked, this, &Form5::Command2_Click);
+}
+
+void Form5::BuildButtons() {
+    const std::array<std::pair<const char*, QString>, 5> buttons{{
+        {"Command3", QStringLiteral("設定登録／変更")},
+        {"Command5", QStringLiteral("印字実行")},
+        {"Command4", QStringLiteral("操作説明")},
+        {"Command7", QStringLiteral("返信画面へ")},
+        {"Command6", QStringLiteral("戻　る")},
+    }};
+    const std::array<void (Form5::*)(), 5> handlers{&Form5::Command3_Click, &Form5::Command5_Click,
+                                                    &Form5::Command4_Click, &Form5::Command7_Click,
+                                                    &Form5::Command6_Click};
+    for (int i = 0; i < int(buttons.size()); ++i) {
+        const QRect rect = TwipsRect(6000 + (i % 2) * 2940, 6360 + (i / 2) * 780, 2820, 600);
+        QPushButton* button =
+            Button(this, buttons[size_t(i)].first, buttons[size_t(i)].second, rect);
+        connect(button, &QPushButton::clicked, this, handlers[size_t(i)]);
+    }
+}
+
+QLineEdit* Form5::Box(int box) const {
+    return box < kPostalCodeBoxes ? Text1_[size_t(box)] : Text2_[size_t(box - kPostalCodeBoxes)];
+}
+
+void Form5::PlaceBox(int box) {
+    const BoxPlace& place = places_[size_t(box)];
+    const QSize& size = sizes_[size_t(box)];
+    QLineEdit* edit = Box(box);
+    edit->setGeometry(TwipsRect(place.left, place.top, size.width(), size.height()));
+    QFont font(fontFamily_);
+    font.setPixelSize(PixelSizeOfPoints(place.points));
+    edit->setFont(font);
+}
+
+void Form5::MarkSelectedLine() {
+    const QColor normal = palette().color(QPalette::Window);
+    for (int i = 0; i < kAddressLines; ++i)
+        SetBase(Text2_[size_t(i)], i == selectedLine_ ? kSelectedLineColour : normal);
+}
+
+void Form5::ApplyFont(const QString& family) {
+    fontFamily_ = family;
+    for (int box = 0; box < kLayoutBoxes; ++box)
+        PlaceBox(box);
+}
+
+void Form5::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        Form_Activate();
+}
+
+bool Form5::event(QEvent* event) {
+    // Coming back from the main window after another opponent was chosen there reloads; a
+    // return from another program keeps what was typed and moved.
+    if (event->type() == QEvent::WindowActivate && loaded_ && ChosenOpponent() != loadedOpponent_)
+        Form_Activate();
+    return QWidget::event(event);
+}
+
+bool Form5::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress) {
+        for (int i = 0; i < kAddressLines; ++i) {
+            if (watched == Text2_[size_t(i)])
+                Text2_Click(i);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+QString Form5::ChosenOpponent() const {
+    if (opponentSource_)
+        return opponentSource_();
+    return store::ListOpponents(state_.currentGamesFolder).value(state_.selectedOpponentIndex);
+}
+
+void Form5::Form_Activate() {
+    loaded_ = true;
+    if (const std::optional<AddressSettings> settings =
+            ReadAddressSettings(state_.DataFile(kAddressSettingsFileName))) {
+        const QList<QListWidgetItem*> fonts =
+            List1_->findItems(settings->fontFamily, Qt::MatchExactly);
+        if (!fonts.isEmpty())
+            List1_->setCurrentItem(fonts.first());
+        if (!settings->fontFamily.isEmpty())
+            ApplyFont(settings->fontFamily);
+        const int kind = CardKindNames().indexOf(settings->cardKind);
+        if (kind >= 0)
+            List2_->setCurrentRow(kind);
+    }
+    LoadCardLayout();
+    LoadAddressee(ChosenOpponent());
+    Text1_[0]->setFocus();
+}
+
+void Form5::LoadAddressee(const QString& opponent) {
+    loadedOpponent_ = opponent;
+    Label2_->setText(opponent);
+    // An opponent without an address file gets empty boxes, never the previous opponent's.
+    const QString path = AddressFilePath(state_.dataRoot, opponent);
+    const Addressee addressee =
+        path.isEmpty() ? Addressee{} : ReadAddressee(path).value_or(Addressee{});
+    for (int i = 0; i < kPostalCodeBoxes; ++i)
+        Text1_[size_t(i)]->setText(addressee.postalCode[size_t(i)]);
+    for (int i = 0; i < kAddresseeLines; ++i)
+        Text2_[size_t(i)]->setText(addressee.lines[size_t(i)]);
+}
+
+void Form5::LoadCardLayout() {
+    const int kind = List2_->currentRow();
+    if (kind >= 0 && kind < kCardKinds)
+        layoutFile_ = kind;
+    if (layoutFile_ < 0)
+        return;
+    ReadLayout(state_.DataFile(LayoutFileName(layoutFile_)), places_);
+    for (int box = 0; box < kLayoutBoxes; ++box)
+        PlaceBox(box);
+}
+
+void Form5::List1_Click() {
+    if (List1_->currentItem() != nullptr)
+        ApplyFont(List1_->currentItem()->text());
+}
+
+void Form5::List2_Click() {
+    LoadCardLayout();
+}
+
+void Form5::Check1_Click() {
+    const bool frames = Check1_->isChecked();
+    Check1_->setText(frames ? QStringLiteral("〒No.枠あり") : QStringLiteral("〒No.枠なし"));
+    QPalette palette = Check1_->palette();
+    palette.setColor(QPalette::WindowText, frames ? QColor(Qt::red) : QColor(Qt::black));
+    Check1_->setPalette(palette);
+}
+
+void Form5::Command1_Click(int index) {
+    for (int i = 0; i < kPostalCodeBoxes; ++i) {
+        BoxPlace& place = places_[size_t(i)];
+        switch (index) {
+            case PostalLeft:
+                if (place.left > kPostalStep)
+                    place.left -= kPostalStep;
+                break;
+            case PostalRight:
+                place.left += kPostalStep;
+                break;
+            case PostalUp:
+                if (place.top > kPostalStep)
+                    place.top -= kPostalStep;
+                break;
+            case PostalDown:
+                place.top += kPostalStep;
+                break;
+            case PostalSmaller:
+                if (place.points > kSmallestPostalPoints)
+                    place.points -= 1;
+                break;
+            case PostalLarger:
+                place.points += 1;
+                break;
+            case PostalNarrower:
+                place.left -= kPostalSpacingStep * i;
+                break;
+            case PostalWider:
+                place.left += kPostalSpacingStep * i;
+                break;
+            default:
+                return;
+        }
+        PlaceBox(i);
+    }
+}
+
+void Form5::Command2_Click(int index) {
+    const int box = kPostalCodeBoxes + selectedLine_;
+    BoxPlace& place = places_[size_t(box)];
+    switch (index) {
+        case LineLeft:
+            place.left -= kLineStep;
+            break;
+        case LineRight:
+            place.left += kLineStep;
+            break;
+        case LineUp:
+            place.top -= kLineStep;
+            break;
+        case LineDown:
+            place.top += kLineStep;
+            break;
+        case LineSmaller:
+        case LineLarger: {
+            // A size of nothing could not be shown, printed or read back from the layout.
+            if (index == LineLarger)
+                place.points += 1;
+            else if (place.points - 1 >= kSmallestLinePoints)
+                place.points -= 1;
+            // Measured in the line's own font, so that the box keeps room for its characters.
+            QFont font(fontFamily_);
+            font.setPixelSize(PixelSizeOfPoints(place.points));
+            const QSize text = QFontMetrics(font).size(Qt::TextSingleLine, QStringLiteral("あ"));
+            sizes_[size_t(box)].setHeight(text.height() * kTwipsPerPixel);
+            break;
+        }
+        default:
+            return;
+    }
+    PlaceBox(box);
+}
+
+AddressCard Form5::Card() const {
+    AddressCard card;
+    card.fontFamily = fontFamily_;
+    card.cardKind = List2_->currentItem() != nullptr ? List2_->currentItem()->text() : QString();
+    card.layoutFile = layoutFile_;
+    for (int i = 0; i < kPostalCodeBoxes; ++i)
+        card.addressee.postalCode[size_t(i)] = Text1_[size_t(i)]->text();
+    for (int i = 0; i < kAddresseeLines; ++i)
+        card.addressee.lines[size_t(i)] = Text2_[size_t(i)]->text();
+    for (int i = 0; i < kSenderLines; ++i)
+        card.sender[size_t(i)] = Text2_[size_t(kAddresseeLines + i)]->text();
+    card.layout = places_;
+    card.postalFrames = Check1_->isChecked();
+    return card;
+}
+
+void Form5::StoreAddressSettings() {
+    const QString failed = StoreAddressFiles(state_.dataRoot, loadedOpponent_, Card());
+    if (failed.isEmpty())
+        return;
+    // What was typed is still in the boxes; the player can free the file and store again.
+    platform_.ShowMessage(QStringLiteral("「") + QFileInfo(failed).fileName() +
+                              QStringLiteral("」に書き込めませんでした。"),
+                          QStringLiteral("設定登録ができません。"), common::MessageButtons::Ok,
+                          common::MessageIcon::Warning);
+}
+
+void Form5::PrintAddress() {
+    const AddressCard card = Card();
+    const bool printed = platform_.PrintPage(
+        QStringLiteral("ソラマメ宛名 %1").arg(loadedOpponent_),
+        common::PageOrientation::AsPrinterIs,
+        [&card](common::PrintSurface& page) { postcard::PrintAddress(page, card); });
+    if (!printed) {
+        platform_.ShowMessage(
+            QStringLiteral("印刷できませんでした。プリンターを確かめてください。"),
+            QStringLiteral("印刷ができません。"), common::MessageButtons::Ok,
+            common::MessageIcon::Warning);
+    }
+}
+
+void Form5::Command3_Click() {
+    StoreAddressSettings();
+}
+
+void Form5::Command4_Click() {
+    platform_.OpenInEditor(state_.DataFile(kHelpFileName));
+}
+
+void Form5::Command5_Click() {
+    PrintAddress();
+}
+
+void Form5::Command6_Click() {
+    if (mainWindow_ != nullptr) {
+        mainWindow_->show();
+        mainWindow_->raise();
+        mainWindow_->activateWindow();
+    }
+    hide();
+}
+
+void Form5::Command7_Click() {
+    emit ReplyWindowRequested();
+}
+
+void Form5::Text1_Change(int index) {
+    if (index + 1 < kPostalCodeBoxes)
+        Text1_[size_t(index + 1)]->setFocus();
+    else
+        Text2_[0]->setFocus();
+}
+
+void Form5::Text2_Click(int index) {
+    selectedLine_ = index;
+    MarkSelectedLine();
+}
+
+void Form5::Text2_Enter(int index) {
+    if (index + 1 < kAddressLines)
+        Text2_[size_t(index + 1)]->setFocus();
+}
+
+}  // namespace postcard

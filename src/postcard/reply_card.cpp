@@ -1,0 +1,121 @@
+#include "postcard/reply_card.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTextDocument>
+
+namespace postcard {
+namespace {
+
+// The card is shown at its real size: 15 twips to a pixel, as at 96 dots per inch.
+constexpr double kTwipsPerPixel = 15;
+constexpr double kTwipsPerPoint = 20;
+const QColor kInputBackground(Qt::white);
+const QColor kLayoutBackground(232, 253, 232);
+
+int Pixels(double twips) {
+    return qRound(twips / kTwipsPerPixel);
+}
+
+/// The font sized for the card's scale rather than the screen's, so that the card shows the
+/// text as large as the paper will.
+QFont CardFont(const ReplySettings& settings) {
+    QFont font(settings.FontFamily());
+    font.setPixelSize(qMax(1, qRound(settings.characterSize * kTwipsPerPoint / kTwipsPerPixel)));
+    return font;
+}
+
+void Colour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+}  // namespace
+
+ReplyCard::ReplyCard(QWidget* parent) : QFrame(parent) {
+    setObjectName(QStringLiteral("Picture1"));
+    setFixedSize(Pixels(kCardSizeTwips.width()), Pixels(kCardSizeTwips.height()));
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setAutoFillBackground(true);
+    for (int i = 0; i < kLayoutLineCount; ++i) {
+        Label7[i] = new QLabel(this);
+        Label7[i]->setObjectName(QStringLiteral("Label7_%1").arg(i));
+        Label7[i]->setAttribute(Qt::WA_TranslucentBackground);
+        Label7[i]->setTextFormat(Qt::PlainText);
+        lines_.append({QString(), QColor(Qt::black), QPointF()});
+    }
+    Text1 = new QPlainTextEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->resize(Pixels(kTextBoxSizeTwips.width()), Pixels(kTextBoxSizeTwips.height()));
+    // A card line is printed as one line however long, so the box does not wrap either.
+    Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Text1->setFrameStyle(QFrame::Box | QFrame::Plain);
+    Text1->document()->setDocumentMargin(1);
+    SetLayoutMode(false);
+}
+
+QString ReplyCard::Text() const {
+    QString text = Text1->toPlainText();
+    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return text;
+}
+
+void ReplyCard::SetText(const QString& text) {
+    QString plain = text;
+    plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    Text1->setPlainText(plain);
+}
+
+void ReplyCard::ApplySettings(const ReplySettings& settings) {
+    const QPointF box = TextBoxPosition(settings);
+    Text1->move(Pixels(box.x()), Pixels(box.y()));
+    Text1->setFont(CardFont(settings));
+    // The lines keep their texts; only where they stand follows the new values.
+    const QList<LayoutLine> placed = LayOutText(
+        QString(), settings, LineHeightTwips(settings.FontFamily(), settings.characterSize));
+    for (int i = 0; i < kLayoutLineCount; ++i) {
+        lines_[i].position = placed[i].position;
+        Label7[i]->setFont(CardFont(settings));
+    }
+    PlaceLines(lines_, false);
+}
+
+QList<LayoutLine> ReplyCard::LayoutLines(const ReplySettings& settings) {
+    lines_ = LayOutText(Text(), settings,
+                        LineHeightTwips(settings.FontFamily(), settings.characterSize));
+    for (QLabel* label : Label7)
+        label->setFont(CardFont(settings));
+    PlaceLines(lines_, true);
+    return lines_;
+}
+
+void ReplyCard::PlaceLines(const QList<LayoutLine>& lines, bool withTexts) {
+    for (int i = 0; i < kLayoutLineCount; ++i) {
+        QLabel* label = Label7[i];
+        if (withTexts) {
+            label->setText(lines[i].text);
+            Colour(label, QPalette::WindowText, lines[i].colour);
+        }
+        label->adjustSize();
+        label->move(Pixels(lines[i].position.x()), Pixels(lines[i].position.y()));
+    }
+}
+
+void ReplyCard::SetLayoutMode(bool layout) {
+    Colour(this, QPalette::Window, layout ? kLayoutBackground : kInputBackground);
+    Text1->setVisible(!layout);
+    // Under the opaque text box the lines would only show where it ends, so they go with it.
+    for (QLabel* label : Label7)
+        label->setVisible(layout);
+}
+
+double ReplyCard::LineHeightTwips(const QString& family, int points) {
+    QFont font(family);
+    font.setPixelSize(qRound(points * kTwipsPerPoint));
+    return QFontMetricsF(font).height();
+}
+
+}  // namespace postcard
