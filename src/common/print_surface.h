@@ -32,12 +32,14 @@ class PrintSurface {
     virtual QSizeF PageSize() const = 0;
     virtual void DrawText(double x, double y, const QString& text, const PrintFont& font,
                           const QColor& colour) = 0;
-    virtual void DrawLine(double x1, double y1, double x2, double y2, double width) = 0;
+    virtual void DrawLine(double x1, double y1, double x2, double y2, double width,
+                          const QColor& ink) = 0;
     /// A circle with a black outline; `fill` transparent leaves the inside unpainted.
     virtual void DrawCircle(double centreX, double centreY, double radius, double width,
                             const QColor& fill) = 0;
-    /// A rectangle with a black outline; `fill` transparent leaves the inside unpainted.
-    virtual void DrawRectangle(const QRectF& rect, double width, const QColor& fill) = 0;
+    /// A rectangle outlined in `ink`; `fill` transparent leaves the inside unpainted.
+    virtual void DrawRectangle(const QRectF& rect, double width, const QColor& fill,
+                               const QColor& ink) = 0;
     /// The image stretched over `rect`.
     virtual void DrawImage(const QRectF& rect, const QImage& image) = 0;
 };

@@ -37,14 +37,15 @@ void QtPrintSurface::DrawText(double x, double y, const QString& text, const Pri
     painter_.drawText(cell, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text);
 }
 
-void QtPrintSurface::SetOutline(double width, const QColor& fill) {
-    QPen pen(Qt::black, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+void QtPrintSurface::SetOutline(double width, const QColor& fill, const QColor& ink) {
+    QPen pen(ink, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     painter_.setPen(pen);
     painter_.setBrush(fill.alpha() == 0 ? QBrush(Qt::NoBrush) : QBrush(fill));
 }
 
-void QtPrintSurface::DrawLine(double x1, double y1, double x2, double y2, double width) {
-    SetOutline(width, Qt::transparent);
+void QtPrintSurface::DrawLine(double x1, double y1, double x2, double y2, double width,
+                              const QColor& ink) {
+    SetOutline(width, Qt::transparent, ink);
     painter_.drawLine(QPointF(x1, y1), QPointF(x2, y2));
 }
 
@@ -54,8 +55,9 @@ void QtPrintSurface::DrawCircle(double centreX, double centreY, double radius, d
     painter_.drawEllipse(QPointF(centreX, centreY), radius, radius);
 }
 
-void QtPrintSurface::DrawRectangle(const QRectF& rect, double width, const QColor& fill) {
-    SetOutline(width, fill);
+void QtPrintSurface::DrawRectangle(const QRectF& rect, double width, const QColor& fill,
+                                   const QColor& ink) {
+    SetOutline(width, fill, ink);
     painter_.drawRect(rect);
 }
 

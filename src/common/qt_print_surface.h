@@ -18,14 +18,16 @@ class QtPrintSurface : public PrintSurface {
     QSizeF PageSize() const override { return pageTwips_; }
     void DrawText(double x, double y, const QString& text, const PrintFont& font,
                   const QColor& colour) override;
-    void DrawLine(double x1, double y1, double x2, double y2, double width) override;
+    void DrawLine(double x1, double y1, double x2, double y2, double width,
+                  const QColor& ink) override;
     void DrawCircle(double centreX, double centreY, double radius, double width,
                     const QColor& fill) override;
-    void DrawRectangle(const QRectF& rect, double width, const QColor& fill) override;
+    void DrawRectangle(const QRectF& rect, double width, const QColor& fill,
+                       const QColor& ink) override;
     void DrawImage(const QRectF& rect, const QImage& image) override;
 
   private:
-    void SetOutline(double width, const QColor& fill);
+    void SetOutline(double width, const QColor& fill, const QColor& ink = Qt::black);
 
     QPainter& painter_;
     QSizeF pageTwips_;

@@ -62,8 +62,8 @@ void PrintGridAround(common::PrintSurface& surface, double px, double py, int x,
     const double right = x < board::kBoardSize ? px + half : px;
     const double top = y > 1 ? py - half : py;
     const double bottom = y < board::kBoardSize ? py + half : py;
-    surface.DrawLine(left, py, right, py, OnEdge(y) ? kBorderWidth : kGridWidth);
-    surface.DrawLine(px, top, px, bottom, OnEdge(x) ? kBorderWidth : kGridWidth);
+    surface.DrawLine(left, py, right, py, OnEdge(y) ? kBorderWidth : kGridWidth, Qt::black);
+    surface.DrawLine(px, top, px, bottom, OnEdge(x) ? kBorderWidth : kGridWidth, Qt::black);
 }
 
 }  // namespace

@@ -6,8 +6,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QImage>
-#include <QPainter>
 
 #include <cmath>
 
@@ -80,40 +78,16 @@ QString SizeNumber(double points) {
     return (points < 0 ? QString() : QStringLiteral(" ")) + QString::number(points, 'g', 12) + ' ';
 }
 
-/// The page draws its outlines in black only; a red outline goes on as a picture of itself,
-/// at the printer's own 600 dots an inch so that its line is as wide as the printer's.
-void DrawRedOutline(common::PrintSurface& surface, const QRectF& rect, double lineWidth) {
-    const QRectF outer =
-        rect.adjusted(-lineWidth / 2, -lineWidth / 2, lineWidth / 2, lineWidth / 2);
-    const int columns = qMax(1, qRound(outer.width() / kTwipsPerPrinterDot));
-    const int rows = qMax(1, qRound(outer.height() / kTwipsPerPrinterDot));
-    const int line = qMax(1, qRound(lineWidth / kTwipsPerPrinterDot));
-    QImage image(columns, rows, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.fillRect(0, 0, columns, line, kFrameRed);
-    painter.fillRect(0, rows - line, columns, line, kFrameRed);
-    painter.fillRect(0, 0, line, rows, kFrameRed);
-    painter.fillRect(columns - line, 0, line, rows, kFrameRed);
-    painter.end();
-    surface.DrawImage(outer, image);
-}
-
-void DrawRedDash(common::PrintSurface& surface, double x1, double x2, double y, double lineWidth) {
-    const QRectF bar(qMin(x1, x2), y - lineWidth / 2, std::abs(x2 - x1), lineWidth);
-    QImage image(qMax(1, qRound(bar.width() / kTwipsPerPrinterDot)),
-                 qMax(1, qRound(lineWidth / kTwipsPerPrinterDot)), QImage::Format_ARGB32);
-    image.fill(kFrameRed);
-    surface.DrawImage(bar, image);
-}
-
 void PrintPostalFrame(common::PrintSurface& surface, int box, const BoxPlace& place) {
     const double a = kCardMargin + 5 * place.points;
     const double left = place.left - a;
     const double top = place.top - a;
-    DrawRedOutline(surface, QRectF(left, top, kFrameWidth, kFrameHeight), kFrameLineWidth);
-    if (box == kDashedBox)
-        DrawRedDash(surface, left, left - kDashLength, top + kDashDrop, kFrameLineWidth);
+    surface.DrawRectangle(QRectF(left, top, kFrameWidth, kFrameHeight), kFrameLineWidth,
+                          Qt::transparent, kFrameRed);
+    if (box == kDashedBox) {
+        surface.DrawLine(left, top + kDashDrop, left - kDashLength, top + kDashDrop,
+                         kFrameLineWidth, kFrameRed);
+    }
 }
 
 void PrintBoxText(common::PrintSurface& surface, const QString& text, const QString& family,

@@ -190,7 +190,8 @@ class TestForm5 : public QObject {
         QCOMPARE(frames->text(), QStringLiteral("〒No.枠あり"));
         w.platform.failPrints = true;
         w.Click("Command5");
-        QCOMPARE(w.platform.prints[1].operations.filter("image").size(), 8);
+        // Seven red frames and the dash between the third and fourth.
+        QCOMPARE(w.platform.prints[1].operations.filter("ink #ff0000").size(), 8);
         QCOMPARE(w.platform.messages.size(), 1);
         QCOMPARE(w.platform.messages[0].title, QStringLiteral("印刷ができません。"));
     }

@@ -12,6 +12,11 @@ QString Fill(const QColor& fill) {
     return fill.alpha() == 0 ? QString() : ' ' + fill.name();
 }
 
+/// Black is the usual ink and goes unmentioned; any other colour is named.
+QString Ink(const QColor& ink) {
+    return ink == QColor(Qt::black) ? QString() : QStringLiteral(" ink ") + ink.name();
+}
+
 }  // namespace
 
 QString OperationNumber(double value) {
@@ -26,9 +31,11 @@ void RecordingPrintSurface::DrawText(double x, double y, const QString& text,
                                text));
 }
 
-void RecordingPrintSurface::DrawLine(double x1, double y1, double x2, double y2, double width) {
+void RecordingPrintSurface::DrawLine(double x1, double y1, double x2, double y2, double width,
+                                     const QColor& ink) {
     operations.append(
-        QStringLiteral("line %1 %2 w%3").arg(Point(x1, y1), Point(x2, y2), OperationNumber(width)));
+        QStringLiteral("line %1 %2 w%3").arg(Point(x1, y1), Point(x2, y2), OperationNumber(width)) +
+        Ink(ink));
 }
 
 void RecordingPrintSurface::DrawCircle(double centreX, double centreY, double radius, double width,
@@ -38,10 +45,12 @@ void RecordingPrintSurface::DrawCircle(double centreX, double centreY, double ra
                                OperationNumber(width), Fill(fill)));
 }
 
-void RecordingPrintSurface::DrawRectangle(const QRectF& rect, double width, const QColor& fill) {
+void RecordingPrintSurface::DrawRectangle(const QRectF& rect, double width, const QColor& fill,
+                                          const QColor& ink) {
     operations.append(QStringLiteral("rect %1 %2x%3 w%4%5")
                           .arg(Point(rect.x(), rect.y()), OperationNumber(rect.width()),
-                               OperationNumber(rect.height()), OperationNumber(width), Fill(fill)));
+                               OperationNumber(rect.height()), OperationNumber(width), Fill(fill)) +
+                      Ink(ink));
 }
 
 void RecordingPrintSurface::DrawImage(const QRectF& rect, const QImage& image) {

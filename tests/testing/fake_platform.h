@@ -16,10 +16,12 @@ class RecordingPrintSurface : public common::PrintSurface {
     QSizeF PageSize() const override { return pageSize_; }
     void DrawText(double x, double y, const QString& text, const common::PrintFont& font,
                   const QColor& colour) override;
-    void DrawLine(double x1, double y1, double x2, double y2, double width) override;
+    void DrawLine(double x1, double y1, double x2, double y2, double width,
+                  const QColor& ink) override;
     void DrawCircle(double centreX, double centreY, double radius, double width,
                     const QColor& fill) override;
-    void DrawRectangle(const QRectF& rect, double width, const QColor& fill) override;
+    void DrawRectangle(const QRectF& rect, double width, const QColor& fill,
+                       const QColor& ink) override;
     void DrawImage(const QRectF& rect, const QImage& image) override;
 
     QStringList operations;
