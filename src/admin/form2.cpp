@@ -8,6 +8,8 @@
 #include "store/folder_tree.h"
 #include "store/settings_file.h"
 
+#include "common/window_geometry.h"
+
 #include <QCheckBox>
 #include <QEvent>
 #include <QFont>
@@ -48,11 +50,8 @@ Form2::Form2(common::AppState& state, common::Platform& platform, QWidget* mainW
 }
 
 void Form2::Form_Load() {
-    setFont(QFont(board::kPictureFontFamily, 9));
-    const QSize inside = AdminWindowSizeTwips(platform_.ScreenHeight());
-    setFixedSize(TwipsRect(0, 0, inside.width(), inside.height()).size());
-    if (mainWindow_ != nullptr)
-        move(mainWindow_->pos());
+    common::PlaceSecondaryWindow(this, board::kPictureFontFamily, platform_.ScreenHeight(),
+                                 mainWindow_);
     BuildInputFrame();
     BuildListsAndBoard();
     BuildOptionFrame();

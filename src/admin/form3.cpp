@@ -3,6 +3,8 @@
 #include "store/folder_tree.h"
 #include "store/settings_file.h"
 
+#include "common/window_geometry.h"
+
 #include <QFont>
 #include <QLabel>
 #include <QPushButton>
@@ -12,9 +14,6 @@
 namespace admin {
 namespace {
 
-constexpr int kWindowWidth = 12000;
-constexpr int kTallWindowHeight = 9255;
-constexpr int kShortWindowHeight = 9000;
 constexpr int kGap = 240;
 constexpr int kColumnMinWidth = 2040;
 // Where the preview goes when the main window has no board picture to line up with.
@@ -25,11 +24,6 @@ constexpr int kLargeStep = 10;
 
 }  // namespace
 
-QSize AdminWindowSizeTwips(int screenHeightPixels) {
-    const int height = screenHeightPixels > 600 ? kTallWindowHeight : kShortWindowHeight;
-    return QSize(kWindowWidth, height);
-}
-
 Form3::Form3(common::AppState& state, common::Platform& platform, QWidget* mainWindow,
              QWidget* parent)
     : QWidget(parent, Qt::Window), state_(state), platform_(platform), mainWindow_(mainWindow) {
@@ -39,14 +33,12 @@ Form3::Form3(common::AppState& state, common::Platform& platform, QWidget* mainW
 }
 
 void Form3::Form_Load() {
-    setFont(QFont(board::kPictureFontFamily, 9));
-    const QSize inside = AdminWindowSizeTwips(platform_.ScreenHeight());
-    setFixedSize(TwipsRect(0, 0, inside.width(), inside.height()).size());
-    if (mainWindow_ != nullptr)
-        move(mainWindow_->pos());
+    common::PlaceSecondaryWindow(this, board::kPictureFontFamily, platform_.ScreenHeight(),
+                                 mainWindow_);
     // The preview lies where the main board lies, so that the two colours compare in place;
     // it moves left only as far as the controls beside it need.
     const QPoint board = MainBoardPosition();
+    const QSize inside = common::SecondaryWindowSizeTwips(platform_.ScreenHeight());
     const int widest = inside.width() - kPreviewGeometry.pictureWidth - 2 * kGap - kColumnMinWidth;
     BuildControls(qBound(0, board.x(), widest), qMax(0, board.y()));
 }
@@ -66,7 +58,8 @@ void Form3::BuildControls(int pictureLeft, int pictureTop) {
     Picture1_->move(TwipsRect(pictureLeft, pictureTop, 0, 0).topLeft());
 
     const int left = pictureLeft + kPreviewGeometry.pictureWidth + kGap;
-    const int width = AdminWindowSizeTwips(platform_.ScreenHeight()).width() - left - kGap;
+    const int width =
+        common::SecondaryWindowSizeTwips(platform_.ScreenHeight()).width() - left - kGap;
     auto label = [&](const char* name, const QString& text, int top) {
         auto* control = new QLabel(text, this);
         control->setObjectName(QLatin1String(name));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/window_geometry.h"
+
 #include "board/board_picture.h"
 #include "common/app_state.h"
 #include "common/platform.h"
@@ -16,16 +18,7 @@ class QScrollBar;
 
 namespace admin {
 
-/// A rectangle given in twips, as the window layouts are, in screen pixels.
-inline QRect TwipsRect(int left, int top, int width, int height) {
-    constexpr double kTwipsPerPixel = 15.0;
-    return QRect(qRound(left / kTwipsPerPixel), qRound(top / kTwipsPerPixel),
-                 qRound(width / kTwipsPerPixel), qRound(height / kTwipsPerPixel));
-}
-
-/// The size of the registration and board colour windows in twips, as the main window sizes
-/// itself: 12000 x 9255, or 12000 x 9000 on a screen of 600 pixels or less.
-QSize AdminWindowSizeTwips(int screenHeightPixels);
+using common::TwipsRect;
 
 /// The board colour of the settings as a colour to draw with.
 inline QColor BoardColourOf(const common::Settings& settings) {

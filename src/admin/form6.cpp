@@ -6,6 +6,8 @@
 #include "common/game_texts.h"
 #include "store/folder_tree.h"
 
+#include "common/window_geometry.h"
+
 #include <QFont>
 #include <QGroupBox>
 #include <QLabel>
@@ -45,11 +47,8 @@ Form6::Form6(common::AppState& state, common::Platform& platform, QWidget* mainW
 }
 
 void Form6::Form_Load() {
-    setFont(QFont(board::kPictureFontFamily, 9));
-    const QSize inside = AdminWindowSizeTwips(platform_.ScreenHeight());
-    setFixedSize(TwipsRect(0, 0, inside.width(), inside.height()).size());
-    if (mainWindow_ != nullptr)
-        move(mainWindow_->pos());
+    common::PlaceSecondaryWindow(this, board::kPictureFontFamily, platform_.ScreenHeight(),
+                                 mainWindow_);
     BuildListsAndBoard();
     BuildContentsFrame();
     BuildButtons();

@@ -11,11 +11,6 @@ const QColor kHeadingRed(255, 0, 0);
 
 }  // namespace
 
-QRect TwipsRect(int left, int top, int width, int height) {
-    return QRect(qRound(left / kTwipsPerPixel), qRound(top / kTwipsPerPixel),
-                 qRound(width / kTwipsPerPixel), qRound(height / kTwipsPerPixel));
-}
-
 int PixelSizeOfPoints(double points) {
     return qMax(1, qRound(points * kTwipsPerPoint / kTwipsPerPixel));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/window_geometry.h"
+
 #include <QWidget>
 
 namespace postcard {
@@ -18,8 +20,7 @@ class AddressCardPicture : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 };
 
-/// Twips on the window and the card as screen pixels, at 15 twips a pixel.
-QRect TwipsRect(int left, int top, int width, int height);
+using common::TwipsRect;
 /// The pixel size of a font of `points`, so that the card's type keeps its real size.
 int PixelSizeOfPoints(double points);
 

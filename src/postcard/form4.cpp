@@ -5,6 +5,8 @@
 #include "postcard/reply_card.h"
 #include "postcard/reply_text.h"
 
+#include "common/window_geometry.h"
+
 #include <QDir>
 #include <QEvent>
 #include <QGroupBox>
@@ -17,7 +19,7 @@
 namespace postcard {
 namespace {
 
-using admin::TwipsRect;
+using common::TwipsRect;
 
 const QString kToLayout = QStringLiteral("レイアウトへ");
 const QString kToInput = QStringLiteral("入力へ");
@@ -82,11 +84,7 @@ Form4::Form4(common::AppState& state, common::Platform& platform, QWidget* mainW
 }
 
 void Form4::Form_Load() {
-    setFont(QFont(kDefaultReplyFont, 9));
-    const QSize inside = admin::AdminWindowSizeTwips(platform_.ScreenHeight());
-    setFixedSize(TwipsRect(0, 0, inside.width(), inside.height()).size());
-    if (mainWindow_ != nullptr)
-        move(mainWindow_->pos());
+    common::PlaceSecondaryWindow(this, kDefaultReplyFont, platform_.ScreenHeight(), mainWindow_);
     Picture1 = new ReplyCard(this);
     Picture1->move(TwipsRect(120, 120, 0, 0).topLeft());
     Caption(this, QStringLiteral("Label5"), QStringLiteral("対局者"),

@@ -4,6 +4,8 @@
 #include "postcard/address_card.h"
 #include "store/folder_tree.h"
 
+#include "common/window_geometry.h"
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QEvent>
@@ -23,10 +25,6 @@ using admin::Button;
 using admin::Caption;
 using admin::Place;
 
-constexpr int kWindowWidth = 12000;
-constexpr int kWindowHeight = 9255;
-constexpr int kSmallWindowHeight = 9000;
-constexpr int kSmallScreenHeight = 600;
 constexpr int kTwipsPerPixel = 15;
 constexpr int kPostalStep = 10;
 constexpr int kPostalSpacingStep = 5;
@@ -98,12 +96,8 @@ void Form5::SetOpponentSource(OpponentSource source) {
 }
 
 void Form5::Form_Load() {
-    setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
-    const bool smallScreen = platform_.ScreenHeight() <= kSmallScreenHeight;
-    setFixedSize(
-        TwipsRect(0, 0, kWindowWidth, smallScreen ? kSmallWindowHeight : kWindowHeight).size());
-    if (mainWindow_ != nullptr)
-        move(mainWindow_->pos());
+    common::PlaceSecondaryWindow(this, QStringLiteral("ＭＳ Ｐゴシック"), platform_.ScreenHeight(),
+                                 mainWindow_);
     BuildCard();
     BuildListFrame();
     BuildPostalFrame();
