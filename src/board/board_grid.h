@@ -23,8 +23,13 @@ class BoardGrid {
     static bool OnBoard(int x, int y) {
         return x >= 1 && x <= kBoardSize && y >= 1 && y <= kBoardSize;
     }
-    qint16 At(int x, int y) const { return points_[x][y]; }
-    void Set(int x, int y, qint16 number) { points_[x][y] = number; }
+    /// The stone on (x, y); a point off the board (a damaged record row) reads as empty.
+    qint16 At(int x, int y) const { return OnBoard(x, y) ? points_[x][y] : kEmptyPoint; }
+    /// Puts a stone number on (x, y); a point off the board is ignored.
+    void Set(int x, int y, qint16 number) {
+        if (OnBoard(x, y))
+            points_[x][y] = number;
+    }
     bool Occupied(int x, int y) const { return OnBoard(x, y) && points_[x][y] != kEmptyPoint; }
 
   private:

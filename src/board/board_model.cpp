@@ -140,7 +140,9 @@ bool BoardModel::TakeBack(int limit) {
     if (mode_ == Mode::Printing || table_.lastRow <= limit + 1)
         return false;
     const RecordRow& row = table_.rows[table_.lastRow];
-    if (row.IsPlacement()) {
+    if (!BoardGrid::OnBoard(row.x, row.y)) {
+        // A damaged row was never shown, so there is nothing to undo on the board.
+    } else if (row.IsPlacement()) {
         board_.Set(row.x, row.y, kEmptyPoint);
         EraseStone(row.x, row.y);
     } else {

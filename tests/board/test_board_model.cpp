@@ -252,6 +252,30 @@ class TestBoardModel : public QObject {
         QCOMPARE(model.LastSavedMoveNumber(), 1);
     }
 
+    void damagedRowsNeverReachOffTheBoard() {
+        TempRoot root;
+        RecordingCanvas canvas;
+        BoardModel model(&canvas);
+        model.SetMode(Mode::Review);
+        // Rows 2 and 3 name points no board has: a placement and a removal of it.
+        model.ShowRecord(WriteRecord(root, 1, {{1, 4, 4}, {2, 25, 3}, {2, 25, 3}, {3, 0, -7}}));
+        QCOMPARE(model.table().savedRowCount, 4);
+        QVERIFY(!canvas.calls.join(' ').contains("25,"));
+        QCOMPARE(model.whiteCaptured(), 0);
+        while (model.TakeBack(0)) {
+        }
+        QCOMPARE(model.table().lastRow, 1);
+        QCOMPARE(model.whiteCaptured(), 0);
+        QCOMPARE(int(model.board().At(25, 3)), int(board::kEmptyPoint));
+        QCOMPARE(model.StepBack(), StepResult::BackToRecord);
+        while (model.StepBack() == StepResult::Stepped) {
+        }
+        while (model.StepForward() == StepResult::Stepped) {
+        }
+        QVERIFY(model.board().Occupied(4, 4));
+        QVERIFY(!canvas.calls.join(' ').contains("25,"));
+    }
+
     void keptRemovedStonesStillCount() {
         TempRoot root;
         BoardModel model;
