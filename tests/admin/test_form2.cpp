@@ -6,6 +6,7 @@
 #include "store/start_store.h"
 #include "testing/fake_platform.h"
 #include "testing/temp_root.h"
+#include "testing/window_probe.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -53,10 +54,7 @@ struct Window {
     void Create() { form = std::make_unique<admin::Form2>(state, platform, &main); }
     template <typename Control>
     Control* Find(const char* name) const {
-        Control* control = form->findChild<Control*>(QLatin1String(name));
-        if (control == nullptr)
-            qFatal("no control %s", name);
-        return control;
+        return FindControl<Control>(*form, QLatin1String(name));
     }
     bool ShowActive() {
         form->show();
@@ -67,18 +65,8 @@ struct Window {
         Find<QLineEdit>("Text1")->setText(opponent);
         Find<QLineEdit>("Text2")->setText(game);
     }
-    QStringList Items(const char* list) const {
-        QStringList items;
-        const auto* widget = Find<QListWidget>(list);
-        for (int i = 0; i < widget->count(); ++i)
-            items << widget->item(i)->text();
-        return items;
-    }
+    QStringList Items(const char* list) const { return ::Items(Find<QListWidget>(list)); }
 };
-
-QColor PixelAt(const board::BoardPicture* picture, QPoint pixel) {
-    return picture->Pixmap().toImage().pixelColor(pixel);
-}
 
 }  // namespace
 

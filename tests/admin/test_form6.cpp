@@ -6,6 +6,7 @@
 #include "store/start_store.h"
 #include "testing/fake_platform.h"
 #include "testing/temp_root.h"
+#include "testing/window_probe.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -47,18 +48,9 @@ struct Window {
     }
     template <typename Control>
     Control* Find(const QString& name) const {
-        Control* control = form->findChild<Control*>(name);
-        if (control == nullptr)
-            qFatal("no control %s", qPrintable(name));
-        return control;
+        return FindControl<Control>(*form, name);
     }
-    QStringList Items(const char* list) const {
-        QStringList items;
-        const auto* widget = Find<QListWidget>(list);
-        for (int i = 0; i < widget->count(); ++i)
-            items << widget->item(i)->text();
-        return items;
-    }
+    QStringList Items(const char* list) const { return ::Items(Find<QListWidget>(list)); }
     void Choose(const char* list, const QString& name) const {
         if (name.isEmpty())
             return;
@@ -75,10 +67,6 @@ struct Window {
 /// Clicks the option's label; a radio button answers only over its circle and text.
 void ClickOption(QRadioButton* option) {
     QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
-}
-
-QColor PixelAt(const board::BoardPicture* picture, QPoint pixel) {
-    return picture->Pixmap().toImage().pixelColor(pixel);
 }
 
 }  // namespace

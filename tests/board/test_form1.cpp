@@ -4,6 +4,7 @@
 #include "common/font_setup.h"
 #include "testing/fake_platform.h"
 #include "testing/temp_root.h"
+#include "testing/window_probe.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -74,10 +75,7 @@ struct TestWindow {
     }
     template <typename T>
     T* Find(const QString& name) const {
-        T* control = form->findChild<T*>(name);
-        if (control == nullptr)
-            qFatal("no control %s", qPrintable(name));
-        return control;
+        return FindControl<T>(*form, name);
     }
     void Menu(int index) {
         QTest::mouseClick(Find<QLabel>(QStringLiteral("Label1_%1").arg(index)), Qt::LeftButton);
@@ -95,20 +93,6 @@ struct TestWindow {
     FakePlatform platform;
     std::unique_ptr<board::Form1> form;
 };
-
-QStringList Items(const QComboBox* combo) {
-    QStringList items;
-    for (int i = 0; i < combo->count(); ++i)
-        items << combo->itemText(i);
-    return items;
-}
-
-QStringList Items(const QListWidget* list) {
-    QStringList items;
-    for (int i = 0; i < list->count(); ++i)
-        items << list->item(i)->text();
-    return items;
-}
 
 /// The share of a widget's pixels that are exactly `colour`.
 double ShareOf(QWidget* widget, const QColor& colour) {

@@ -4,6 +4,7 @@
 #include "common/font_setup.h"
 #include "testing/fake_platform.h"
 #include "testing/temp_root.h"
+#include "testing/window_probe.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -61,10 +62,7 @@ struct TestWindow {
     }
     template <typename T>
     T* Find(const QString& name) const {
-        T* control = form->findChild<T*>(name);
-        if (control == nullptr)
-            qFatal("no control %s", qPrintable(name));
-        return control;
+        return FindControl<T>(*form, name);
     }
     void Press(const QString& button) {
         QTest::mouseClick(Find<QPushButton>(button), Qt::LeftButton);

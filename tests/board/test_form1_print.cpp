@@ -3,6 +3,7 @@
 #include "common/font_setup.h"
 #include "testing/fake_platform.h"
 #include "testing/temp_root.h"
+#include "testing/window_probe.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -47,10 +48,7 @@ struct TestWindow {
     }
     template <typename T>
     T* Find(const QString& name) const {
-        T* control = form->findChild<T*>(name);
-        if (control == nullptr)
-            qFatal("no control %s", qPrintable(name));
-        return control;
+        return FindControl<T>(*form, name);
     }
     void ChooseGame() { Find<QListWidget>(QStringLiteral("List2"))->setCurrentRow(0); }
     void Press(const QString& button) {

@@ -5,6 +5,7 @@
 #include "common/font_setup.h"
 #include "testing/fake_platform.h"
 #include "testing/temp_root.h"
+#include "testing/window_probe.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -96,10 +97,7 @@ struct TestWindow {
     }
     template <typename T>
     T* Find(const QString& name) const {
-        T* control = form->findChild<T*>(name);
-        if (control == nullptr)
-            qFatal("no control %s", qPrintable(name));
-        return control;
+        return FindControl<T>(*form, name);
     }
     void Choose(const QString& game, int menu = board::MenuRecording) {
         auto* games = Find<QListWidget>(QStringLiteral("List2"));

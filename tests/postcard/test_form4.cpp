@@ -8,6 +8,7 @@
 #include "store/start_store.h"
 #include "testing/fake_platform.h"
 #include "testing/temp_root.h"
+#include "testing/window_probe.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -56,10 +57,7 @@ struct Window {
     }
     template <typename Control>
     Control* Find(const QString& name) const {
-        Control* control = form->findChild<Control*>(name);
-        if (control == nullptr)
-            qFatal("no control %s", qPrintable(name));
-        return control;
+        return FindControl<Control>(*form, name);
     }
     void Click(const QString& button) { Find<QPushButton>(button)->click(); }
     QPlainTextEdit* Text1() const { return Find<QPlainTextEdit>("Text1"); }

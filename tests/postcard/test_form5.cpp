@@ -6,6 +6,7 @@
 #include "store/start_store.h"
 #include "testing/fake_platform.h"
 #include "testing/temp_root.h"
+#include "testing/window_probe.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -40,10 +41,7 @@ struct Window {
     }
     template <typename Control>
     Control* Find(const QString& name) const {
-        Control* control = form->findChild<Control*>(name);
-        if (control == nullptr)
-            qFatal("no control %s", qPrintable(name));
-        return control;
+        return FindControl<Control>(*form, name);
     }
     QLineEdit* Postal(int i) const { return Find<QLineEdit>(QStringLiteral("Text1_%1").arg(i)); }
     QLineEdit* Line(int i) const { return Find<QLineEdit>(QStringLiteral("Text2_%1").arg(i)); }
