@@ -37,44 +37,46 @@ QLineEdit* MakeMoveBox(QWidget* parent, const QString& name, int x, int y) {
     return box;
 }
 
+/// Where a button of a panel sits: its index, caption and cell in the panel's button grid.
+struct ButtonCell {
+    int index;
+    const char* caption;
+    int column;
+    int row;
+};
+
 /// The five navigation buttons shared by the review and printing panels.
-template <size_t N>
-void MakeNavigationButtons(QWidget* parent, QButtonGroup* group, const QString& name,
-                           std::array<QPushButton*, N>& buttons) {
-    buttons[FinalPosition] =
-        MakeButton(parent, group, name, FinalPosition, QStringLiteral("最終形"), 0, 0);
-    buttons[StartPosition] =
-        MakeButton(parent, group, name, StartPosition, QStringLiteral("開 始"), 1, 0);
-    buttons[NavigationHelp] =
-        MakeButton(parent, group, name, NavigationHelp, QStringLiteral("操作説明"), 2, 0);
-    buttons[StepBackButton] =
-        MakeButton(parent, group, name, StepBackButton, QStringLiteral("後 退"), 0, 1);
-    buttons[StepForwardButton] =
-        MakeButton(parent, group, name, StepForwardButton, QStringLiteral("前 進"), 1, 1);
+constexpr ButtonCell kNavigationButtons[] = {{FinalPosition, "最終形", 0, 0},
+                                             {StartPosition, "開 始", 1, 0},
+                                             {NavigationHelp, "操作説明", 2, 0},
+                                             {StepBackButton, "後 退", 0, 1},
+                                             {StepForwardButton, "前 進", 1, 1}};
+
+constexpr ButtonCell kPrintingButtons[] = {{PrintRecord, "印 字", 2, 1},
+                                           {ScreenCopy, "画面コピー", 2, 2}};
+
+constexpr ButtonCell kRecordingButtons[] = {
+    {Redisplay, "再表示", 0, 0},       {RecordMoves, "着手記録", 1, 0},
+    {OneMove, "一手", 2, 0},           {CutFromMove, "指定以降", 0, 1},
+    {RestoreSave, "復 元", 1, 1},      {CountAfterEnd, "終局後計算", 2, 1},
+    {RecordingHelp, "操作説明", 0, 2}, {ResultsRecord, "対戦記録", 1, 2},
+    {EditTerms, "用語編集", 2, 2}};
+
+template <size_t N, size_t M>
+void MakeButtons(QWidget* parent, QButtonGroup* group, const QString& name,
+                 const ButtonCell (&cells)[M], std::array<QPushButton*, N>& buttons) {
+    for (const ButtonCell& cell : cells) {
+        buttons[size_t(cell.index)] =
+            MakeButton(parent, group, name, cell.index, QString::fromUtf8(cell.caption),
+                       cell.column, cell.row);
+    }
 }
 
 }  // namespace
 
 RecordingPanel::RecordingPanel(QWidget* parent) : QWidget(parent), buttons(new QButtonGroup(this)) {
     setObjectName(QStringLiteral("Picture3_0"));
-    const QString name = QStringLiteral("Command1");
-    Command1[Redisplay] =
-        MakeButton(this, buttons, name, Redisplay, QStringLiteral("再表示"), 0, 0);
-    Command1[RecordMoves] =
-        MakeButton(this, buttons, name, RecordMoves, QStringLiteral("着手記録"), 1, 0);
-    Command1[OneMove] = MakeButton(this, buttons, name, OneMove, QStringLiteral("一手"), 2, 0);
-    Command1[CutFromMove] =
-        MakeButton(this, buttons, name, CutFromMove, QStringLiteral("指定以降"), 0, 1);
-    Command1[RestoreSave] =
-        MakeButton(this, buttons, name, RestoreSave, QStringLiteral("復 元"), 1, 1);
-    Command1[CountAfterEnd] =
-        MakeButton(this, buttons, name, CountAfterEnd, QStringLiteral("終局後計算"), 2, 1);
-    Command1[RecordingHelp] =
-        MakeButton(this, buttons, name, RecordingHelp, QStringLiteral("操作説明"), 0, 2);
-    Command1[ResultsRecord] =
-        MakeButton(this, buttons, name, ResultsRecord, QStringLiteral("対戦記録"), 1, 2);
-    Command1[EditTerms] =
-        MakeButton(this, buttons, name, EditTerms, QStringLiteral("用語編集"), 2, 2);
+    MakeButtons(this, buttons, QStringLiteral("Command1"), kRecordingButtons, Command1);
     Command1[RestoreSave]->setEnabled(false);
 
     Label4 = new QLabel(QStringLiteral("指定の着手以降を抹消する"), this);
@@ -86,7 +88,7 @@ RecordingPanel::RecordingPanel(QWidget* parent) : QWidget(parent), buttons(new Q
 
 ReviewPanel::ReviewPanel(QWidget* parent) : QWidget(parent), buttons(new QButtonGroup(this)) {
     setObjectName(QStringLiteral("Picture3_1"));
-    MakeNavigationButtons(this, buttons, QStringLiteral("Command2"), Command2);
+    MakeButtons(this, buttons, QStringLiteral("Command2"), kNavigationButtons, Command2);
     Text1 = MakeMoveBox(this, QStringLiteral("Text1"), 4, 62);
     Check2 = new QCheckBox(QStringLiteral("石数字"), this);
     Check2->setObjectName(QStringLiteral("Check2"));
@@ -100,12 +102,8 @@ ReviewPanel::ReviewPanel(QWidget* parent) : QWidget(parent), buttons(new QButton
 
 PrintingPanel::PrintingPanel(QWidget* parent) : QWidget(parent), buttons(new QButtonGroup(this)) {
     setObjectName(QStringLiteral("Picture3_2"));
-    const QString name = QStringLiteral("Command3");
-    MakeNavigationButtons(this, buttons, name, Command3);
-    Command3[PrintRecord] =
-        MakeButton(this, buttons, name, PrintRecord, QStringLiteral("印 字"), 2, 1);
-    Command3[ScreenCopy] =
-        MakeButton(this, buttons, name, ScreenCopy, QStringLiteral("画面コピー"), 2, 2);
+    MakeButtons(this, buttons, QStringLiteral("Command3"), kNavigationButtons, Command3);
+    MakeButtons(this, buttons, QStringLiteral("Command3"), kPrintingButtons, Command3);
     Text2 = MakeMoveBox(this, QStringLiteral("Text2"), 4, 58);
     Check3 = new QCheckBox(QStringLiteral("石数字"), this);
     Check3->setObjectName(QStringLiteral("Check3"));
