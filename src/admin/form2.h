@@ -1,9 +1,9 @@
 #pragma once
 
 #include "admin/registration.h"
-#include "board/board_model.h"
 #include "common/app_state.h"
 #include "common/platform.h"
+#include "go/board_model.h"
 
 #include <QHash>
 #include <QWidget>
@@ -83,7 +83,7 @@ class Form2 : public QWidget {
     common::AppState& state_;
     common::Platform& platform_;
     QWidget* mainWindow_;
-    board::BoardModel model_;
+    go::BoardModel model_;
     QString listedOpponent_;  // whose games List2 shows
     QString shownRecord_;     // the record on the small board; empty for an empty board
     QHash<QObject*, QString> guideTexts_;

@@ -147,8 +147,8 @@ void BoardPicture::DrawBoard() {
     }
     const int width = LineWidth();
     const QPoint first = PointPixel(1, 1);
-    const QPoint last = PointPixel(kBoardSize, kBoardSize);
-    for (int i = 1; i <= kBoardSize; ++i) {
+    const QPoint last = PointPixel(go::kBoardSize, go::kBoardSize);
+    for (int i = 1; i <= go::kBoardSize; ++i) {
         const QPoint crossing = PointPixel(i, i);
         painter.fillRect(QRect(first.x(), crossing.y(), last.x() - first.x() + width, width),
                          Qt::black);
@@ -168,7 +168,7 @@ void BoardPicture::DrawStarPoint(QPainter& painter, int x, int y) const {
     painter.restore();
 }
 
-void BoardPicture::StoneOn(int x, int y, int number, const StoneLook& look) {
+void BoardPicture::StoneOn(int x, int y, int number, const go::StoneLook& look) {
     const QRect square = StoneRect(x, y);
     QPainter painter(&Canvas());
     painter.drawImage(square.topLeft(),
@@ -211,7 +211,7 @@ const QImage& BoardPicture::StoneImage(StoneImageKind kind, QSize size) const {
 }
 
 void BoardPicture::DrawNumber(QPainter& painter, int x, int y, int number,
-                              const StoneLook& look) const {
+                              const go::StoneLook& look) const {
     QFont font(kPictureFontFamily);
     font.setBold(look.printingMode);
     const QString text = QString::number(number);
@@ -227,7 +227,7 @@ void BoardPicture::DrawNumber(QPainter& painter, int x, int y, int number,
     DrawTextAt(painter, left, centre.y() - kNumberRaise, text, font, kNumberPoints);
 }
 
-void BoardPicture::StoneOff(int x, int y, const BoardGrid& board) {
+void BoardPicture::StoneOff(int x, int y, const go::BoardGrid& board) {
     QPainter painter(&Canvas());
     const QRect square = StoneRect(x, y);
     // Everything below stays inside the erased square: the lines and outlines beyond it were
@@ -253,7 +253,7 @@ void BoardPicture::DrawHalfSegments(QPainter& painter, int x, int y) const {
         const int end = DevicePixel(PointTwipsX(x) - reachX);
         painter.fillRect(QRect(end, crossing.y(), crossing.x() - end + width, width), Qt::black);
     }
-    if (x < kBoardSize) {
+    if (x < go::kBoardSize) {
         const int end = DevicePixel(PointTwipsX(x) + reachX);
         painter.fillRect(QRect(crossing.x(), crossing.y(), end - crossing.x() + width, width),
                          Qt::black);
@@ -262,14 +262,14 @@ void BoardPicture::DrawHalfSegments(QPainter& painter, int x, int y) const {
         const int end = DevicePixel(PointTwipsY(y) - reachY);
         painter.fillRect(QRect(crossing.x(), end, width, crossing.y() - end + width), Qt::black);
     }
-    if (y < kBoardSize) {
+    if (y < go::kBoardSize) {
         const int end = DevicePixel(PointTwipsY(y) + reachY);
         painter.fillRect(QRect(crossing.x(), crossing.y(), width, end - crossing.y() + width),
                          Qt::black);
     }
 }
 
-void BoardPicture::DrawOutline(QPainter& painter, int x, int y, const BoardGrid& board) const {
+void BoardPicture::DrawOutline(QPainter& painter, int x, int y, const go::BoardGrid& board) const {
     if (!board.Occupied(x, y))
         return;
     // Stamped from the same image as the stones' outlines, so a restored outline matches the
@@ -278,10 +278,10 @@ void BoardPicture::DrawOutline(QPainter& painter, int x, int y, const BoardGrid&
     painter.drawImage(square.topLeft(), StoneImage(StoneOutline, square.size()));
 }
 
-void BoardPicture::Patching(int x, int y, const BoardGrid& board) {
+void BoardPicture::Patching(int x, int y, const go::BoardGrid& board) {
     QPainter painter(&Canvas());
     DrawOutline(painter, x, y, board);
-    if (BoardGrid::OnBoard(x, y))
+    if (go::BoardGrid::OnBoard(x, y))
         Changed(StoneRect(x, y));
 }
 
@@ -298,7 +298,7 @@ void BoardPicture::MarkLastMove(int x, int y) {
     Changed(mark);
 }
 
-void BoardPicture::DrawCountMark(int x, int y, CountMark mark) {
+void BoardPicture::DrawCountMark(int x, int y, go::CountMark mark) {
     QPainter painter(&Canvas());
     const QPoint crossing = PointPixel(x, y);
     const int reachX = qRound(ToDevice(kCountMarkFraction * geometry_.pitchX));
@@ -306,14 +306,14 @@ void BoardPicture::DrawCountMark(int x, int y, CountMark mark) {
     const int width = LineWidth();
     const QRect area(QPoint(crossing.x() - reachX, crossing.y() - reachY),
                      QPoint(crossing.x() + reachX + width - 1, crossing.y() + reachY + width - 1));
-    if (mark == CountMark::Neutral) {
+    if (mark == go::CountMark::Neutral) {
         // Drawn without smoothing: a cross this small would otherwise turn grey.
         painter.setPen(QPen(Qt::black, width));
         painter.drawLine(area.topLeft(), area.bottomRight());
         painter.drawLine(area.topRight(), area.bottomLeft());
     } else {
         painter.fillRect(
-            area, mark == CountMark::BlackTerritory ? kBlackTerritoryBlue : kWhiteTerritoryRed);
+            area, mark == go::CountMark::BlackTerritory ? kBlackTerritoryBlue : kWhiteTerritoryRed);
     }
     Changed(area);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "board/board_canvas.h"
-#include "board/board_grid.h"
+#include "go/board_canvas.h"
+#include "go/board_grid.h"
 
 #include <QColor>
 #include <QImage>
@@ -94,7 +94,7 @@ class TwipsPicture : public QWidget {
 
 /// The board picture: the grid, stones with their numbers, the last-move mark and the count
 /// marks, drawn one change at a time onto the kept drawing.
-class BoardPicture : public TwipsPicture, public BoardCanvas {
+class BoardPicture : public TwipsPicture, public go::BoardCanvas {
     Q_OBJECT
 
   public:
@@ -112,15 +112,15 @@ class BoardPicture : public TwipsPicture, public BoardCanvas {
     /// The empty board: background, star points and the 19 lines each way.
     void DrawBoard() override;
     /// A white or black stone with an outline, and its number when the look asks for it.
-    void StoneOn(int x, int y, int number, const StoneLook& look) override;
+    void StoneOn(int x, int y, int number, const go::StoneLook& look) override;
     /// Restores the board under the stone and the outlines of the neighbours in `board`.
-    void StoneOff(int x, int y, const BoardGrid& board) override;
+    void StoneOff(int x, int y, const go::BoardGrid& board) override;
     /// Redraws the outline of the stone on (x, y), if `board` has one there.
-    void Patching(int x, int y, const BoardGrid& board);
+    void Patching(int x, int y, const go::BoardGrid& board);
     /// The red bar in the lower half of the stone on (x, y).
     void MarkLastMove(int x, int y) override;
     /// A small cross for a neutral point, a blue or red square for territory.
-    void DrawCountMark(int x, int y, CountMark mark) override;
+    void DrawCountMark(int x, int y, go::CountMark mark) override;
 
     /// The device-pixel square a stone on (x, y) may cover; an erase fills exactly this.
     QRect StoneRect(int x, int y) const;
@@ -148,8 +148,8 @@ class BoardPicture : public TwipsPicture, public BoardCanvas {
     int StoneRadiusPixels() const;
     void DrawStarPoint(QPainter& painter, int x, int y) const;
     void DrawHalfSegments(QPainter& painter, int x, int y) const;
-    void DrawOutline(QPainter& painter, int x, int y, const BoardGrid& board) const;
-    void DrawNumber(QPainter& painter, int x, int y, int number, const StoneLook& look) const;
+    void DrawOutline(QPainter& painter, int x, int y, const go::BoardGrid& board) const;
+    void DrawNumber(QPainter& painter, int x, int y, int number, const go::StoneLook& look) const;
     void Changed(const QRect& deviceRect);
     enum StoneImageKind { StoneBlack = 0, StoneWhite = 1, StoneOutline = 2 };
     const QImage& StoneImage(StoneImageKind kind, QSize size) const;

@@ -244,9 +244,9 @@ void Form1::NavigationKey(int button) {
             box->clear();
         }
     }
-    if (model_.mode() == Mode::Review) {
+    if (model_.mode() == go::Mode::Review) {
         Command2_Click(button);
-    } else if (model_.mode() == Mode::Printing) {
+    } else if (model_.mode() == go::Mode::Printing) {
         Command3_Click(button);
     }
 }
@@ -259,7 +259,7 @@ void Form1::WatchGuide(QWidget* control) {
 void Form1::Form_Load() {
     PlaceWindow();
     store::StartStore(state_, state_.dataRoot);
-    SetMode(Mode::Recording);
+    SetMode(go::Mode::Recording);
     printingPanel_->Check4->setChecked(state_.settings.keepRemovedStones == 1);
     model_.options().keepRemovedStones = state_.settings.keepRemovedStones == 1;
     model_.options().numbersWhileRecording = state_.settings.numbersWhileRecording == 1;
@@ -305,7 +305,7 @@ void Form1::LoadTermList() {
     Combo3->setCurrentIndex(-1);
 }
 
-void Form1::SetMode(Mode mode) {
+void Form1::SetMode(go::Mode mode) {
     const int index = int(mode);
     model_.SetMode(mode);
     HighlightMenu(index);
@@ -328,7 +328,7 @@ void Form1::HighlightFolderButtons() {
 
 void Form1::DrawEmptyBoard() {
     const QColor boardColour(state_.settings.red, state_.settings.green, state_.settings.blue);
-    Picture1->SetBackground(model_.mode() == Mode::Printing ? QColor(Qt::white) : boardColour);
+    Picture1->SetBackground(model_.mode() == go::Mode::Printing ? QColor(Qt::white) : boardColour);
     Picture1->DrawBoard();
 }
 
@@ -367,9 +367,9 @@ void Form1::Label1_Click(int index) {
             // Recording always works on the game as recorded and saved: a transform, a
             // variation or a stepped-back position left by the other panels would otherwise
             // be saved with the next rows.
-            const bool reload = index == MenuRecording && (model_.mode() != Mode::Recording ||
+            const bool reload = index == MenuRecording && (model_.mode() != go::Mode::Recording ||
                                                            reviewPanel_->List3->currentRow() != 0);
-            SetMode(Mode(index));
+            SetMode(go::Mode(index));
             DrawEmptyBoard();
             if (reload) {
                 const QSignalBlocker block(reviewPanel_->List3);
@@ -574,8 +574,8 @@ void Form1::ShowGame() {
     Combo2->clear();
     Combo3->setCurrentIndex(-1);
     ShowGameInformation();
-    Text3->setEnabled(model_.mode() == Mode::Recording);
-    if (model_.mode() == Mode::Recording)
+    Text3->setEnabled(model_.mode() == go::Mode::Recording);
+    if (model_.mode() == go::Mode::Recording)
         Text3->clear();
     commaWarned_ = false;
 }
@@ -657,13 +657,13 @@ void Form1::Picture1_MouseDown(Qt::MouseButton button, double xTwips, double yTw
     if (!BoardPicture::PointFromTwips(xTwips, yTwips, Picture1->Geometry(), x, y))
         return;
     switch (model_.mode()) {
-        case Mode::Recording:
+        case go::Mode::Recording:
             RecordingBoardClick(button, x, y);
             break;
-        case Mode::Review:
+        case go::Mode::Review:
             ReviewBoardClick(button, x, y);
             break;
-        case Mode::Printing:
+        case go::Mode::Printing:
             break;
     }
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "board/board_model.h"
 #include "common/app_state.h"
 #include "common/platform.h"
+#include "go/board_model.h"
 
 #include <QWidget>
 
@@ -73,7 +73,7 @@ class Form1 : public QWidget {
     /// Repaints the board in the current board colour (after the colour window changed it).
     void RefreshBoardColour();
 
-    BoardModel& model() { return model_; }
+    go::BoardModel& model() { return model_; }
     common::AppState& state() { return state_; }
     common::Platform& platform() { return platform_; }
     bool GameChosen() const;
@@ -95,7 +95,7 @@ class Form1 : public QWidget {
     void BuildCommentRow();
     void ConnectControls();
     void PlaceWindow();
-    void SetMode(Mode mode);
+    void SetMode(go::Mode mode);
     void HighlightMenu(int selected);
     void HighlightFolderButtons();
     void SwitchGamesFolder(const QString& folder);
@@ -150,7 +150,7 @@ class Form1 : public QWidget {
 
     common::AppState& state_;
     common::Platform& platform_;
-    BoardModel model_;
+    go::BoardModel model_;
 
     std::array<QLabel*, MenuCount> Label1{};
     std::array<QWidget*, 3> Picture3{};

@@ -60,7 +60,7 @@ void Form1::RecordingBoardClick(Qt::MouseButton button, int x, int y) {
         CutAtStone(x, y);
         return;
     }
-    if (model_.PlaceAt(x, y) == PlaceResult::Placement)
+    if (model_.PlaceAt(x, y) == go::PlaceResult::Placement)
         DescribeNewMove(model_.table().lastRow);
 }
 
@@ -103,10 +103,10 @@ void Form1::ToggleCutMode() {
 
 void Form1::CutAtStone(int x, int y) {
     recordingPanel_->Label4->setVisible(false);
-    const int number = model_.board().Occupied(x, y) ? model_.board().At(x, y) : kEmptyPoint;
+    const int number = model_.board().Occupied(x, y) ? model_.board().At(x, y) : go::kEmptyPoint;
     // Only saved stones can be cut at; a stone clicked since the last save is taken back with
     // the right button instead.
-    if (number != kEmptyPoint && number <= model_.LastSavedMoveNumber()) {
+    if (number != go::kEmptyPoint && number <= model_.LastSavedMoveNumber()) {
         const QString path = state_.RecordPath(OpponentName(), GameName());
         if (!store::CutRecordAt(path, state_.DataFile(store::kUndoCopyName), model_.table(),
                                 number)) {

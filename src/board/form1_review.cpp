@@ -42,7 +42,7 @@ void Form1::NavigationClick(int index, QLineEdit* moveBox) {
             model_.StepBack();
             break;
         case StepForwardButton:
-            if (model_.StepForward() == StepResult::AtEnd) {
+            if (model_.StepForward() == go::StepResult::AtEnd) {
                 platform_.ShowMessage(QStringLiteral("これより先の着手はありません。"),
                                       QStringLiteral("最終着手の状態です。"));
             }
@@ -81,7 +81,7 @@ void Form1::ShowFromMoveBox(QLineEdit* moveBox) {
 void Form1::ReviewBoardClick(Qt::MouseButton button, int x, int y) {
     if (button == Qt::RightButton) {
         model_.TakeBack(0);
-    } else if (button == Qt::LeftButton && model_.PlaceAt(x, y) == PlaceResult::Placement) {
+    } else if (button == Qt::LeftButton && model_.PlaceAt(x, y) == go::PlaceResult::Placement) {
         DescribeNewMove(model_.table().lastRow);
     }
 }

@@ -1,6 +1,6 @@
 #include "board/mode_panels.h"
 
-#include "board/view_transform.h"
+#include "go/view_transform.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -96,7 +96,7 @@ ReviewPanel::ReviewPanel(QWidget* parent) : QWidget(parent), buttons(new QButton
     List3 = new QListWidget(this);
     List3->setObjectName(QStringLiteral("List3"));
     List3->setGeometry(4, 90, 190, 76);
-    List3->addItems(TransformNames());
+    List3->addItems(go::TransformNames());
     List3->setCurrentRow(0);
 }
 

@@ -61,7 +61,7 @@ void RowNumeralStrip::DrawNumerals() {
     const QFont font(kPictureFontFamily);
     constexpr double left = 50;
     for (int row = 1; row <= 19; ++row) {
-        const QString numeral = KanjiNumeral(row);
+        const QString numeral = common::KanjiNumeral(row);
         if (row < 10) {
             DrawTextAt(painter, left, 450.0 * row - 280, numeral, font, kNumeralPoints);
         } else if (row == 10) {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "board/board_picture.h"
-#include "board/kanji_numeral.h"
+#include "common/numerals.h"
 
 #include <QString>
 

@@ -1,15 +1,7 @@
 #include "common/game_texts.h"
+#include "common/numerals.h"
 
 namespace common {
-
-QString FullWidthDigits(int value) {
-    QString digits = QString::number(value);
-    for (QChar& c : digits) {
-        if (c.isDigit())
-            c = QChar(0xFF10 + c.digitValue());
-    }
-    return digits;
-}
 
 QString HandicapText(int handicapCode) {
     if (handicapCode == 1)

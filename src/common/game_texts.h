@@ -11,7 +11,5 @@ QString KomiText(int komiCode);
 /// The komi text of the registration window's bar: without the leading "コミ" ("白９目半",
 /// "黒半目"), but "コミなし" for no komi.
 QString KomiShortText(int komiCode);
-/// Full-width digits of a non-negative number: 12 -> "１２".
-QString FullWidthDigits(int value);
 
 }  // namespace common

@@ -1,6 +1,6 @@
 #include "output/board_figure_print.h"
 
-#include "board/kanji_numeral.h"
+#include "common/numerals.h"
 #include "common/record_text.h"
 
 namespace output {
@@ -22,7 +22,7 @@ bool IsStarPoint(int x, int y) {
 }
 
 bool OnEdge(int line) {
-    return line == 1 || line == board::kBoardSize;
+    return line == 1 || line == go::kBoardSize;
 }
 
 void PrintStoneNumber(common::PrintSurface& surface, double px, double py, int number, bool black) {
@@ -46,7 +46,7 @@ void PrintStoneNumber(common::PrintSurface& surface, double px, double py, int n
 
 void PrintStone(common::PrintSurface& surface, double px, double py, int number,
                 const BoardFigure& figure) {
-    const bool black = board::IsBlackStone(number, figure.whiteFirst);
+    const bool black = go::IsBlackStone(number, figure.whiteFirst);
     surface.DrawCircle(px, py, PageGeometry::stoneRadius, kStoneOutlineWidth,
                        black ? kBlack : kWhite);
     // Handicap stones never carry a number.
@@ -59,9 +59,9 @@ void PrintStone(common::PrintSurface& surface, double px, double py, int number,
 void PrintGridAround(common::PrintSurface& surface, double px, double py, int x, int y) {
     constexpr double half = PageGeometry::pointPitch / 2.0;
     const double left = x > 1 ? px - half : px;
-    const double right = x < board::kBoardSize ? px + half : px;
+    const double right = x < go::kBoardSize ? px + half : px;
     const double top = y > 1 ? py - half : py;
-    const double bottom = y < board::kBoardSize ? py + half : py;
+    const double bottom = y < go::kBoardSize ? py + half : py;
     surface.DrawLine(left, py, right, py, OnEdge(y) ? kBorderWidth : kGridWidth, Qt::black);
     surface.DrawLine(px, top, px, bottom, OnEdge(x) ? kBorderWidth : kGridWidth, Qt::black);
 }
@@ -77,7 +77,7 @@ PageGeometry PageGeometry::FromMillimetres(int horizontal, int vertical) {
 
 void HorizontalFigurePrint(common::PrintSurface& surface, const PageGeometry& page) {
     const common::PrintFont font{kGothic, 13, true};
-    for (int column = 1; column <= board::kBoardSize; ++column) {
+    for (int column = 1; column <= go::kBoardSize; ++column) {
         // Two digits start further left so that they too stand over their line.
         const double left =
             page.offsetX + column * PageGeometry::pointPitch - (column < 10 ? 33 : 110);
@@ -88,9 +88,9 @@ void HorizontalFigurePrint(common::PrintSurface& surface, const PageGeometry& pa
 
 void VerticalFigurePrint(common::PrintSurface& surface, const PageGeometry& page) {
     const common::PrintFont font{kGothic, 10, true};
-    for (int row = 1; row <= board::kBoardSize; ++row) {
+    for (int row = 1; row <= go::kBoardSize; ++row) {
         const double top = page.offsetY + PageGeometry::boardTop + row * PageGeometry::pointPitch;
-        const QString numeral = board::KanjiNumeral(row);
+        const QString numeral = common::KanjiNumeral(row);
         if (numeral.size() == 1) {
             surface.DrawText(page.offsetX, top, numeral, font, kBlack);
         } else {
@@ -102,8 +102,8 @@ void VerticalFigurePrint(common::PrintSurface& surface, const PageGeometry& page
 
 void PrintBoard(common::PrintSurface& surface, const PageGeometry& page,
                 const BoardFigure& figure) {
-    for (int x = 1; x <= board::kBoardSize; ++x) {
-        for (int y = 1; y <= board::kBoardSize; ++y) {
+    for (int x = 1; x <= go::kBoardSize; ++x) {
+        for (int y = 1; y <= go::kBoardSize; ++y) {
             const double px = page.PointX(x);
             const double py = page.PointY(y);
             if (figure.board.Occupied(x, y)) {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "board/board_grid.h"
 #include "common/print_surface.h"
+#include "go/board_grid.h"
 
 #include <functional>
 
@@ -31,7 +31,7 @@ struct PageGeometry {
 /// The position to print: the stones on the board, the colour rule's flag and which stones
 /// carry their numbers.
 struct BoardFigure {
-    board::BoardGrid board;
+    go::BoardGrid board;
     int whiteFirst = 0;
     /// The number-display flag of a move number.
     std::function<bool(int number)> numberShown;

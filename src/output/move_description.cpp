@@ -93,7 +93,7 @@ bool InRange(int value, int low, int high) {
 
 }  // namespace
 
-QStringList DescribeMove(const board::BoardGrid& board, int x, int y) {
+QStringList DescribeMove(const go::BoardGrid& board, int x, int y) {
     QStringList candidates;
     for (const NeighbourProbe& probe : kNeighbourProbes) {
         ProbeNeighbour(board, x, y, probe.dx, probe.dy, probe.label, candidates);
@@ -104,7 +104,7 @@ QStringList DescribeMove(const board::BoardGrid& board, int x, int y) {
     return candidates;
 }
 
-void ProbeNeighbour(const board::BoardGrid& board, int x, int y, int dx, int dy, QStringView label,
+void ProbeNeighbour(const go::BoardGrid& board, int x, int y, int dx, int dy, QStringView label,
                     QStringList& candidates) {
     if (candidates.size() >= kMaxRelativeCandidates)
         return;

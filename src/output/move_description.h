@@ -1,6 +1,6 @@
 #pragma once
 
-#include "board/board_grid.h"
+#include "go/board_grid.h"
 
 #include <QString>
 #include <QStringList>
@@ -18,13 +18,13 @@ inline constexpr int kMaxRelativeCandidates = 4;
 /// already on the board): at most four relative candidates in probe-table order, then the
 /// absolute candidate when it is not empty. The caller fills Combo2 with the list and puts
 /// the first entry (or an empty text when the list is empty) into Combo2's text and Text3.
-QStringList DescribeMove(const board::BoardGrid& board, int x, int y);
+QStringList DescribeMove(const go::BoardGrid& board, int x, int y);
 
 /// One probe of the table for the move at (x, y): does nothing when `candidates` already
 /// holds four entries; otherwise, when (x + dx, y + dy) is on the board and holds a stone,
 /// appends "置石の" + label for a handicap stone (number below 1), else the stone's number in
 /// decimal digits + "の" + label. A point off the board or empty adds nothing.
-void ProbeNeighbour(const board::BoardGrid& board, int x, int y, int dx, int dy, QStringView label,
+void ProbeNeighbour(const go::BoardGrid& board, int x, int y, int dx, int dy, QStringView label,
                     QStringList& candidates);
 
 /// The absolute name of the point at column x, row y: side star points and the centre with

@@ -42,7 +42,7 @@ QString RemovedLine(const QString& entry, int whiteFirst) {
     const int colon = entry.indexOf(QLatin1Char(':'));
     const int number = entry.left(colon).toInt();
     const QString mark =
-        board::IsBlackStone(number, whiteFirst) ? QStringLiteral("●") : QStringLiteral("○");
+        go::IsBlackStone(number, whiteFirst) ? QStringLiteral("●") : QStringLiteral("○");
     return mark + QString::number(number) + QStringLiteral(": ") + entry.mid(colon + 1);
 }
 

@@ -9,23 +9,22 @@ namespace {
 /// What a look along one straight line found first.
 enum class RayResult { NoStone, WhiteStone, BlackStone };
 
-RayResult LookAlong(const board::BoardGrid& board, int whiteFirst, int searchLimit, int x, int y,
+RayResult LookAlong(const go::BoardGrid& board, int whiteFirst, int searchLimit, int x, int y,
                     int stepX, int stepY) {
     for (int distance = 1; distance <= searchLimit; ++distance) {
         const int pointX = x + stepX * distance;
         const int pointY = y + stepY * distance;
-        if (!board::BoardGrid::OnBoard(pointX, pointY))
+        if (!go::BoardGrid::OnBoard(pointX, pointY))
             return RayResult::NoStone;
         if (board.Occupied(pointX, pointY)) {
-            return board::IsBlackStone(board.At(pointX, pointY), whiteFirst)
-                       ? RayResult::BlackStone
-                       : RayResult::WhiteStone;
+            return go::IsBlackStone(board.At(pointX, pointY), whiteFirst) ? RayResult::BlackStone
+                                                                          : RayResult::WhiteStone;
         }
     }
     return RayResult::NoStone;
 }
 
-PointClass ClassifyPoint(const board::BoardGrid& board, int whiteFirst, int searchLimit, int x,
+PointClass ClassifyPoint(const go::BoardGrid& board, int whiteFirst, int searchLimit, int x,
                          int y) {
     // Right, left, down, up. Only the first stone on each line matters, so a region that is
     // open diagonally still counts for the side that closes its lines.
@@ -48,10 +47,10 @@ PointClass ClassifyPoint(const board::BoardGrid& board, int whiteFirst, int sear
 
 }  // namespace
 
-TerritoryCount ClassifyTerritory(const board::BoardGrid& board, int whiteFirst, int searchLimit) {
+TerritoryCount ClassifyTerritory(const go::BoardGrid& board, int whiteFirst, int searchLimit) {
     TerritoryCount count;
-    for (int y = 1; y <= board::kBoardSize; ++y) {
-        for (int x = 1; x <= board::kBoardSize; ++x) {
+    for (int y = 1; y <= go::kBoardSize; ++y) {
+        for (int x = 1; x <= go::kBoardSize; ++x) {
             if (board.Occupied(x, y))
                 continue;
             const PointClass pointClass = ClassifyPoint(board, whiteFirst, searchLimit, x, y);
@@ -65,20 +64,20 @@ TerritoryCount ClassifyTerritory(const board::BoardGrid& board, int whiteFirst, 
     return count;
 }
 
-void DrawTerritoryMarks(const TerritoryCount& count, board::BoardCanvas& canvas) {
-    for (int y = 1; y <= board::kBoardSize; ++y) {
-        for (int x = 1; x <= board::kBoardSize; ++x) {
+void DrawTerritoryMarks(const TerritoryCount& count, go::BoardCanvas& canvas) {
+    for (int y = 1; y <= go::kBoardSize; ++y) {
+        for (int x = 1; x <= go::kBoardSize; ++x) {
             switch (count.At(x, y)) {
                 case PointClass::None:
                     break;
                 case PointClass::Neutral:
-                    canvas.DrawCountMark(x, y, board::CountMark::Neutral);
+                    canvas.DrawCountMark(x, y, go::CountMark::Neutral);
                     break;
                 case PointClass::BlackTerritory:
-                    canvas.DrawCountMark(x, y, board::CountMark::BlackTerritory);
+                    canvas.DrawCountMark(x, y, go::CountMark::BlackTerritory);
                     break;
                 case PointClass::WhiteTerritory:
-                    canvas.DrawCountMark(x, y, board::CountMark::WhiteTerritory);
+                    canvas.DrawCountMark(x, y, go::CountMark::WhiteTerritory);
                     break;
             }
         }

@@ -4,8 +4,8 @@
 
 #include <array>
 
-#include "board/board_canvas.h"
-#include "board/board_grid.h"
+#include "go/board_canvas.h"
+#include "go/board_grid.h"
 
 namespace output {
 
@@ -15,7 +15,7 @@ enum class PointClass { None, Neutral, BlackTerritory, WhiteTerritory };
 /// The classification of every point after the end of the game, and the two territories.
 struct TerritoryCount {
     /// Indexed [x][y] like the board, from 1 to 19; index 0 is unused.
-    std::array<std::array<PointClass, board::kBoardSize + 1>, board::kBoardSize + 1> points{};
+    std::array<std::array<PointClass, go::kBoardSize + 1>, go::kBoardSize + 1> points{};
     int blackTerritory = 0;
     int whiteTerritory = 0;
 
@@ -25,10 +25,10 @@ struct TerritoryCount {
 
 /// Classifies every empty point by the first stone met along each of its four straight lines,
 /// looking at most `searchLimit` points along each.
-TerritoryCount ClassifyTerritory(const board::BoardGrid& board, int whiteFirst, int searchLimit);
+TerritoryCount ClassifyTerritory(const go::BoardGrid& board, int whiteFirst, int searchLimit);
 
 /// Draws the mark of every classified point on the canvas, row by row.
-void DrawTerritoryMarks(const TerritoryCount& count, board::BoardCanvas& canvas);
+void DrawTerritoryMarks(const TerritoryCount& count, go::BoardCanvas& canvas);
 
 /// The scores and the result of a count, as the main window shows them.
 struct GameScore {

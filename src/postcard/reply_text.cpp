@@ -1,6 +1,6 @@
 #include "postcard/reply_text.h"
 
-#include "board/kanji_numeral.h"
+#include "common/numerals.h"
 
 #include "common/dates.h"
 #include "common/game_texts.h"
@@ -40,7 +40,7 @@ QString ColumnNumeral(int column) {
 }
 
 QString RowNumeral(int row) {
-    return board::KanjiNumeral(row);
+    return common::KanjiNumeral(row);
 }
 
 QDate SendDate(const QDate& today, const QString& chosen) {

@@ -1,5 +1,5 @@
 // Times loading a 440-row record from disk and rebuilding its final position.
-#include "board/board_model.h"
+#include "go/board_model.h"
 #include "store/record_file.h"
 #include "store/text_file.h"
 #include "testing/temp_root.h"
@@ -24,7 +24,7 @@ int main(int argc, char* argv[]) {
     }
     store::WriteTextLines(path, lines);
 
-    board::BoardModel model;
+    go::BoardModel model;
     constexpr int kRounds = 2000;
     QElapsedTimer timer;
     timer.start();

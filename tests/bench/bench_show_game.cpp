@@ -1,7 +1,7 @@
 // Times choosing a game of 440 rows until its board is fully drawn: load, rebuild, drawing.
-#include "board/board_model.h"
 #include "board/board_picture.h"
 #include "common/font_setup.h"
+#include "go/board_model.h"
 #include "store/record_file.h"
 #include "store/text_file.h"
 #include "testing/temp_root.h"
@@ -29,7 +29,7 @@ int main(int argc, char* argv[]) {
     store::WriteTextLines(path, lines);
 
     board::BoardPicture picture;
-    board::BoardModel model(&picture);
+    go::BoardModel model(&picture);
     model.options().numbersWhileRecording = qEnvironmentVariableIsEmpty("NO_NUMBERS");
     model.ShowRecord(path);  // warm the font caches once
 

@@ -7,10 +7,10 @@
 #include "common/font_setup.h"
 
 using board::BoardGeometry;
-using board::BoardGrid;
 using board::BoardPicture;
-using board::CountMark;
-using board::StoneLook;
+using go::BoardGrid;
+using go::CountMark;
+using go::StoneLook;
 
 namespace {
 
@@ -38,8 +38,8 @@ const BoardGeometry& GeometryFor(bool small) {
     return small ? board::kSmallBoardGeometry : board::kMainBoardGeometry;
 }
 
-StoneLook Look(bool white, bool writeNumber, bool printing = false) {
-    StoneLook look;
+go::StoneLook Look(bool white, bool writeNumber, bool printing = false) {
+    go::StoneLook look;
     look.white = white;
     look.writeNumber = writeNumber;
     look.printingMode = printing;
@@ -162,7 +162,7 @@ void TestBoardPicture::eraseLeavesFreshBoard() {
     picture.StoneOn(x, y, number, Look(number % 2 == 0, true, printing));
     picture.MarkLastMove(x, y);
     QVERIFY(ImageOf(picture) != fresh);
-    picture.StoneOff(x, y, BoardGrid());
+    picture.StoneOff(x, y, go::BoardGrid());
     QCOMPARE(FirstDifference(ImageOf(picture), fresh), QString());
 }
 
@@ -188,7 +188,7 @@ void TestBoardPicture::neighbourOutlinesSurviveErase() {
     BoardPicture picture(GeometryFor(small));
     picture.SetPixelRatio(ratio);
     picture.DrawBoard();
-    BoardGrid board;
+    go::BoardGrid board;
     for (int i = 0; i < kept.size(); ++i) {
         const int number = i + 1;
         board.Set(kept[i].x(), kept[i].y(), qint16(number));
@@ -214,7 +214,7 @@ void TestBoardPicture::patchingDrawsOutlineOnlyOnStones() {
     picture.SetPixelRatio(1);
     picture.DrawBoard();
     const QImage fresh = ImageOf(picture);
-    BoardGrid board;
+    go::BoardGrid board;
     if (occupied)
         board.Set(7, 8, 3);
 
@@ -287,9 +287,9 @@ void TestBoardPicture::lastMoveMarkIsRedBarInLowerHalf() {
 void TestBoardPicture::countMarkColours_data() {
     QTest::addColumn<int>("mark");
     QTest::addColumn<QColor>("expected");
-    QTest::newRow("neutral cross") << int(CountMark::Neutral) << QColor(Qt::black);
-    QTest::newRow("black territory") << int(CountMark::BlackTerritory) << QColor(0, 0, 255);
-    QTest::newRow("white territory") << int(CountMark::WhiteTerritory) << QColor(255, 0, 0);
+    QTest::newRow("neutral cross") << int(go::CountMark::Neutral) << QColor(Qt::black);
+    QTest::newRow("black territory") << int(go::CountMark::BlackTerritory) << QColor(0, 0, 255);
+    QTest::newRow("white territory") << int(go::CountMark::WhiteTerritory) << QColor(255, 0, 0);
 }
 
 void TestBoardPicture::countMarkColours() {
@@ -299,7 +299,7 @@ void TestBoardPicture::countMarkColours() {
     picture.SetPixelRatio(1);
     picture.DrawBoard();
     const QImage fresh = ImageOf(picture);
-    picture.DrawCountMark(5, 12, CountMark(mark));
+    picture.DrawCountMark(5, 12, go::CountMark(mark));
 
     const QImage marked = ImageOf(picture);
     const QPoint centre = Crossing(picture, 5, 12);

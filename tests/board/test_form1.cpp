@@ -197,7 +197,7 @@ class TestForm1 : public QObject {
         window.ChooseGame(0, game);
         for (int i = 0; i < 3; ++i)
             QCOMPARE(window.Text(QStringLiteral("Label14_%1").arg(i)), information[i]);
-        const board::BoardGrid& grid = window.form->model().board();
+        const go::BoardGrid& grid = window.form->model().board();
         for (qsizetype i = 0; i < stones.size(); i += 3)
             QCOMPARE(grid.At(stones[i], stones[i + 1]), stones[i + 2]);
         QVERIFY(!grid.Occupied(emptyX, emptyY));
@@ -272,7 +272,7 @@ class TestForm1 : public QObject {
         QCOMPARE(window.platform.messages[0].title, QStringLiteral("終了の確認"));
         QCOMPARE(window.platform.messages[0].buttons, MessageButtons::OkCancel);
         QCOMPARE(window.form->isVisible(), !ok);
-        QCOMPARE(window.form->model().mode(), board::Mode::Review);
+        QCOMPARE(window.form->model().mode(), go::Mode::Review);
         QCOMPARE(window.Text(QStringLiteral("Label14_0")), information);
         QCOMPARE(window.state.selectedGameIndex, 1);
         QCOMPARE(window.root.Read(kInProgress + QStringLiteral("佐藤/第2局.txt")), kHandicapGame);

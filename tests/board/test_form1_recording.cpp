@@ -146,7 +146,7 @@ struct TestWindow {
     std::unique_ptr<board::Form1> form;
 };
 
-constexpr int kEmpty = board::kEmptyPoint;
+constexpr int kEmpty = go::kEmptyPoint;
 
 }  // namespace
 

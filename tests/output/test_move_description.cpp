@@ -7,7 +7,7 @@
 #include <QStringList>
 #include <QTest>
 
-Q_DECLARE_METATYPE(board::BoardGrid)
+Q_DECLARE_METATYPE(go::BoardGrid)
 
 namespace {
 
@@ -18,15 +18,15 @@ struct Stone {
 };
 
 /// A board holding exactly the given stones with the given move numbers.
-board::BoardGrid BoardWithStones(const QList<Stone>& stones) {
-    board::BoardGrid grid;
+go::BoardGrid BoardWithStones(const QList<Stone>& stones) {
+    go::BoardGrid grid;
     for (const Stone& stone : stones)
         grid.Set(stone.x, stone.y, qint16(stone.number));
     return grid;
 }
 
 /// A board with only the move itself on it.
-board::BoardGrid BoardWithMoveOnly(int x, int y, int number = 1) {
+go::BoardGrid BoardWithMoveOnly(int x, int y, int number = 1) {
     return BoardWithStones({{x, y, number}});
 }
 
@@ -169,7 +169,7 @@ void TestMoveDescription::cornerNames() {
 }
 
 void TestMoveDescription::describeMove_data() {
-    QTest::addColumn<board::BoardGrid>("board");
+    QTest::addColumn<go::BoardGrid>("board");
     QTest::addColumn<int>("x");
     QTest::addColumn<int>("y");
     QTest::addColumn<QStringList>("expected");
@@ -346,7 +346,7 @@ void TestMoveDescription::describeMove_data() {
 }
 
 void TestMoveDescription::describeMove() {
-    QFETCH(board::BoardGrid, board);
+    QFETCH(go::BoardGrid, board);
     QFETCH(int, x);
     QFETCH(int, y);
     QFETCH(QStringList, expected);
@@ -403,12 +403,12 @@ void TestMoveDescription::everyProbeLabel() {
     QFETCH(int, dy);
     QFETCH(QString, label);
     // (8, 8) has no absolute name, so the one stone gives the only candidate.
-    const board::BoardGrid board = BoardWithStones({{8, 8, 100}, {8 + dx, 8 + dy, 7}});
+    const go::BoardGrid board = BoardWithStones({{8, 8, 100}, {8 + dx, 8 + dy, 7}});
     QCOMPARE(output::DescribeMove(board, 8, 8), QStringList{QStringLiteral("7の") + label});
 }
 
 void TestMoveDescription::probeNeighbourStopsAtFour() {
-    const board::BoardGrid board = BoardWithStones({{8, 8, 2}, {9, 8, 1}});
+    const go::BoardGrid board = BoardWithStones({{8, 8, 2}, {9, 8, 1}});
     QStringList candidates{"a", "b", "c"};
     output::ProbeNeighbour(board, 8, 8, 1, 0, u"左", candidates);
     QCOMPARE(candidates, (QStringList{"a", "b", "c", QStringLiteral("1の左")}));
@@ -417,7 +417,7 @@ void TestMoveDescription::probeNeighbourStopsAtFour() {
 }
 
 void TestMoveDescription::probeNeighbourOffBoardOrEmpty() {
-    const board::BoardGrid board = BoardWithStones({{1, 19, 3}, {1, 15, 2}});
+    const go::BoardGrid board = BoardWithStones({{1, 19, 3}, {1, 15, 2}});
     QStringList candidates;
     output::ProbeNeighbour(board, 1, 19, -1, 0, u"右", candidates);  // off the left edge
     output::ProbeNeighbour(board, 1, 19, 0, 1, u"上", candidates);   // off the bottom edge
@@ -429,7 +429,7 @@ void TestMoveDescription::probeNeighbourOffBoardOrEmpty() {
 }
 
 void TestMoveDescription::probeNeighbourHandicapStone() {
-    const board::BoardGrid board = BoardWithStones({{4, 4, 0}, {16, 4, -1}, {10, 10, 1}});
+    const go::BoardGrid board = BoardWithStones({{4, 4, 0}, {16, 4, -1}, {10, 10, 1}});
     QStringList candidates;
     output::ProbeNeighbour(board, 6, 3, -2, 1, u"右上ケイマ", candidates);
     output::ProbeNeighbour(board, 15, 4, 1, 0, u"左", candidates);

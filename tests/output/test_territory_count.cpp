@@ -14,19 +14,19 @@ using output::PointClass;
 namespace {
 
 /// Keeps the count marks drawn on it, by point.
-class MarkRecordingCanvas : public board::BoardCanvas {
+class MarkRecordingCanvas : public go::BoardCanvas {
   public:
     void DrawBoard() override {}
-    void StoneOn(int, int, int, const board::StoneLook&) override {}
-    void StoneOff(int, int, const board::BoardGrid&) override {}
+    void StoneOn(int, int, int, const go::StoneLook&) override {}
+    void StoneOff(int, int, const go::BoardGrid&) override {}
     void MarkLastMove(int, int) override {}
-    void DrawCountMark(int x, int y, board::CountMark mark) override {
+    void DrawCountMark(int x, int y, go::CountMark mark) override {
         ++calls;
         marks.insert(QPoint(x, y), mark);
     }
 
     int calls = 0;
-    QHash<QPoint, board::CountMark> marks;
+    QHash<QPoint, go::CountMark> marks;
 };
 
 // The pictures carry the expected class of each point they show: `b` Black territory,
@@ -41,14 +41,14 @@ PointClass ExpectedClass(QChar symbol) {
     return PointClass::None;
 }
 
-std::optional<board::CountMark> MarkOf(PointClass pointClass) {
+std::optional<go::CountMark> MarkOf(PointClass pointClass) {
     switch (pointClass) {
         case PointClass::Neutral:
-            return board::CountMark::Neutral;
+            return go::CountMark::Neutral;
         case PointClass::BlackTerritory:
-            return board::CountMark::BlackTerritory;
+            return go::CountMark::BlackTerritory;
         case PointClass::WhiteTerritory:
-            return board::CountMark::WhiteTerritory;
+            return go::CountMark::WhiteTerritory;
         case PointClass::None:
             break;
     }
@@ -128,8 +128,8 @@ void TestTerritoryCount::classify() {
     MarkRecordingCanvas canvas;
     output::DrawTerritoryMarks(count, canvas);
     QCOMPARE(canvas.calls, black + white + neutral);
-    for (int y = 1; y <= board::kBoardSize; ++y) {
-        for (int x = 1; x <= board::kBoardSize; ++x) {
+    for (int y = 1; y <= go::kBoardSize; ++y) {
+        for (int x = 1; x <= go::kBoardSize; ++x) {
             const QPoint point(x, y);
             const auto expected = MarkOf(count.At(x, y));
             QCOMPARE(canvas.marks.contains(point), expected.has_value());

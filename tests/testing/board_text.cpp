@@ -3,8 +3,8 @@
 #include <QString>
 #include <QStringList>
 
-board::BoardGrid BoardFromText(const char* picture) {
-    board::BoardGrid grid;
+go::BoardGrid BoardFromText(const char* picture) {
+    go::BoardGrid grid;
     int nextBlack = 1;
     int nextWhite = 2;
     int y = 0;
@@ -13,7 +13,7 @@ board::BoardGrid BoardFromText(const char* picture) {
         if (line.isEmpty())
             continue;
         ++y;
-        for (int i = 0; i < line.size() && i < board::kBoardSize; ++i) {
+        for (int i = 0; i < line.size() && i < go::kBoardSize; ++i) {
             const int x = i + 1;
             switch (line[i].toLatin1()) {
                 case 'X':

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "board/board_grid.h"
+#include "go/board_grid.h"
 
-namespace board {
+namespace go {
 
 /// How a stone is drawn; decided by the board model from the mode and the options.
 struct StoneLook {
@@ -29,4 +29,4 @@ class BoardCanvas {
     virtual void DrawCountMark(int x, int y, CountMark mark) = 0;
 };
 
-}  // namespace board
+}  // namespace go

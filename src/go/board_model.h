@@ -1,7 +1,7 @@
 #pragma once
 
-#include "board/board_canvas.h"
-#include "board/board_grid.h"
+#include "go/board_canvas.h"
+#include "go/board_grid.h"
 #include "store/record_file.h"
 #include "store/record_table.h"
 
@@ -10,7 +10,7 @@
 #include <array>
 #include <functional>
 
-namespace board {
+namespace go {
 
 enum class Mode { Recording = 0, Review = 1, Printing = 2 };
 enum class PlaceResult { Nothing, Placement, Removal };
@@ -105,4 +105,4 @@ class BoardModel {
     bool recordShown_ = true;
 };
 
-}  // namespace board
+}  // namespace go

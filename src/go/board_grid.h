@@ -7,7 +7,7 @@
 /// The 19 x 19 position: each point holds the move number of its stone, or kEmptyPoint.
 /// Indexed [x][y] with column x and row y from 1 to 19; index 0 is unused so that the
 /// board's own coordinates can be used everywhere without conversion.
-namespace board {
+namespace go {
 
 inline constexpr int kBoardSize = 19;
 inline constexpr qint16 kEmptyPoint = 999;
@@ -42,4 +42,4 @@ inline bool IsBlackStone(int number, int whiteFirst) {
     return number <= 0 || (number + whiteFirst) % 2 != 0;
 }
 
-}  // namespace board
+}  // namespace go

@@ -1,6 +1,6 @@
-#include "board/view_transform.h"
+#include "go/view_transform.h"
 
-namespace board {
+namespace go {
 
 QStringList TransformNames() {
     return {QStringLiteral("原型"),      QStringLiteral("〃左右対称"),
@@ -44,4 +44,4 @@ void TransformPoint(int index, qint16& x, qint16& y) {
     }
 }
 
-}  // namespace board
+}  // namespace go

@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-namespace board {
+namespace go {
 
 inline constexpr int kTransformCount = 8;
 
@@ -11,4 +11,4 @@ QStringList TransformNames();
 /// Turns a stored point into its image under transform `index` (0 leaves it as it is).
 void TransformPoint(int index, qint16& x, qint16& y);
 
-}  // namespace board
+}  // namespace go

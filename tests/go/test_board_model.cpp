@@ -1,23 +1,23 @@
 // The board model: placements and removals, taking back, rebuilding, transforms, stepping.
-#include "board/board_model.h"
-#include "board/view_transform.h"
+#include "go/board_model.h"
+#include "go/view_transform.h"
 #include "store/text_file.h"
 #include "testing/temp_root.h"
 
 #include <QtTest>
 
-using board::BoardModel;
-using board::Mode;
-using board::PlaceResult;
-using board::StepResult;
+using go::BoardModel;
+using go::Mode;
+using go::PlaceResult;
+using go::StepResult;
 
 namespace {
 
 /// Records the drawing calls as text, e.g. "on 4,4 #1 B", "off 4,4", "mark 4,4".
-class RecordingCanvas : public board::BoardCanvas {
+class RecordingCanvas : public go::BoardCanvas {
   public:
     void DrawBoard() override { calls << "board"; }
-    void StoneOn(int x, int y, int n, const board::StoneLook& look) override {
+    void StoneOn(int x, int y, int n, const go::StoneLook& look) override {
         calls << QString("on %1,%2 #%3 %4%5")
                      .arg(x)
                      .arg(y)
@@ -25,11 +25,11 @@ class RecordingCanvas : public board::BoardCanvas {
                      .arg(look.white ? "W" : "B")
                      .arg(look.writeNumber ? " numbered" : "");
     }
-    void StoneOff(int x, int y, const board::BoardGrid&) override {
+    void StoneOff(int x, int y, const go::BoardGrid&) override {
         calls << QString("off %1,%2").arg(x).arg(y);
     }
     void MarkLastMove(int x, int y) override { calls << QString("mark %1,%2").arg(x).arg(y); }
-    void DrawCountMark(int, int, board::CountMark) override {}
+    void DrawCountMark(int, int, go::CountMark) override {}
     QStringList calls;
 };
 
@@ -176,7 +176,7 @@ class TestBoardModel : public QObject {
         model.SetTransform(transform);
         model.ShowRecord(path);
         QVERIFY(model.board().Occupied(x, y));
-        QCOMPARE(board::TransformNames().size(), board::kTransformCount);
+        QCOMPARE(go::TransformNames().size(), go::kTransformCount);
     }
 
     void numberFlagsCoverEveryNumber() {
@@ -266,7 +266,7 @@ class TestBoardModel : public QObject {
         }
         QCOMPARE(model.table().lastRow, 1);
         QCOMPARE(model.whiteCaptured(), 0);
-        QCOMPARE(int(model.board().At(25, 3)), int(board::kEmptyPoint));
+        QCOMPARE(int(model.board().At(25, 3)), int(go::kEmptyPoint));
         QCOMPARE(model.StepBack(), StepResult::BackToRecord);
         while (model.StepBack() == StepResult::Stepped) {
         }

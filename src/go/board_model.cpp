@@ -1,9 +1,9 @@
-#include "board/board_model.h"
+#include "go/board_model.h"
 
-#include "board/view_transform.h"
 #include "common/record_text.h"
+#include "go/view_transform.h"
 
-namespace board {
+namespace go {
 
 using store::RecordRow;
 
@@ -300,4 +300,4 @@ StepResult BoardModel::StepBack() {
     return StepResult::Stepped;
 }
 
-}  // namespace board
+}  // namespace go
