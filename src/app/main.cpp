@@ -1,5 +1,6 @@
 #include "admin/form2.h"
 #include "admin/form6.h"
+#include "app/batch_mode.h"
 #include "board/form1.h"
 #include "common/app_state.h"
 #include "common/data_root.h"
@@ -24,6 +25,8 @@ void DescribeOptions(QCommandLineParser& parser, const QCommandLineOption& dataR
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(dataRoot);
+    for (const app::BatchMode& mode : app::BatchModes())
+        mode.declareOptions(parser);
 }
 
 /// The registration window, made on the first use of its menu label.
@@ -82,9 +85,24 @@ bool AsksForTextOnly(int argc, char* argv[]) {
     return false;
 }
 
+/// A command-line mode does its job and returns the exit status; text goes out as UTF-8.
+int RunBatchMode(const app::BatchMode& mode, const QString& dataRoot,
+                 const QCommandLineParser& parser) {
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    out.setEncoding(QStringConverter::Utf8);
+    err.setEncoding(QStringConverter::Utf8);
+    return mode.run(app::BatchContext{dataRoot, parser, out, err});
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    const app::BatchMode* batchMode = app::RequestedBatchMode(argc, argv);
+    // Command-line modes draw pages and fonts but never show a window: they run without a
+    // display, whatever the environment says.
+    if (batchMode != nullptr)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> app;
     if (AsksForTextOnly(argc, argv)) {
         app = std::make_unique<QCoreApplication>(argc, argv);
@@ -110,8 +128,10 @@ int main(int argc, char* argv[]) {
         QDir().mkpath(dataRoot);
     }
     dataRoot = QDir(dataRoot).absolutePath();
-    common::InstallShippedFiles(dataRoot);
     common::SubstituteWindowsFonts();
+    if (batchMode != nullptr)
+        return RunBatchMode(*batchMode, dataRoot, parser);
+    common::InstallShippedFiles(dataRoot);
 
     common::AppState state;
     state.dataRoot = dataRoot;

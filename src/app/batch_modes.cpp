@@ -1,0 +1,25 @@
+#include "app/batch_mode.h"
+
+#include <cstring>
+
+namespace app {
+
+const std::vector<BatchMode>& BatchModes() {
+    // Each mode is made in its own file; this list is the one place that names them all.
+    static const std::vector<BatchMode> modes = {};
+    return modes;
+}
+
+const BatchMode* RequestedBatchMode(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        for (const BatchMode& mode : BatchModes()) {
+            const QByteArray option = "--" + mode.trigger.toUtf8();
+            if (std::strcmp(argv[i], option.constData()) == 0 ||
+                std::strncmp(argv[i], (option + "=").constData(), option.size() + 1) == 0)
+                return &mode;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace app
