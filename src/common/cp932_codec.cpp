@@ -7,7 +7,8 @@
 namespace common {
 namespace {
 
-/// One iconv conversion handle for the life of a call; closed on every path.
+/// One iconv conversion handle per direction and thread, opened on first use: opening one
+/// costs more than converting a record line, and files are decoded a line at a time.
 class Converter {
   public:
     Converter(const char* to, const char* from) : handle_(iconv_open(to, from)) {}
@@ -19,6 +20,8 @@ class Converter {
     Converter& operator=(const Converter&) = delete;
 
     bool Valid() const { return handle_ != reinterpret_cast<iconv_t>(-1); }
+    /// Back to the initial shift state, so that no call sees what an earlier one left.
+    void Reset() { iconv(handle_, nullptr, nullptr, nullptr, nullptr); }
 
     /// Converts as much of [in, in + inLeft) as possible. Returns false at an
     /// unconvertible or invalid sequence, with `in` left at its start.
@@ -53,11 +56,20 @@ int Utf8SequenceLength(unsigned char lead) {
     return 1;
 }
 
+Converter& ReadyConverter(bool toCp932) {
+    thread_local Converter encoder("CP932", "UTF-8");
+    thread_local Converter decoder("UTF-8", "CP932");
+    Converter& converter = toCp932 ? encoder : decoder;
+    if (converter.Valid())
+        converter.Reset();
+    return converter;
+}
+
 }  // namespace
 
 QByteArray EncodeCp932(const QString& text) {
     const QByteArray utf8 = text.toUtf8();
-    Converter converter("CP932", "UTF-8");
+    Converter& converter = ReadyConverter(true);
     if (!converter.Valid())
         return text.toLatin1();
     QByteArray out;
@@ -75,7 +87,7 @@ QByteArray EncodeCp932(const QString& text) {
 }
 
 QString DecodeCp932(const QByteArray& bytes) {
-    Converter converter("UTF-8", "CP932");
+    Converter& converter = ReadyConverter(false);
     if (!converter.Valid())
         return QString::fromLatin1(bytes);
     QByteArray utf8;

@@ -1,15 +1,12 @@
 // Times choosing a game of 440 rows until its board is fully drawn: load, rebuild, drawing.
+#include "bench_games.h"
 #include "board/board_picture.h"
 #include "common/font_setup.h"
 #include "go/board_model.h"
-#include "store/record_file.h"
-#include "store/text_file.h"
 #include "testing/temp_root.h"
 
 #include <QApplication>
-#include <QDate>
 #include <QElapsedTimer>
-#include <QStringList>
 
 #include <cstdio>
 
@@ -19,14 +16,7 @@ int main(int argc, char* argv[]) {
     common::SubstituteWindowsFonts();
     TempRoot root;
     const QString path = root.File("game.txt");
-    QStringList lines{store::HeaderLine(QDate(2002, 12, 7), 1, 31, true)};
-    for (int n = 1; n <= store::kMaxRows; ++n) {
-        // Spread the stones over every point, so that the rebuild draws numbers and erases.
-        const int x = (n * 7) % 19 + 1;
-        const int y = (n * 11 + n / 19) % 19 + 1;
-        lines.append(store::RecordLine(QStringLiteral("12-07-2002"), n, x, y, QString()));
-    }
-    store::WriteTextLines(path, lines);
+    WriteSpreadGame(path, store::kMaxRows);
 
     board::BoardPicture picture;
     go::BoardModel model(&picture);
