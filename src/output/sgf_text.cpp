@@ -19,6 +19,18 @@ QString CharsetOf(const QByteArray& bytes) {
     return match.hasMatch() ? match.captured(1).trimmed() : QString();
 }
 
+/// Files labelled Shift_JIS or GB2312 are mostly written by Windows programs, whose code pages
+/// hold more characters (circled numbers, rarer kanji) under the same bytes.
+QString WiderCharset(const QString& name) {
+    const QString upper = name.toUpper();
+    if (upper == QLatin1String("SHIFT_JIS") || upper == QLatin1String("SHIFT-JIS") ||
+        upper == QLatin1String("SJIS") || upper == QLatin1String("X-SJIS"))
+        return QStringLiteral("CP932");
+    if (upper == QLatin1String("GB2312"))
+        return QStringLiteral("GBK");
+    return name;
+}
+
 std::optional<QString> ConvertWithIconv(const QByteArray& bytes, const QString& charset) {
     iconv_t converter = iconv_open("UTF-8", charset.toLatin1().constData());
     if (converter == reinterpret_cast<iconv_t>(-1))
@@ -155,13 +167,21 @@ class TreeReader {
 
 }  // namespace
 
-std::optional<QString> DecodeSgfBytes(const QByteArray& bytes, QString* charset) {
-    QString name = CharsetOf(bytes);
-    if (name.isEmpty())
-        name = QStringLiteral("UTF-8");
+std::optional<QString> DecodeSgfBytes(const QByteArray& bytes, QString* charset, bool* guessed) {
+    const QString named = CharsetOf(bytes);
+    QString name = named.isEmpty() ? QStringLiteral("UTF-8") : named;
+    std::optional<QString> text = ConvertWithIconv(bytes, WiderCharset(name));
+    // Many Japanese files from before CA existed are Shift_JIS without saying so.
+    const bool guess = !text && named.isEmpty();
+    if (guess) {
+        name = QStringLiteral("CP932");
+        text = ConvertWithIconv(bytes, name);
+    }
     if (charset != nullptr)
         *charset = name;
-    return ConvertWithIconv(bytes, name);
+    if (guessed != nullptr)
+        *guessed = guess && text.has_value();
+    return text;
 }
 
 std::optional<SgfGame> ParseSgf(const QString& text) {

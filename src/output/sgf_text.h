@@ -23,9 +23,11 @@ struct SgfGame {
     bool hadMoreGames = false;   // the file held further games after the first
 };
 
-/// Decodes the file by the character set its CA property names (UTF-8 when there is none);
-/// nothing when the set is unknown or the bytes are not in it. `charset` gets the name used.
-std::optional<QString> DecodeSgfBytes(const QByteArray& bytes, QString* charset = nullptr);
+/// Decodes the file by the character set its CA property names (UTF-8 when there is none, or
+/// CP932 when a file without CA is not UTF-8: `guessed` tells); nothing when the set is unknown
+/// or the bytes are not in it. `charset` gets the name used.
+std::optional<QString> DecodeSgfBytes(const QByteArray& bytes, QString* charset = nullptr,
+                                      bool* guessed = nullptr);
 
 /// Reads the first game tree of the text. Property names of old files ("AddBlack", "b") come
 /// out as their capital letters ("AB", "B"). Nothing when the text is not SGF.

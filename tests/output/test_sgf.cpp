@@ -89,18 +89,27 @@ class TestSgf : public QObject {
     void charsets_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("black");
-        QTest::newRow("none means UTF-8") << QByteArray("(;PB[\xe7\xa2\x81];B[aa])") << "碁";
+        QTest::addColumn<bool>("guessed");
+        QTest::newRow("none means UTF-8")
+            << QByteArray("(;PB[\xe7\xa2\x81];B[aa])") << "碁" << false;
         QTest::newRow("Shift_JIS with a 5C trail byte")
-            << QByteArray("(;CA[Shift_JIS]PB[\x83\x5c\x95\x5c];B[aa])") << "ソ表";
-        QTest::newRow("CP932") << QByteArray("(;CA[cp932]PB[\x87\x40];B[aa])") << "①";
-        QTest::newRow("EUC-JP") << QByteArray("(;CA[EUC-JP]PB[\xb8\xeb];B[aa])") << "碁";
-        QTest::newRow("GB2312") << QByteArray("(;CA[GB2312]PB[\xce\xa7\xc6\xe5];B[aa])") << "围棋";
-        QTest::newRow("ISO-8859-1") << QByteArray("(;CA[ISO-8859-1]PB[Jos\xe9];B[aa])") << "José";
+            << QByteArray("(;CA[Shift_JIS]PB[\x83\x5c\x95\x5c];B[aa])") << "ソ表" << false;
+        QTest::newRow("CP932") << QByteArray("(;CA[cp932]PB[\x87\x40];B[aa])") << "①" << false;
+        QTest::newRow("Shift_JIS written by Windows")
+            << QByteArray("(;CA[SJIS]PB[\x87\x40];B[aa])") << "①" << false;
+        QTest::newRow("no CA, not UTF-8") << QByteArray("(;PB[\x8c\xe9];B[aa])") << "碁" << true;
+        QTest::newRow("EUC-JP") << QByteArray("(;CA[EUC-JP]PB[\xb8\xeb];B[aa])") << "碁" << false;
+        QTest::newRow("GB2312") << QByteArray("(;CA[GB2312]PB[\xce\xa7\xc6\xe5];B[aa])") << "围棋"
+                                << false;
+        QTest::newRow("ISO-8859-1")
+            << QByteArray("(;CA[ISO-8859-1]PB[Jos\xe9];B[aa])") << "José" << false;
     }
     void charsets() {
         QFETCH(QByteArray, bytes);
-        const std::optional<QString> text = output::DecodeSgfBytes(bytes);
+        bool guessed = false;
+        const std::optional<QString> text = output::DecodeSgfBytes(bytes, nullptr, &guessed);
         QVERIFY(text.has_value());
+        QTEST(guessed, "guessed");
         const std::optional<output::SgfGame> game = output::ParseSgf(*text);
         QVERIFY(game.has_value());
         QTEST(game->nodes.first().value("PB").value(0), "black");
