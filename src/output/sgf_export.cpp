@@ -59,6 +59,7 @@ class MoveWriter {
         if (!go::BoardGrid::OnBoard(row.x, row.y))
             return;  // a damaged row is never shown, so it is not written either
         const QString point = QLatin1Char('[') + SgfPoint(row.x, row.y) + QLatin1Char(']');
+        recordBoard_.Set(row.x, row.y, row.IsPlacement() ? row.number : go::kEmptyPoint);
         if (row.IsPlacement() && row.number <= 0) {
             board_.Set(row.x, row.y, row.number);
             handicapStones.append(point);
@@ -78,6 +79,28 @@ class MoveWriter {
         openErase_ = true;
     }
 
+    /// Stones the rules took off but the record keeps (captures never removed by hand) are
+    /// put back at the end, so that the final position is the record's.
+    void Finish() {
+        QString black;
+        QString white;
+        for (int y = 1; y <= go::kBoardSize; ++y) {
+            for (int x = 1; x <= go::kBoardSize; ++x) {
+                if (!recordBoard_.Occupied(x, y) || board_.Occupied(x, y))
+                    continue;
+                const bool isBlack = go::IsBlackStone(recordBoard_.At(x, y), table_.whiteFirst);
+                (isBlack ? black : white) += QLatin1Char('[') + SgfPoint(x, y) + QLatin1Char(']');
+            }
+        }
+        if (black.isEmpty() && white.isEmpty())
+            return;
+        moves_ += QStringLiteral("\n;");
+        if (!black.isEmpty())
+            moves_ += QStringLiteral("AB") + black;
+        if (!white.isEmpty())
+            moves_ += QStringLiteral("AW") + white;
+    }
+
     const QString& moves() const { return moves_; }
 
   private:
@@ -95,7 +118,8 @@ class MoveWriter {
     }
 
     const store::RecordTable& table_;
-    go::BoardGrid board_;
+    go::BoardGrid board_;        // the position by the rules
+    go::BoardGrid recordBoard_;  // the position as the record shows it
     QString moves_;
     bool openErase_ = false;
 };
@@ -107,6 +131,7 @@ QString SgfGameTree(const store::RecordTable& table, const SgfGameNames& names) 
     QStringList handicapStones;
     for (int r = 1; r <= table.lastRow; ++r)
         writer.Row(table.rows[r], handicapStones);
+    writer.Finish();
     return QLatin1Char('(') + RootNode(table, names, handicapStones) + writer.moves() +
            QStringLiteral(")\n");
 }

@@ -226,6 +226,18 @@ class TestSgf : public QObject {
                  ";W[jj]\n;AE[jj][ab])\n");
     }
 
+    void exportKeepsUnremovedCaptures() {
+        TempRoot root;
+        // White's stone on aa is captured by ab but the record never takes it off.
+        const store::RecordTable table =
+            TableOf(root, {store::HeaderLine(QDate(2026, 10, 1), 1, 20, true),
+                           store::RecordLine("10-01-2026", 1, 2, 1, ""),
+                           store::RecordLine("10-01-2026", 2, 1, 1, ""),
+                           store::RecordLine("10-01-2026", 3, 1, 2, "")});
+        QVERIFY(output::SgfGameTree(table, {"自分", "相手", QString()})
+                    .endsWith(";B[ba]\n;W[aa]\n;B[ab]\n;AW[aa])\n"));
+    }
+
     void results_data() {
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("sgf");
