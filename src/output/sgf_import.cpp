@@ -28,7 +28,8 @@ QString Value(const SgfNode& node, const QString& name) {
 /// Builds the rows move by move on a board of its own.
 class RecordBuilder {
   public:
-    RecordBuilder(const QString& date) : date_(common::FixedWidth(date, store::kDateWidth)) {}
+    explicit RecordBuilder(const QString& date)
+        : date_(common::FixedWidth(date, store::kDateWidth)) {}
 
     void HandicapStones(const QList<SgfPointValue>& stones) {
         whiteFirst_ = 1;
@@ -45,6 +46,7 @@ class RecordBuilder {
         int number = lastNumber_ + 1;
         if (go::IsBlackStone(number, whiteFirst_) != black)
             ++number;
+        const go::BoardGrid before = board_;  // holds the numbers of the stones taken off
         const go::MoveOutcome outcome =
             go::PlayStone(board_, whiteFirst_, point.x, point.y, qint16(number));
         const QString where = SgfPoint(point.x, point.y);
@@ -61,8 +63,7 @@ class RecordBuilder {
         lastNumber_ = number;
         AddRow(number, point.x, point.y, comment);
         for (const go::Point& stone : outcome.captured)
-            AddRow(numberAt_[stone.x][stone.y], stone.x, stone.y, QString());
-        numberAt_[point.x][point.y] = number;
+            AddRow(before.At(stone.x, stone.y), stone.x, stone.y, QString());
     }
 
     const QStringList& rows() const { return rows_; }
@@ -73,14 +74,11 @@ class RecordBuilder {
             throw Refusal{
                 QStringLiteral("棋譜の行が%1行を超えるため読み込めません。").arg(store::kMaxRows)};
         }
-        if (number <= 0)
-            numberAt_[x][y] = number;
         rows_.append(store::RecordLine(date_, number, x, y, text));
     }
 
     QString date_;
     go::BoardGrid board_;
-    int numberAt_[go::kBoardSize + 1][go::kBoardSize + 1] = {};
     int whiteFirst_ = 0;
     int lastNumber_ = 0;
     QStringList rows_;
