@@ -2,6 +2,7 @@
 
 #include "common/numerals.h"
 #include "common/record_text.h"
+#include "common/stone_number.h"
 
 namespace output {
 namespace {
@@ -27,20 +28,14 @@ bool OnEdge(int line) {
 
 void PrintStoneNumber(common::PrintSurface& surface, double px, double py, int number, bool black) {
     constexpr double base = PageGeometry::numberFontBase;
-    // Wider numbers get smaller type and move further left, so that each sits in its stone.
-    double size = base + 2;
-    double left = 14 * base;
-    double up = 11 * base;
-    if (number >= 100) {
-        size = base - 2;
-        left = 20 * base;
-        up = 9 * base;
-    } else if (number >= 10) {
-        size = base;
-        left = 17.5 * base;
-        up = 10 * base;
-    }
-    surface.DrawText(px - left, py - up, common::PrintedNumber(number), {kGothic, size, true},
+    // Wider numbers start from smaller type; three digits are then narrowed further to fit.
+    const double points = number >= 100 ? base - 2 : number >= 10 ? base : base + 2;
+    const QString text = QString::number(number);
+    QFont font(kGothic);
+    font.setBold(true);
+    const common::StoneNumberPlacement placement =
+        common::FitNumberInStone(text, font, points, px, py, PageGeometry::stoneRadius);
+    surface.DrawText(placement.left, placement.top, text, {kGothic, placement.points, true},
                      black ? kWhite : kBlack);
 }
 

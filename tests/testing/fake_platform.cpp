@@ -25,6 +25,7 @@ QString OperationNumber(double value) {
 
 void RecordingPrintSurface::DrawText(double x, double y, const QString& text,
                                      const common::PrintFont& font, const QColor& colour) {
+    texts.append({x, y, text, font});
     operations.append(QStringLiteral("text %1 %2 %3%4 %5 %6")
                           .arg(Point(x, y), font.family, OperationNumber(font.points),
                                font.bold ? QStringLiteral(" bold") : QString(), colour.name(),

@@ -25,6 +25,14 @@ class RecordingPrintSurface : public common::PrintSurface {
     void DrawImage(const QRectF& rect, const QImage& image) override;
 
     QStringList operations;
+    /// Every text drawn, unrounded, for checks that measure it.
+    struct Text {
+        double x = 0;
+        double y = 0;
+        QString text;
+        common::PrintFont font;
+    };
+    QList<Text> texts;
 
   private:
     QSizeF pageSize_;
