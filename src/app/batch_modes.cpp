@@ -1,4 +1,6 @@
+#include "app/batch_figures.h"
 #include "app/batch_mode.h"
+#include "app/batch_print_record.h"
 
 #include <cstring>
 
@@ -6,7 +8,10 @@ namespace app {
 
 const std::vector<BatchMode>& BatchModes() {
     // Each mode is made in its own file; this list is the one place that names them all.
-    static const std::vector<BatchMode> modes = {};
+    static const std::vector<BatchMode> modes = {
+        MakePrintRecordMode(),
+        MakeFiguresMode(),
+    };
     return modes;
 }
 

@@ -25,15 +25,8 @@ void Form1::PrintRecord() {
     printingPanel_->List4->clear();
     printingPanel_->List4->addItems(output::FillRemovedList(table, lastRow));
 
-    output::RecordPage record;
-    record.gameName = GameName();
-    record.lastMoveNumber = table.rows[size_t(model_.SearchLastStoneRow(lastRow))].number;
-    record.opponentLabel = Label14[1]->text();
-    record.handicapLabel = Label14[2]->text();
+    output::RecordPage record = output::RecordPageOf(model_, OpponentName(), GameName());
     record.removedList = ListEntries(printingPanel_->List4);
-    record.figure.board = model_.board();
-    record.figure.whiteFirst = table.whiteFirst;
-    record.figure.numberShown = [this](int number) { return model_.NumberFlag(number); };
     record.offsetXmm = state_.settings.printPosition1;
     record.offsetYmm = state_.settings.printPosition2;
 

@@ -42,6 +42,8 @@ class PrintSurface {
                                const QColor& ink) = 0;
     /// The image stretched over `rect`.
     virtual void DrawImage(const QRectF& rect, const QImage& image) = 0;
+    /// Ends the page and starts a blank one of the same set-up; false when the device cannot.
+    virtual bool NewPage() { return false; }
 };
 
 }  // namespace common

@@ -45,8 +45,10 @@ void PrintStone(common::PrintSurface& surface, double px, double py, int number,
     surface.DrawCircle(px, py, PageGeometry::stoneRadius, kStoneOutlineWidth,
                        black ? kBlack : kWhite);
     // Handicap stones never carry a number.
-    if (number >= 1 && figure.numberShown && figure.numberShown(number))
-        PrintStoneNumber(surface, px, py, number, black);
+    if (number >= 1 && figure.numberShown && figure.numberShown(number)) {
+        const int written = figure.writtenNumber ? figure.writtenNumber(number) : number;
+        PrintStoneNumber(surface, px, py, written, black);
+    }
 }
 
 // A line stops half way to each neighbour, where a neighbouring stone's outline lies, so that

@@ -62,6 +62,11 @@ void RecordingPrintSurface::DrawImage(const QRectF& rect, const QImage& image) {
                           .arg(image.height()));
 }
 
+bool RecordingPrintSurface::NewPage() {
+    operations.append(QStringLiteral("new page"));
+    return true;
+}
+
 common::MessageAnswer FakePlatform::ShowMessage(const QString& text, const QString& title,
                                                 common::MessageButtons buttons,
                                                 common::MessageIcon /*icon*/) {
