@@ -4,7 +4,6 @@
 #include "app/batch_pdf.h"
 #include "output/kifu_figure_print.h"
 #include "output/results_record.h"
-#include "store/text_file.h"
 
 namespace app {
 namespace {
@@ -28,19 +27,17 @@ int RunFigures(const BatchContext& context) {
             return 1;
         }
     }
-    store::RecordTable table;
-    if (!LoadedWhole(context, store::ReadRecordFile(path, table), path))
-        return 1;
     output::KifuBook book;
-    book.figures = output::SplitIntoFigures(table, options);
-    if (book.figures.empty()) {
+    const output::BookOutcome outcome = output::MakeKifuBook(
+        path, output::ResultsRecordPath(context.dataRoot), name.opponent, name.game, options, book);
+    if (outcome == output::BookOutcome::Unreadable) {
+        context.err << QStringLiteral("棋譜ファイルを読めませんでした: ") << path << Qt::endl;
+        return 1;
+    }
+    if (outcome == output::BookOutcome::NoMoves) {
         context.err << QStringLiteral("この対局にはまだ着手がありません: ") << path << Qt::endl;
         return 1;
     }
-    QStringList results;
-    store::ReadTextLines(output::ResultsRecordPath(context.dataRoot), results);
-    book.header = output::KifuHeaderOf(table, name.opponent, name.game, results);
-    book.whiteFirst = table.whiteFirst;
     return WritePdf(context, pdf,
                     QStringLiteral("ソラマメ棋譜 %1 %2").arg(name.opponent, name.game),
                     [&book](common::PrintSurface& page) { output::PrintKifuFigures(page, book); });

@@ -3,6 +3,8 @@
 #include "common/dates.h"
 #include "common/game_texts.h"
 #include "output/board_figure_print.h"
+#include "store/record_file.h"
+#include "store/text_file.h"
 
 #include <QDate>
 
@@ -191,6 +193,23 @@ QStringList KifuHeaderLines(const KifuHeader& header) {
     if (!header.result.isEmpty())
         lines.append(QStringLiteral("結　果 : ") + header.result);
     return lines;
+}
+
+BookOutcome MakeKifuBook(const QString& recordPath, const QString& resultsRecordPath,
+                         const QString& opponent, const QString& game, const FigureOptions& options,
+                         KifuBook& book) {
+    store::RecordTable table;
+    if (store::ReadRecordFile(recordPath, table) != store::LoadOutcome::Complete)
+        return BookOutcome::Unreadable;
+    book.figures = SplitIntoFigures(table, options);
+    if (book.figures.empty())
+        return BookOutcome::NoMoves;
+    // A missing results record only means that no result is known yet.
+    QStringList results;
+    store::ReadTextLines(resultsRecordPath, results);
+    book.header = KifuHeaderOf(table, opponent, game, results);
+    book.whiteFirst = table.whiteFirst;
+    return BookOutcome::Made;
 }
 
 int KifuPageCount(const KifuBook& book) {

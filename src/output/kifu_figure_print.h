@@ -40,6 +40,13 @@ struct KifuBook {
     int whiteFirst = 0;
 };
 
+/// How making a book from a record file went.
+enum class BookOutcome { Made, Unreadable, NoMoves };
+/// Reads the game's saved record and the results record and cuts the game into figures.
+BookOutcome MakeKifuBook(const QString& recordPath, const QString& resultsRecordPath,
+                         const QString& opponent, const QString& game, const FigureOptions& options,
+                         KifuBook& book);
+
 /// The pages a book takes: two figures a page.
 int KifuPageCount(const KifuBook& book);
 /// Prints the whole book, page after page, on A4 portrait: the header on the first page and

@@ -6,9 +6,11 @@
 #include "testing/window_probe.h"
 
 #include <QCheckBox>
+#include <QDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QtTest>
 
@@ -163,6 +165,42 @@ class TestForm1Print : public QObject {
                                                    .arg(size.height() * 15)
                                                    .arg(size.width())
                                                    .arg(size.height())});
+    }
+
+    // "棋譜図" asks for the figures' options; the game of four moves in figures of 50 or in
+    // figures counted from 1 fits one figure on one page.
+    void kifuFigures_data() {
+        QTest::addColumn<QString>("choice");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QStringList>("texts");  // the title, the first stone's number
+        QTest::newRow("50 a figure") << "Figures50"
+                                     << "PrintFigures" << QStringList{"第1譜 (1〜4)", "#ffffff 1"};
+        QTest::newRow("cancelled") << "FromOne"
+                                   << "CancelFigures" << QStringList{};
+    }
+    void kifuFigures() {
+        QFETCH(QString, choice);
+        QFETCH(QString, button);
+        QFETCH(QStringList, texts);
+        TestWindow window;
+        window.ChooseGame();
+        window.Press(QStringLiteral("Command3_7"));
+        auto* dialog = window.form->findChild<QDialog*>(QStringLiteral("KifuFiguresDialog"));
+        QVERIFY(dialog != nullptr && dialog->isVisible());
+        QTest::mouseClick(FindControl<QRadioButton>(*dialog, choice), Qt::LeftButton);
+        QTest::mouseClick(FindControl<QPushButton>(*dialog, button), Qt::LeftButton);
+        QCOMPARE(window.platform.messages.size(), 0);
+        QCOMPARE(window.platform.prints.size(), texts.isEmpty() ? 0 : 1);
+        if (texts.isEmpty())
+            return;
+        const FakePlatform::Print& print = window.platform.prints[0];
+        QCOMPARE(print.orientation, common::PageOrientation::Portrait);
+        QVERIFY(print.operations.filter(QStringLiteral("new page")).isEmpty());
+        for (const QString& text : texts) {
+            QVERIFY2(std::any_of(print.operations.begin(), print.operations.end(),
+                                 [&](const QString& op) { return op.endsWith(text); }),
+                     qPrintable(text));
+        }
     }
 
     void failedPrintIsReported_data() {
