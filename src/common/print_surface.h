@@ -20,6 +20,9 @@ struct PrintFont {
     QString family;
     double points = 10;
     bool bold = false;
+    /// Below 1 the characters are flattened to that share of their height, downwards from
+    /// the top of the cell.
+    double heightShare = 1;
 };
 
 /// One printed page, addressed in twips from the top left of the printable area. Texts are

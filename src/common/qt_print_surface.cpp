@@ -36,8 +36,12 @@ void QtPrintSurface::DrawText(double x, double y, const QString& text, const Pri
     qfont.setBold(font.bold);
     painter_.setFont(qfont);
     painter_.setPen(colour);
-    const QRectF cell(x, y, pageTwips_.width() + kTwipsPerInch, pageTwips_.height());
+    painter_.save();
+    painter_.translate(x, y);
+    painter_.scale(1, font.heightShare);
+    const QRectF cell(0, 0, pageTwips_.width() + kTwipsPerInch, pageTwips_.height());
     painter_.drawText(cell, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text);
+    painter_.restore();
 }
 
 void QtPrintSurface::SetOutline(double width, const QColor& fill, const QColor& ink) {

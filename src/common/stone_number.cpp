@@ -60,4 +60,18 @@ StoneNumberPlacement FitNumberInStone(const QString& text, const QFont& font, do
     return placement;
 }
 
+StackedNumeral StackRowNumeral(const QString& numeral, const QFont& font, double points,
+                               double lineY, double gap) {
+    const double scale = points * kTwipsPerPoint / kMeasuringPixels * kStackedNumeralHeightShare;
+    const NumberShape first = MeasureShape(numeral.left(1), font);
+    const NumberShape second = MeasureShape(numeral.mid(1, 1), font);
+    const double height = (first.ink.height() + second.ink.height()) * scale + gap;
+    const double firstInkTop = lineY - height / 2;
+    const double secondInkTop = firstInkTop + first.ink.height() * scale + gap;
+    StackedNumeral stacked;
+    stacked.firstTop = firstInkTop - (first.ascent + first.ink.top()) * scale;
+    stacked.secondTop = secondInkTop - (second.ascent + second.ink.top()) * scale;
+    return stacked;
+}
+
 }  // namespace common

@@ -25,4 +25,18 @@ struct StoneNumberPlacement {
 StoneNumberPlacement FitNumberInStone(const QString& text, const QFont& font, double points,
                                       double centreX, double centreY, double stoneRadius);
 
+/// How far the two characters of a stacked row numeral are flattened: two of them take the
+/// height of a line pitch without running into each other or into the next numeral.
+inline constexpr double kStackedNumeralHeightShare = 0.72;
+
+/// Where the two characters of a row numeral "十一" … "十九" go when they are stacked beside
+/// the line at `lineY`: the tops of their text cells, each drawn flattened to the share above.
+/// Their inked shapes are `gap` apart and the pair is centred on the line.
+struct StackedNumeral {
+    double firstTop = 0;
+    double secondTop = 0;
+};
+StackedNumeral StackRowNumeral(const QString& numeral, const QFont& font, double points,
+                               double lineY, double gap);
+
 }  // namespace common

@@ -13,6 +13,7 @@ constexpr double kBorderWidth = 8 * kTwipsPerDot;
 constexpr double kGridWidth = 4 * kTwipsPerDot;
 constexpr double kStoneOutlineWidth = 4 * kTwipsPerDot;
 constexpr double kStarPointWidth = 2 * kTwipsPerDot;
+constexpr double kStackedNumeralGap = 40;
 
 const QString kGothic = QStringLiteral("ＭＳ Ｐゴシック");
 const QColor kBlack(Qt::black);
@@ -85,15 +86,23 @@ void HorizontalFigurePrint(common::PrintSurface& surface, const PageGeometry& pa
 
 void VerticalFigurePrint(common::PrintSurface& surface, const PageGeometry& page) {
     const common::PrintFont font{kGothic, 10, true};
+    common::PrintFont flattened = font;
+    flattened.heightShare = common::kStackedNumeralHeightShare;
+    QFont measured(kGothic);
+    measured.setBold(true);
     for (int row = 1; row <= go::kBoardSize; ++row) {
         const double top = page.offsetY + PageGeometry::boardTop + row * PageGeometry::pointPitch;
         const QString numeral = common::KanjiNumeral(row);
         if (numeral.size() == 1) {
             surface.DrawText(page.offsetX, top, numeral, font, kBlack);
-        } else {
-            surface.DrawText(page.offsetX, top - 90, numeral.left(1), font, kBlack);
-            surface.DrawText(page.offsetX, top + 90, numeral.mid(1), font, kBlack);
+            continue;
         }
+        // Two characters do not fit across the strip: they are stacked, flattened so that
+        // each stays whole and clear of the other and of the neighbouring rows.
+        const common::StackedNumeral stacked = common::StackRowNumeral(
+            numeral, measured, font.points, page.PointY(row), kStackedNumeralGap);
+        surface.DrawText(page.offsetX, stacked.firstTop, numeral.left(1), flattened, kBlack);
+        surface.DrawText(page.offsetX, stacked.secondTop, numeral.mid(1), flattened, kBlack);
     }
 }
 

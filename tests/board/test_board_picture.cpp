@@ -448,6 +448,26 @@ void TestBoardPicture::numeralStripsWriteEveryNumeral() {
         if (row > 10)
             QVERIFY(HasInk(rowImage, QRectF(50, top + 150, 200, 250)));
     }
+    // A stacked numeral is two shapes with clear pixel rows between them (more where the
+    // lower character has strokes apart), all within its row.
+    rows.SetPixelRatio(2);
+    rows.DrawNumerals();
+    const QImage sharp = ImageOf(rows);
+    for (int row = 11; row <= 19; ++row) {
+        const int line = int((4297 + (row - 10) * 450) * 2 / 15.0);
+        QList<bool> inked;
+        for (int y = line - 30; y < line + 30; ++y) {
+            bool any = false;
+            for (int x = 0; x < sharp.width(); ++x)
+                any = any || qGray(sharp.pixel(x, y)) < 128;
+            inked.append(any);
+        }
+        int runs = 0;
+        for (int i = 0; i < inked.size(); ++i)
+            runs += inked[i] && (i == 0 || !inked[i - 1]) ? 1 : 0;
+        QVERIFY2(!inked.first() && !inked.last(), qPrintable(QString::number(row)));
+        QVERIFY2(runs >= 2, qPrintable(QString::number(row)));
+    }
 }
 
 QTEST_MAIN(TestBoardPicture)
