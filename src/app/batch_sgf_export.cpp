@@ -1,8 +1,13 @@
 #include "admin/sgf_games.h"
+#include "app/batch_pdf.h"
 #include "app/batch_sgf.h"
 #include "common/app_state.h"
+#include "output/printed_game.h"
 #include "store/folder_tree.h"
 #include "store/text_file.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 namespace app {
 namespace {
@@ -11,24 +16,41 @@ const QString kExportOption = QStringLiteral("export-sgf");
 const QString kOutputOption = QStringLiteral("output");
 
 void DeclareExportOptions(QCommandLineParser& parser) {
-    parser.addOption({kExportOption,
-                      QStringLiteral("Write OPPONENT/GAME (or every game of OPPONENT) as SGF."),
-                      QStringLiteral("OPPONENT/GAME")});
-    parser.addOption({kOutputOption, QStringLiteral("Write to FILE instead of standard output."),
-                      QStringLiteral("FILE")});
+    AddOption(parser, {kExportOption,
+                       QStringLiteral("Write OPPONENT/GAME (or every game of OPPONENT) as SGF."),
+                       QStringLiteral("OPPONENT/GAME")});
+    AddOption(parser, {kOutputOption, QStringLiteral("Write to FILE instead of standard output."),
+                       QStringLiteral("FILE")});
+}
+
+/// The games folder holding the named game, or the opponent when no game is named: the games
+/// in progress first, then the backed-up ones. Empty when neither has it.
+QString GamesFolderOf(const QString& dataRoot, const output::GameName& name) {
+    if (!name.game.isEmpty()) {
+        const QString path = output::FindRecordFile(dataRoot, name);
+        return path.isEmpty() ? QString() : QFileInfo(path).dir().absolutePath() + "/..";
+    }
+    for (const QString& folder : {store::kInProgressFolderName, store::kBackedUpFolderName}) {
+        const QString games = dataRoot + "/" + folder;
+        if (!name.opponent.isEmpty() && QFileInfo(games + "/" + name.opponent).isDir())
+            return games;
+    }
+    return QString();
 }
 
 int RunExport(const BatchContext& context) {
     const QString subject = context.parser.value(kExportOption);
-    const QString opponent = subject.section(QLatin1Char('/'), 0, 0);
-    const QString game = subject.section(QLatin1Char('/'), 1);
+    output::GameName name;
+    if (!output::ParseGameName(subject, name))
+        name = {subject.section(QLatin1Char('/'), 0, 0), QString()};
     common::AppState state;
     state.dataRoot = context.dataRoot;
-    state.inProgressFolder = context.dataRoot + "/" + store::kInProgressFolderName;
-    state.currentGamesFolder = state.inProgressFolder;
-    const std::optional<QByteArray> sgf = admin::ExportSgfGames(state, opponent, game);
-    if (opponent.isEmpty() || !sgf) {
-        context.err << subject << QStringLiteral(" の棋譜がありません。") << Qt::endl;
+    state.currentGamesFolder = QDir::cleanPath(GamesFolderOf(context.dataRoot, name));
+    const std::optional<QByteArray> sgf =
+        state.currentGamesFolder.isEmpty() ? std::nullopt
+                                           : admin::ExportSgfGames(state, name.opponent, name.game);
+    if (!sgf) {
+        context.err << QStringLiteral("対局が見つかりません: ") << subject << Qt::endl;
         return 1;
     }
     const QString output = context.parser.value(kOutputOption);

@@ -1,4 +1,5 @@
 #include "admin/sgf_games.h"
+#include "app/batch_pdf.h"
 #include "app/batch_sgf.h"
 #include "common/app_state.h"
 #include "store/folder_tree.h"
@@ -14,14 +15,15 @@ const QString kGameOption = QStringLiteral("game");
 const QString kColourOption = QStringLiteral("colour");
 
 void DeclareImportOptions(QCommandLineParser& parser) {
-    parser.addOption({kImportOption, QStringLiteral("Read the SGF FILE into a new game."),
-                      QStringLiteral("FILE")});
-    parser.addOption(
-        {kOpponentOption, QStringLiteral("The opponent of the game."), QStringLiteral("NAME")});
-    parser.addOption(
-        {kGameOption, QStringLiteral("The name of the game."), QStringLiteral("NAME")});
-    parser.addOption({kColourOption, QStringLiteral("Your colour in the game: 黒 (default) or 白."),
-                      QStringLiteral("COLOUR")});
+    AddOption(parser, {kImportOption, QStringLiteral("Read the SGF FILE into a new game."),
+                       QStringLiteral("FILE")});
+    AddOption(parser, {kOpponentOption, QStringLiteral("The opponent of the game."),
+                       QStringLiteral("NAME")});
+    AddOption(parser,
+              {kGameOption, QStringLiteral("The name of the game."), QStringLiteral("NAME")});
+    AddOption(parser,
+              {kColourOption, QStringLiteral("Your colour in the game: 黒 (default) or 白."),
+               QStringLiteral("COLOUR")});
 }
 
 int RunImport(const BatchContext& context) {

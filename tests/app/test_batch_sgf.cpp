@@ -66,7 +66,12 @@ class TestBatchSgf : public QObject {
                                           << "";
         QTest::newRow("export of a missing game")
             << QStringList{"--export-sgf", "相手/無"} << 1 << ""
-            << "相手/無 の棋譜がありません。\n";
+            << "対局が見つかりません: 相手/無\n";
+        QTest::newRow("export of a backed-up game")
+            << QStringList{"--export-sgf", "退避/古"} << 0
+            << "(;FF[4]GM[1]SZ[19]CA[UTF-8]AP[soramame:3.0]PB[自分]PW[退避]KM[0]DT[2026-10-01]\n;B["
+               "aa])\n"
+            << "";
     }
     void modes() {
         QFETCH(QStringList, arguments);
@@ -76,6 +81,7 @@ class TestBatchSgf : public QObject {
         root.Write("対局中棋譜/相手/旧.txt",
                    "2026/10/01, 0 , 1 , 20 ,\x8d\x95" + QByteArray(29, ' ') +
                        "\r\n10-01-2026, 1 , 1 , 1 ," + QByteArray(30, ' ') + "\r\n");
+        root.Write("退避後棋譜/退避/古.txt", root.Read("対局中棋譜/相手/旧.txt"));
         QDir::setCurrent(root.path());
         const Run run = RunMode(root, arguments);
         QTEST(run.status, "status");
