@@ -7,6 +7,8 @@
 #include "store/record_file.h"
 #include "store/record_table.h"
 
+#include <QRegularExpression>
+
 #include <cmath>
 
 namespace output {
@@ -175,11 +177,20 @@ void PlayMainLine(const SgfGame& game, RecordBuilder& builder, QStringList& note
 SgfImport ImportSgf(const QByteArray& bytes, bool playerIsBlack, const QDate& today) {
     SgfImport result;
     try {
+        // Told before the character set, so that a picture or a letter is called what it is.
+        static const QRegularExpression gameStart(QStringLiteral("\\(\\s*;"));
+        if (!QString::fromLatin1(bytes).contains(gameStart))
+            throw Refusal{QStringLiteral("SGF の棋譜ファイルではありません。")};
         QString charset;
-        const std::optional<QString> text = DecodeSgfBytes(bytes, &charset);
+        bool guessed = false;
+        const std::optional<QString> text = DecodeSgfBytes(bytes, &charset, &guessed);
         if (!text)
             throw Refusal{
                 QStringLiteral("文字コード %1 として読めないファイルです。").arg(charset)};
+        if (guessed) {
+            result.notes.append(QStringLiteral(
+                "文字コードの指定（CA）がなく UTF-8 でもないため、Shift_JIS として読みました。"));
+        }
         const std::optional<SgfGame> game = ParseSgf(*text);
         if (!game)
             throw Refusal{QStringLiteral("SGF の棋譜ファイルではありません。")};

@@ -2,6 +2,7 @@
 // checked position by position against GNU Go.
 #include "admin/sgf_games.h"
 #include "go/board_model.h"
+#include "output/printed_game.h"
 #include "store/text_file.h"
 #include "testing/temp_root.h"
 
@@ -56,20 +57,6 @@ QStringList AskGnuGo(const QString& program, const QStringList& commands) {
         answers.removeLast();
     answers.removeLast();  // the answer to quit
     return answers;
-}
-
-/// The row that ends each move: the move's own row and the removals after it.
-QList<int> MoveEndRows(const store::RecordTable& table) {
-    QList<int> ends;
-    for (int r = 1; r <= table.lastRow; ++r) {
-        if (table.rows[r].IsPlacement() && table.rows[r].number > 0 && r > 1 && !ends.isEmpty())
-            ends.last() = r - 1;
-        if (table.rows[r].IsPlacement() && table.rows[r].number > 0)
-            ends << r;
-    }
-    if (!ends.isEmpty())
-        ends.last() = table.lastRow;
-    return ends;
 }
 
 }  // namespace
@@ -129,7 +116,9 @@ class TestSgfGames : public QObject {
 
         go::BoardModel model;
         model.LoadRecord(state.RecordPath("相手", "g"));
-        const QList<int> ends = MoveEndRows(model.table());
+        QList<int> ends;
+        for (int move = 1; output::RowAfterMove(model.table(), move) > 0; ++move)
+            ends << output::RowAfterMove(model.table(), move);
         QStringList commands;
         for (int k = 1; k <= ends.size(); ++k)
             commands << QString("loadsgf %1 %2").arg(file).arg(k + 1) << "list_stones black"

@@ -110,6 +110,11 @@ class TestSgf : public QObject {
         const std::optional<QString> text = output::DecodeSgfBytes(bytes, nullptr, &guessed);
         QVERIFY(text.has_value());
         QTEST(guessed, "guessed");
+        if (guessed) {
+            QCOMPARE(output::ImportSgf(bytes, true, QDate(2026, 12, 8)).notes,
+                     QStringList{"文字コードの指定（CA）がなく UTF-8 でもないため、Shift_JIS "
+                                 "として読みました。"});
+        }
         const std::optional<output::SgfGame> game = output::ParseSgf(*text);
         QVERIFY(game.has_value());
         QTEST(game->nodes.first().value("PB").value(0), "black");
@@ -120,6 +125,8 @@ class TestSgf : public QObject {
         QTest::addColumn<QString>("message");
         QTest::newRow("not SGF") << QByteArray("Dear friend, my move is 4-4.")
                                  << "SGF の棋譜ファイルではありません。";
+        QTest::newRow("not text") << QByteArray("\x89PNG\r\n\x1a\n\x00\xff\xfe(x;", 14)
+                                  << "SGF の棋譜ファイルではありません。";
         QTest::newRow("board size")
             << QByteArray("(;SZ[13];B[aa])") << "19路盤でない棋譜（SZ[13]）は読み込めません。";
         QTest::newRow("another game")
