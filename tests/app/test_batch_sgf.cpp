@@ -48,9 +48,6 @@ class TestBatchSgf : public QObject {
         QTest::newRow("import") << import + QStringList{"新"} << 0
                                 << "相手 さんの 新 局を SGF から読み込みました（3行）。\n"
                                 << "";
-        QTest::newRow("import as white") << import + QStringList{"新", "--colour", "白"} << 0
-                                         << "相手 さんの 新 局を SGF から読み込みました（3行）。\n"
-                                         << "";
         QTest::newRow("existing game")
             << import + QStringList{"旧"} << 1 << ""
             << "相手 さんの 旧 局はすでにあります。別の対局名にしてください。\n";
