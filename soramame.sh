@@ -6,7 +6,7 @@ set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 build="$here/build"
-packages=(cmake g++ ninja-build qt6-base-dev fonts-ipafont-gothic fonts-ipafont-mincho)
+packages=(cmake g++ ninja-build qt6-base-dev fonts-ipafont-gothic fonts-ipafont-mincho poppler-utils gnugo)
 
 install_missing_packages() {
     local missing=()

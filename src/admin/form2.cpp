@@ -56,6 +56,7 @@ void Form2::Form_Load() {
     BuildListsAndBoard();
     BuildOptionFrame();
     BuildButtons();
+    BuildSgfButtons();
     SetGuideTexts();
 
     List3_->addItems({kBlack, kWhite});

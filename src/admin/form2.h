@@ -8,6 +8,8 @@
 #include <QHash>
 #include <QWidget>
 
+#include <functional>
+
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -53,6 +55,13 @@ class Form2 : public QWidget {
     void Check5_Click();
     void Text1_ReturnPressed();
     void Text2_ReturnPressed();
+    /// "SGF読込": a new game from an SGF file under the typed names and the chosen colour.
+    void Command7_Click();
+    /// "SGF書出": the selected game, or every game of the listed opponent, to an SGF file.
+    void Command8_Click();
+    /// Asks for the SGF file to read (save false) or to write; empty when cancelled.
+    using SgfFileChooser = std::function<QString(bool save, const QString& suggested)>;
+    void SetSgfFileChooser(SgfFileChooser chooser) { chooseSgfFile_ = std::move(chooser); }
 
   signals:
     /// The stored board colour changed in the board colour window.
@@ -71,6 +80,7 @@ class Form2 : public QWidget {
     void BuildListsAndBoard();
     void BuildOptionFrame();
     void BuildButtons();
+    void BuildSgfButtons();
     void SetGuideTexts();
     void FillOpponentList();
     void FillGameList(const QString& opponent);
@@ -88,6 +98,7 @@ class Form2 : public QWidget {
     QString shownRecord_;     // the record on the small board; empty for an empty board
     QHash<QObject*, QString> guideTexts_;
     Form3* form3_ = nullptr;
+    SgfFileChooser chooseSgfFile_;
 
     QGroupBox* Frame1_ = nullptr;
     QGroupBox* Frame2_ = nullptr;

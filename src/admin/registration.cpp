@@ -230,3 +230,11 @@ RegistrationOutcome RegisterGame(const common::AppState& state, const GameInput&
 }
 
 }  // namespace admin
+
+namespace admin {
+
+void EnsureAddressFile(const common::AppState& state, const QString& opponent) {
+    WriteInitialAddressFile(state, opponent);
+}
+
+}  // namespace admin

@@ -63,3 +63,11 @@ RegistrationOutcome RegisterGame(const common::AppState& state, const GameInput&
 bool RewriteHeader(const QString& recordPath, const GameInput& input, const QDate& today);
 
 }  // namespace admin
+
+namespace admin {
+
+/// The opponent's initial address file, as a new registration writes it; an address already
+/// stored is never replaced.
+void EnsureAddressFile(const common::AppState& state, const QString& opponent);
+
+}  // namespace admin

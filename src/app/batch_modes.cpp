@@ -1,4 +1,7 @@
+#include "app/batch_figures.h"
 #include "app/batch_mode.h"
+#include "app/batch_print_record.h"
+#include "app/batch_sgf.h"
 
 #include <cstring>
 
@@ -6,7 +9,12 @@ namespace app {
 
 const std::vector<BatchMode>& BatchModes() {
     // Each mode is made in its own file; this list is the one place that names them all.
-    static const std::vector<BatchMode> modes = {};
+    static const std::vector<BatchMode> modes = {
+        MakePrintRecordMode(),
+        MakeFiguresMode(),
+        MakeSgfImportMode(),
+        MakeSgfExportMode(),
+    };
     return modes;
 }
 

@@ -1,5 +1,7 @@
 #include "board/board_picture.h"
 
+#include "common/stone_number.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QMouseEvent>
@@ -13,8 +15,7 @@ namespace board {
 namespace {
 
 constexpr double kNumberPoints = 11;
-constexpr double kNumberRaise = 10 * 11;  // from the stone's centre up to the top of the text
-constexpr double kSegmentOverlap = 20;    // joins a redrawn half segment to the line beyond
+constexpr double kSegmentOverlap = 20;  // joins a redrawn half segment to the line beyond
 constexpr double kCountMarkFraction = 0.1;
 const QColor kLastMoveRed(255, 0, 0);
 const QColor kBlackTerritoryBlue(0, 0, 255);
@@ -25,11 +26,6 @@ bool IsStarPoint(int x, int y) {
 }
 
 }  // namespace
-
-int NumberOffset(int number, bool printingMode) {
-    const int digitSteps = number < 10 ? 10 : number < 100 ? 16 : 22;
-    return (digitSteps + (printingMode ? 3 : 0)) * 11;
-}
 
 // ---------------------------------------------------------------------------------------------
 
@@ -217,14 +213,15 @@ void BoardPicture::DrawNumber(QPainter& painter, int x, int y, int number,
     const QString text = QString::number(number);
     const double toTwips = kTwipsPerPixel / PixelRatio();
     const QPointF centre = PointCentre(x, y) * toTwips;
-    // A three-digit number can be wider than its offset allows for; it is moved inside the
-    // outline rather than cut off at the stone's edge.
+    // The number is measured against the inside of the outline, so that on the small boards
+    // too it stays clear of it.
     const double inside = (StoneRadiusPixels() - LineWidth() / 2.0) * toTwips;
-    double left =
-        std::max(centre.x() - NumberOffset(number, look.printingMode), centre.x() - inside);
-    left = std::min(left, centre.x() + inside - TextWidth(text, font, kNumberPoints));
+    // The small boards write in type scaled with their stones.
+    const double points = kNumberPoints * geometry_.stoneRadius / kMainBoardGeometry.stoneRadius;
+    const common::StoneNumberPlacement placement =
+        common::FitNumberInStone(text, font, points, centre.x(), centre.y(), inside);
     painter.setPen(look.white ? Qt::black : Qt::white);
-    DrawTextAt(painter, left, centre.y() - kNumberRaise, text, font, kNumberPoints);
+    DrawTextAt(painter, placement.left, placement.top, text, font, placement.points);
 }
 
 void BoardPicture::StoneOff(int x, int y, const go::BoardGrid& board) {

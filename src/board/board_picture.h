@@ -39,10 +39,6 @@ inline constexpr BoardGeometry kMainBoardGeometry{4297, 4297, 450, 450, 40, 225,
 /// background, which keeps its full half-width so that it fills the whole picture.
 inline constexpr BoardGeometry kSmallBoardGeometry{2578, 2578, 270, 270, 24, 135, 4297, 5157, 5157};
 
-/// How far left of the stone's centre its number starts, in twips; wider in printing mode,
-/// where numbers are bold.
-int NumberOffset(int number, bool printingMode);
-
 /// A widget whose drawing is kept in a pixmap between repaints and addressed in twips.
 /// The pixmap holds device pixels, so drawings stay sharp on HiDPI screens.
 class TwipsPicture : public QWidget {

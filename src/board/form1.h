@@ -3,6 +3,7 @@
 #include "common/app_state.h"
 #include "common/platform.h"
 #include "go/board_model.h"
+#include "output/kifu_figures.h"
 
 #include <QWidget>
 
@@ -141,6 +142,9 @@ class Form1 : public QWidget {
     // Printing of the record page and the screen copy (form1_print.cpp).
     void PrintRecord();
     void PrintScreenCopy();
+    /// Asks for the figures' options, then prints the game in figures.
+    void AskKifuFigures();
+    void PrintKifuFigures(const output::FigureOptions& options);
     void ReportPrintFailure();
 
     // End-of-game count and results record (form1_count.cpp).

@@ -2,7 +2,10 @@
 // the whole main window.
 #include "board/form1.h"
 #include "board/mode_panels.h"
+#include "output/kifu_figure_print.h"
 #include "output/record_print.h"
+#include "output/results_record.h"
+#include "views/kifu_figures_dialog.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -25,15 +28,8 @@ void Form1::PrintRecord() {
     printingPanel_->List4->clear();
     printingPanel_->List4->addItems(output::FillRemovedList(table, lastRow));
 
-    output::RecordPage record;
-    record.gameName = GameName();
-    record.lastMoveNumber = table.rows[size_t(model_.SearchLastStoneRow(lastRow))].number;
-    record.opponentLabel = Label14[1]->text();
-    record.handicapLabel = Label14[2]->text();
+    output::RecordPage record = output::RecordPageOf(model_, OpponentName(), GameName());
     record.removedList = ListEntries(printingPanel_->List4);
-    record.figure.board = model_.board();
-    record.figure.whiteFirst = table.whiteFirst;
-    record.figure.numberShown = [this](int number) { return model_.NumberFlag(number); };
     record.offsetXmm = state_.settings.printPosition1;
     record.offsetYmm = state_.settings.printPosition2;
 
@@ -58,6 +54,37 @@ void Form1::PrintScreenCopy() {
     if (!platform_.PrintPage(
             QStringLiteral("ソラマメ画面コピー"), common::PageOrientation::Landscape,
             [&window](common::PrintSurface& page) { output::PrintWindowImage(page, window); })) {
+        ReportPrintFailure();
+    }
+}
+
+void Form1::AskKifuFigures() {
+    auto* dialog = new views::KifuFiguresDialog(this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this,
+            [this, dialog] { PrintKifuFigures(dialog->Options()); });
+    dialog->open();
+}
+
+void Form1::PrintKifuFigures(const output::FigureOptions& options) {
+    // The figures show the game as saved, whatever position the board shows at the moment.
+    output::KifuBook book;
+    const output::BookOutcome outcome = output::MakeKifuBook(
+        state_.RecordPath(OpponentName(), GameName()), output::ResultsRecordPath(state_.dataRoot),
+        OpponentName(), GameName(), options, book);
+    if (outcome != output::BookOutcome::Made) {
+        platform_.ShowMessage(outcome == output::BookOutcome::NoMoves
+                                  ? QStringLiteral("この対局にはまだ着手がありません。")
+                                  : QStringLiteral("棋譜ファイルを読めませんでした。"),
+                              QStringLiteral("棋譜図の印刷"), common::MessageButtons::Ok,
+                              common::MessageIcon::Warning);
+        return;
+    }
+    const QString documentName =
+        QStringLiteral("ソラマメ棋譜図 %1 %2").arg(OpponentName(), GameName());
+    if (!platform_.PrintPage(
+            documentName, common::PageOrientation::Portrait,
+            [&book](common::PrintSurface& page) { output::PrintKifuFigures(page, book); })) {
         ReportPrintFailure();
     }
 }

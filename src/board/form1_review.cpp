@@ -53,6 +53,9 @@ void Form1::NavigationClick(int index, QLineEdit* moveBox) {
         case NavigationButton::ScreenCopy:
             PrintScreenCopy();
             break;
+        case NavigationButton::KifuFigures:
+            AskKifuFigures();
+            break;
         default:
             break;
     }

@@ -78,6 +78,8 @@ QString GuideText(const QString& objectName) {
         {QStringLiteral("Command3_4"), QStringLiteral("操作説明を表示します｡")},
         {QStringLiteral("Command3_5"), QStringLiteral("表示画面の棋譜を印字します。")},
         {QStringLiteral("Command3_6"), QStringLiteral("表示画面をコピー印刷します。")},
+        {QStringLiteral("Command3_7"),
+         QStringLiteral("対局の全体を第１譜、第２譜…の譜に分けて印字します。")},
     };
     return texts.value(objectName);
 }

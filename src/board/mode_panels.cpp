@@ -129,6 +129,12 @@ PrintingPanel::PrintingPanel(QWidget* parent) : QWidget(parent), buttons(new QBu
     positionValue1->setGeometry(170, 124, 26, 16);
     positionValue2 = new QLabel(this);
     positionValue2->setGeometry(170, 146, 26, 16);
+
+    // The kifu figures sit beside the print position's caption, the one free place that keeps
+    // every control of the panel where it was.
+    Command3[KifuFigures] = MakeButton(this, buttons, QStringLiteral("Command3"), KifuFigures,
+                                       QStringLiteral("棋譜図"), 0, 0);
+    Command3[KifuFigures]->setGeometry(142, 102, 54, 20);
 }
 
 }  // namespace board

@@ -35,7 +35,8 @@ enum NavigationButton {
     StepForwardButton = 3,
     NavigationHelp = 4,
     PrintRecord = 5,
-    ScreenCopy = 6
+    ScreenCopy = 6,
+    KifuFigures = 7
 };
 
 /// The recording panel (mode 0): its buttons and the cut-mode label.
@@ -69,7 +70,7 @@ class PrintingPanel : public QWidget {
   public:
     explicit PrintingPanel(QWidget* parent);
 
-    std::array<QPushButton*, 7> Command3{};
+    std::array<QPushButton*, 8> Command3{};
     QButtonGroup* buttons = nullptr;
     QLineEdit* Text2 = nullptr;
     QCheckBox* Check3 = nullptr;

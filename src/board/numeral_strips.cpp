@@ -1,5 +1,7 @@
 #include "board/numeral_strips.h"
 
+#include "common/stone_number.h"
+
 #include <QFont>
 #include <QPainter>
 
@@ -8,6 +10,7 @@ namespace board {
 namespace {
 
 constexpr double kNumeralPoints = 9.75;
+constexpr double kStackedGap = 45;
 const QString kTitle = QStringLiteral("ソラマメ Ｖ３．０");
 const QString kColumnCaption = QStringLiteral(
     "   1      2      3      4      5      6      7      8      9     10     11    12    13     14 "
@@ -67,9 +70,20 @@ void RowNumeralStrip::DrawNumerals() {
         } else if (row == 10) {
             DrawTextAt(painter, left, 4220, numeral, font, kNumeralPoints);
         } else {
-            // Two characters do not fit across the strip, so they are stacked.
-            DrawTextAt(painter, left, 450.0 * row - 380, numeral.left(1), font, kNumeralPoints);
-            DrawTextAt(painter, left, 450.0 * row - 230, numeral.mid(1), font, kNumeralPoints);
+            // Two characters do not fit across the strip, so they are stacked, flattened so
+            // that each stays whole and clear of the other and of the neighbouring rows.
+            const double lineY =
+                kMainBoardGeometry.centreY + (row - 10) * kMainBoardGeometry.pitchY;
+            const common::StackedNumeral stacked =
+                common::StackRowNumeral(numeral, font, kNumeralPoints, lineY, kStackedGap);
+            painter.save();
+            painter.scale(1, common::kStackedNumeralHeightShare);
+            const double share = common::kStackedNumeralHeightShare;
+            DrawTextAt(painter, left, stacked.firstTop / share, numeral.left(1), font,
+                       kNumeralPoints);
+            DrawTextAt(painter, left, stacked.secondTop / share, numeral.mid(1), font,
+                       kNumeralPoints);
+            painter.restore();
         }
     }
 }

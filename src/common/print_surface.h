@@ -20,6 +20,9 @@ struct PrintFont {
     QString family;
     double points = 10;
     bool bold = false;
+    /// Below 1 the characters are flattened to that share of their height, downwards from
+    /// the top of the cell.
+    double heightShare = 1;
 };
 
 /// One printed page, addressed in twips from the top left of the printable area. Texts are
@@ -42,6 +45,8 @@ class PrintSurface {
                                const QColor& ink) = 0;
     /// The image stretched over `rect`.
     virtual void DrawImage(const QRectF& rect, const QImage& image) = 0;
+    /// Ends the page and starts a blank one of the same set-up; false when the device cannot.
+    virtual bool NewPage() { return false; }
 };
 
 }  // namespace common

@@ -1,9 +1,11 @@
 #include "common/qt_print_surface.h"
 
+#include <QFile>
 #include <QFont>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 
 namespace common {
@@ -16,8 +18,9 @@ constexpr double kPdfMarginMillimetres = 5;
 
 }  // namespace
 
-QtPrintSurface::QtPrintSurface(QPainter& painter, double dotsPerInch, const QSizeF& pageTwips)
-    : painter_(painter), pageTwips_(pageTwips) {
+QtPrintSurface::QtPrintSurface(QPainter& painter, double dotsPerInch, const QSizeF& pageTwips,
+                               QPagedPaintDevice* pages)
+    : painter_(painter), pageTwips_(pageTwips), pages_(pages) {
     const double dotsPerTwip = dotsPerInch / kTwipsPerInch;
     painter_.setTransform(QTransform::fromScale(dotsPerTwip, dotsPerTwip));
     painter_.setRenderHint(QPainter::Antialiasing);
@@ -33,8 +36,12 @@ void QtPrintSurface::DrawText(double x, double y, const QString& text, const Pri
     qfont.setBold(font.bold);
     painter_.setFont(qfont);
     painter_.setPen(colour);
-    const QRectF cell(x, y, pageTwips_.width() + kTwipsPerInch, pageTwips_.height());
+    painter_.save();
+    painter_.translate(x, y);
+    painter_.scale(1, font.heightShare);
+    const QRectF cell(0, 0, pageTwips_.width() + kTwipsPerInch, pageTwips_.height());
     painter_.drawText(cell, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text);
+    painter_.restore();
 }
 
 void QtPrintSurface::SetOutline(double width, const QColor& fill, const QColor& ink) {
@@ -65,6 +72,13 @@ void QtPrintSurface::DrawImage(const QRectF& rect, const QImage& image) {
     painter_.drawImage(rect, image);
 }
 
+bool QtPrintSurface::NewPage() {
+    if (pages_ == nullptr)
+        return false;
+    // A new page keeps the painter, its twips transform included.
+    return pages_->newPage();
+}
+
 bool PrintOnPrinter(QPrinter& printer, PageOrientation orientation,
                     const std::function<void(PrintSurface&)>& drawPage) {
     const bool pdf = printer.outputFormat() == QPrinter::PdfFormat;
@@ -88,10 +102,43 @@ bool PrintOnPrinter(QPrinter& printer, PageOrientation orientation,
     if (!painter.begin(&printer))
         return false;
     const QSizeF page = printer.pageLayout().paintRect(QPageLayout::Inch).size() * kTwipsPerInch;
-    QtPrintSurface surface(painter, printer.resolution(), page);
+    QtPrintSurface surface(painter, printer.resolution(), page, &printer);
     drawPage(surface);
     const bool ended = painter.end();
     return ended && printer.printerState() != QPrinter::Error;
+}
+
+bool PrintToPdf(const QString& path, const QString& title, PageOrientation orientation,
+                const std::function<void(PrintSurface&)>& drawPages) {
+    // Written beside the target first, so that a failed run never leaves half a file in
+    // place of a good one.
+    const QString partPath = path + QStringLiteral(".part");
+    {
+        QPdfWriter writer(partPath);
+        writer.setTitle(title);
+        writer.setCreator(QStringLiteral("ソラマメ Ｖ３．０"));
+        writer.setResolution(1200);
+        const double margin = kPdfMarginMillimetres;
+        writer.setPageLayout(
+            QPageLayout(QPageSize(QPageSize::A4),
+                        orientation == PageOrientation::Landscape ? QPageLayout::Landscape
+                                                                  : QPageLayout::Portrait,
+                        QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter));
+        QPainter painter;
+        if (!painter.begin(&writer)) {
+            QFile::remove(partPath);
+            return false;
+        }
+        const QSizeF page = writer.pageLayout().paintRect(QPageLayout::Inch).size() * kTwipsPerInch;
+        QtPrintSurface surface(painter, writer.resolution(), page, &writer);
+        drawPages(surface);
+        if (!painter.end()) {
+            QFile::remove(partPath);
+            return false;
+        }
+    }
+    QFile::remove(path);
+    return QFile::rename(partPath, path);
 }
 
 }  // namespace common

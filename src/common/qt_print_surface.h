@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class QPagedPaintDevice;
 class QPainter;
 class QPrinter;
 
@@ -13,7 +14,9 @@ namespace common {
 /// The one place where twips become device dots.
 class QtPrintSurface : public PrintSurface {
   public:
-    QtPrintSurface(QPainter& painter, double dotsPerInch, const QSizeF& pageTwips);
+    /// `pages`, when given, is the device the painter paints on, for pages after the first.
+    QtPrintSurface(QPainter& painter, double dotsPerInch, const QSizeF& pageTwips,
+                   QPagedPaintDevice* pages = nullptr);
 
     QSizeF PageSize() const override { return pageTwips_; }
     void DrawText(double x, double y, const QString& text, const PrintFont& font,
@@ -25,17 +28,24 @@ class QtPrintSurface : public PrintSurface {
     void DrawRectangle(const QRectF& rect, double width, const QColor& fill,
                        const QColor& ink) override;
     void DrawImage(const QRectF& rect, const QImage& image) override;
+    bool NewPage() override;
 
   private:
     void SetOutline(double width, const QColor& fill, const QColor& ink = Qt::black);
 
     QPainter& painter_;
     QSizeF pageTwips_;
+    QPagedPaintDevice* pages_ = nullptr;
 };
 
 /// Prints one A4 page in `orientation` on a printer already aimed at its device or file.
 /// False when the page could not be started or the printer reported an error.
 bool PrintOnPrinter(QPrinter& printer, PageOrientation orientation,
                     const std::function<void(PrintSurface&)>& drawPage);
+
+/// Writes A4 pages in `orientation` to a vector PDF file at `path`, with the fonts embedded,
+/// without any printer or display. False when the file could not be written.
+bool PrintToPdf(const QString& path, const QString& title, PageOrientation orientation,
+                const std::function<void(PrintSurface&)>& drawPages);
 
 }  // namespace common

@@ -2,6 +2,7 @@
 
 #include "common/numerals.h"
 #include "common/record_text.h"
+#include "common/stone_number.h"
 
 namespace output {
 namespace {
@@ -12,6 +13,7 @@ constexpr double kBorderWidth = 8 * kTwipsPerDot;
 constexpr double kGridWidth = 4 * kTwipsPerDot;
 constexpr double kStoneOutlineWidth = 4 * kTwipsPerDot;
 constexpr double kStarPointWidth = 2 * kTwipsPerDot;
+constexpr double kStackedNumeralGap = 40;
 
 const QString kGothic = QStringLiteral("ＭＳ Ｐゴシック");
 const QColor kBlack(Qt::black);
@@ -27,20 +29,14 @@ bool OnEdge(int line) {
 
 void PrintStoneNumber(common::PrintSurface& surface, double px, double py, int number, bool black) {
     constexpr double base = PageGeometry::numberFontBase;
-    // Wider numbers get smaller type and move further left, so that each sits in its stone.
-    double size = base + 2;
-    double left = 14 * base;
-    double up = 11 * base;
-    if (number >= 100) {
-        size = base - 2;
-        left = 20 * base;
-        up = 9 * base;
-    } else if (number >= 10) {
-        size = base;
-        left = 17.5 * base;
-        up = 10 * base;
-    }
-    surface.DrawText(px - left, py - up, common::PrintedNumber(number), {kGothic, size, true},
+    // Wider numbers start from smaller type; three digits are then narrowed further to fit.
+    const double points = number >= 100 ? base - 2 : number >= 10 ? base : base + 2;
+    const QString text = QString::number(number);
+    QFont font(kGothic);
+    font.setBold(true);
+    const common::StoneNumberPlacement placement =
+        common::FitNumberInStone(text, font, points, px, py, PageGeometry::stoneRadius);
+    surface.DrawText(placement.left, placement.top, text, {kGothic, placement.points, true},
                      black ? kWhite : kBlack);
 }
 
@@ -50,8 +46,10 @@ void PrintStone(common::PrintSurface& surface, double px, double py, int number,
     surface.DrawCircle(px, py, PageGeometry::stoneRadius, kStoneOutlineWidth,
                        black ? kBlack : kWhite);
     // Handicap stones never carry a number.
-    if (number >= 1 && figure.numberShown && figure.numberShown(number))
-        PrintStoneNumber(surface, px, py, number, black);
+    if (number >= 1 && figure.numberShown && figure.numberShown(number)) {
+        const int written = figure.writtenNumber ? figure.writtenNumber(number) : number;
+        PrintStoneNumber(surface, px, py, written, black);
+    }
 }
 
 // A line stops half way to each neighbour, where a neighbouring stone's outline lies, so that
@@ -88,15 +86,23 @@ void HorizontalFigurePrint(common::PrintSurface& surface, const PageGeometry& pa
 
 void VerticalFigurePrint(common::PrintSurface& surface, const PageGeometry& page) {
     const common::PrintFont font{kGothic, 10, true};
+    common::PrintFont flattened = font;
+    flattened.heightShare = common::kStackedNumeralHeightShare;
+    QFont measured(kGothic);
+    measured.setBold(true);
     for (int row = 1; row <= go::kBoardSize; ++row) {
         const double top = page.offsetY + PageGeometry::boardTop + row * PageGeometry::pointPitch;
         const QString numeral = common::KanjiNumeral(row);
         if (numeral.size() == 1) {
             surface.DrawText(page.offsetX, top, numeral, font, kBlack);
-        } else {
-            surface.DrawText(page.offsetX, top - 90, numeral.left(1), font, kBlack);
-            surface.DrawText(page.offsetX, top + 90, numeral.mid(1), font, kBlack);
+            continue;
         }
+        // Two characters do not fit across the strip: they are stacked, flattened so that
+        // each stays whole and clear of the other and of the neighbouring rows.
+        const common::StackedNumeral stacked = common::StackRowNumeral(
+            numeral, measured, font.points, page.PointY(row), kStackedNumeralGap);
+        surface.DrawText(page.offsetX, stacked.firstTop, numeral.left(1), flattened, kBlack);
+        surface.DrawText(page.offsetX, stacked.secondTop, numeral.mid(1), flattened, kBlack);
     }
 }
 

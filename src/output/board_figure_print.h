@@ -35,6 +35,8 @@ struct BoardFigure {
     int whiteFirst = 0;
     /// The number-display flag of a move number.
     std::function<bool(int number)> numberShown;
+    /// The number written on the stone of a move; the move number itself when not set.
+    std::function<int(int number)> writtenNumber;
 };
 
 /// The column numerals 1 to 19 above the board.

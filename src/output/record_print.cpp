@@ -1,5 +1,7 @@
 #include "output/record_print.h"
 
+#include "common/game_texts.h"
+
 namespace output {
 namespace {
 
@@ -12,6 +14,26 @@ constexpr double kTwipsPerScreenPixel = 15;
 const QColor kBlack(Qt::black);
 
 }  // namespace
+
+RecordPage RecordPageOf(const go::BoardModel& model, const QString& opponent, const QString& game) {
+    const store::RecordTable& table = model.table();
+    RecordPage record;
+    record.gameName = game;
+    record.lastMoveNumber = table.rows[size_t(model.SearchLastStoneRow(table.lastRow))].number;
+    if (table.headerRead) {
+        const QString opponentColour = table.playerColour == QStringLiteral("黒")
+                                           ? QStringLiteral("白")
+                                           : QStringLiteral("黒");
+        record.opponentLabel = "(" + opponentColour + ") " + opponent;
+        record.handicapLabel = common::HandicapText(table.handicapCode) + QStringLiteral(" ［") +
+                               common::KomiText(table.komiCode) + QStringLiteral("］");
+    }
+    record.removedList = FillRemovedList(table, table.lastRow);
+    record.figure.board = model.board();
+    record.figure.whiteFirst = table.whiteFirst;
+    record.figure.numberShown = [&model](int number) { return model.NumberFlag(number); };
+    return record;
+}
 
 QString RemovedEntry(int number, int x, int y) {
     // The sign comes first so that a removed handicap stone (number 0 or below) keeps it.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/print_surface.h"
+#include "go/board_model.h"
 #include "output/board_figure_print.h"
 #include "store/record_table.h"
 
@@ -23,6 +24,10 @@ struct RecordPage {
     int offsetXmm = 0;
     int offsetYmm = 0;
 };
+
+/// The record page of the position `model` shows (in printing mode), with the main window's
+/// labels for the game; the print offsets are left at zero.
+RecordPage RecordPageOf(const go::BoardModel& model, const QString& opponent, const QString& game);
 
 /// The removed-stone list's entry of a removal: "012: 16･4".
 QString RemovedEntry(int number, int x, int y);

@@ -119,8 +119,8 @@ class TestBoardPicture : public QObject {
     void lastMoveMarkIsRedBarInLowerHalf();
     void countMarkColours_data();
     void countMarkColours();
-    void numberOffset_data();
-    void numberOffset();
+    void numberFitsInStone_data();
+    void numberFitsInStone();
     void pointFromTwips_data();
     void pointFromTwips();
     void numeralCaption_data();
@@ -309,23 +309,44 @@ void TestBoardPicture::countMarkColours() {
     QCOMPARE(marked.pixel(besideMark), fresh.pixel(besideMark));
 }
 
-void TestBoardPicture::numberOffset_data() {
-    QTest::addColumn<int>("number");
+void TestBoardPicture::numberFitsInStone_data() {
+    QTest::addColumn<bool>("small");
     QTest::addColumn<bool>("printing");
-    QTest::addColumn<int>("offset");
-    QTest::newRow("9 recording") << 9 << false << 110;
-    QTest::newRow("9 printing") << 9 << true << 143;
-    QTest::newRow("10 recording") << 10 << false << 176;
-    QTest::newRow("99 printing") << 99 << true << 209;
-    QTest::newRow("100 recording") << 100 << false << 242;
-    QTest::newRow("100 printing") << 100 << true << 275;
+    QTest::addColumn<int>("number");
+    QTest::newRow("main, one digit") << false << false << 7;
+    QTest::newRow("main, three digits") << false << false << 256;
+    QTest::newRow("main printing, three digits") << false << true << 388;
+    QTest::newRow("small, two digits") << true << false << 10;
+    QTest::newRow("small, three digits") << true << false << 192;
+    QTest::newRow("small printing, three digits") << true << true << 256;
 }
 
-void TestBoardPicture::numberOffset() {
-    QFETCH(int, number);
+void TestBoardPicture::numberFitsInStone() {
+    QFETCH(bool, small);
     QFETCH(bool, printing);
-    QFETCH(int, offset);
-    QCOMPARE(board::NumberOffset(number, printing), offset);
+    QFETCH(int, number);
+    BoardPicture picture(GeometryFor(small));
+    picture.SetPixelRatio(2);
+    picture.DrawBoard();
+    picture.StoneOn(10, 10, number, Look(false, true, printing));
+    const QImage image = ImageOf(picture);
+    const QRect stone = picture.StoneRect(10, 10);
+    // The white ink of the number on the black stone, clear of the outline's smoothing.
+    QRect ink;
+    const int reach = stone.width() / 2 - 3;
+    for (int y = stone.top(); y <= stone.bottom(); ++y) {
+        for (int x = stone.left(); x <= stone.right(); ++x) {
+            const QPoint offset = QPoint(x, y) - stone.center();
+            const bool inside = offset.x() * offset.x() + offset.y() * offset.y() < reach * reach;
+            if (inside && qGray(image.pixel(x, y)) > 160)
+                ink |= QRect(x, y, 1, 1);
+        }
+    }
+    QVERIFY(!ink.isEmpty());
+    QVERIFY2(ink.width() <= 0.9 * stone.width(), qPrintable(QString::number(ink.width())));
+    const QPoint offCentre = ink.center() - stone.center();
+    QVERIFY2(qAbs(offCentre.x()) <= 2 && qAbs(offCentre.y()) <= 2,
+             qPrintable(QStringLiteral("%1,%2").arg(offCentre.x()).arg(offCentre.y())));
 }
 
 void TestBoardPicture::pointFromTwips_data() {
@@ -426,6 +447,26 @@ void TestBoardPicture::numeralStripsWriteEveryNumeral() {
         QVERIFY2(HasInk(rowImage, QRectF(50, top, 200, 250)), qPrintable(QString::number(row)));
         if (row > 10)
             QVERIFY(HasInk(rowImage, QRectF(50, top + 150, 200, 250)));
+    }
+    // A stacked numeral is two shapes with clear pixel rows between them (more where the
+    // lower character has strokes apart), all within its row.
+    rows.SetPixelRatio(2);
+    rows.DrawNumerals();
+    const QImage sharp = ImageOf(rows);
+    for (int row = 11; row <= 19; ++row) {
+        const int line = int((4297 + (row - 10) * 450) * 2 / 15.0);
+        QList<bool> inked;
+        for (int y = line - 30; y < line + 30; ++y) {
+            bool any = false;
+            for (int x = 0; x < sharp.width(); ++x)
+                any = any || qGray(sharp.pixel(x, y)) < 128;
+            inked.append(any);
+        }
+        int runs = 0;
+        for (int i = 0; i < inked.size(); ++i)
+            runs += inked[i] && (i == 0 || !inked[i - 1]) ? 1 : 0;
+        QVERIFY2(!inked.first() && !inked.last(), qPrintable(QString::number(row)));
+        QVERIFY2(runs >= 2, qPrintable(QString::number(row)));
     }
 }
 

@@ -1,5 +1,6 @@
 // The record page as drawing operations: header, removed stones, numerals, board figure.
 #include "common/font_setup.h"
+#include "common/numerals.h"
 #include "common/qt_print_surface.h"
 #include "output/record_print.h"
 #include "testing/fake_platform.h"
@@ -39,6 +40,20 @@ QStringList Matching(const QStringList& operations, const QString& prefix) {
             found.append(operation);
     }
     return found;
+}
+
+/// The inked box of a recorded text in twips, measured with the font the page would use.
+QRectF InkBox(const RecordingPrintSurface::Text& text) {
+    QFont font(text.font.family);
+    font.setBold(text.font.bold);
+    font.setPixelSize(2000);
+    const QFontMetricsF metrics(font);
+    const double scale = text.font.points * 20 / 2000;
+    const double scaleY = scale * text.font.heightShare;
+    const QRectF ink = metrics.tightBoundingRect(text.text);
+    const double baseline = text.y + metrics.ascent() * scaleY;
+    return QRectF(text.x + ink.x() * scale, baseline + ink.y() * scaleY, ink.width() * scale,
+                  ink.height() * scaleY);
 }
 
 const QString kMincho = QStringLiteral("ＭＳ Ｐ明朝 13 bold #000000 ");
@@ -171,49 +186,57 @@ class TestRecordPrint : public QObject {
         QTest::addColumn<QPoint>("point");
         QTest::addColumn<int>("whiteFirst");
         QTest::addColumn<bool>("flag");
-        QTest::addColumn<QStringList>("expected");
-        const QString gothic = QStringLiteral("ＭＳ Ｐゴシック");
+        QTest::addColumn<QString>("circle");
+        QTest::addColumn<QString>("text");  // size, ink and number; empty for none
         QTest::newRow("7 in 16 point")
-            << 7 << QPoint(4, 4) << 0 << true
-            << QStringList{"circle 1770.3,3187.8 r210 w9.6 #000000",
-                           "text 1574.3,3033.8 " + gothic + " 16 bold #ffffff  7"};
-        QTest::newRow("57 in 14 point")
-            << 57 << QPoint(10, 10) << 0 << true
-            << QStringList{"circle 4290.3,5707.8 r210 w9.6 #000000",
-                           "text 4045.3,5567.8 " + gothic + " 14 bold #ffffff  57"};
-        QTest::newRow("157 in 12 point")
-            << 157 << QPoint(16, 16) << 0 << true
-            << QStringList{"circle 6810.3,8227.8 r210 w9.6 #000000",
-                           "text 6530.3,8101.8 " + gothic + " 12 bold #ffffff  157"};
-        QTest::newRow("white 58 in black")
-            << 58 << QPoint(1, 19) << 0 << true
-            << QStringList{"circle 510.3,9487.8 r210 w9.6 #ffffff",
-                           "text 265.3,9347.8 " + gothic + " 14 bold #000000  58"};
+            << 7 << QPoint(4, 4) << 0 << true << "circle 1770.3,3187.8 r210 w9.6 #000000"
+            << "16 bold #ffffff 7";
+        QTest::newRow("57 in 14 point or less")
+            << 57 << QPoint(10, 10) << 0 << true << "circle 4290.3,5707.8 r210 w9.6 #000000"
+            << "bold #ffffff 57";
+        QTest::newRow("157 narrowed")
+            << 157 << QPoint(16, 16) << 0 << true << "circle 6810.3,8227.8 r210 w9.6 #000000"
+            << "bold #ffffff 157";
+        QTest::newRow("white 258 in black")
+            << 258 << QPoint(1, 19) << 0 << true << "circle 510.3,9487.8 r210 w9.6 #ffffff"
+            << "bold #000000 258";
         QTest::newRow("flag off") << 7 << QPoint(4, 4) << 0 << false
-                                  << QStringList{"circle 1770.3,3187.8 r210 w9.6 #000000"};
-        QTest::newRow("handicap stone") << 0 << QPoint(4, 4) << 1 << true
-                                        << QStringList{"circle 1770.3,3187.8 r210 w9.6 #000000"};
+                                  << "circle 1770.3,3187.8 r210 w9.6 #000000"
+                                  << "";
+        QTest::newRow("handicap stone")
+            << 0 << QPoint(4, 4) << 1 << true << "circle 1770.3,3187.8 r210 w9.6 #000000"
+            << "";
         QTest::newRow("move 1 after handicap")
-            << 1 << QPoint(4, 4) << 1 << true
-            << QStringList{"circle 1770.3,3187.8 r210 w9.6 #ffffff",
-                           "text 1574.3,3033.8 " + gothic + " 16 bold #000000  1"};
+            << 1 << QPoint(4, 4) << 1 << true << "circle 1770.3,3187.8 r210 w9.6 #ffffff"
+            << "16 bold #000000 1";
     }
     void stones() {
         QFETCH(int, number);
         QFETCH(QPoint, point);
         QFETCH(int, whiteFirst);
         QFETCH(bool, flag);
-        QFETCH(QStringList, expected);
+        QFETCH(QString, circle);
+        QFETCH(QString, text);
         output::BoardFigure figure;
         figure.board.Set(point.x(), point.y(), qint16(number));
         figure.whiteFirst = whiteFirst;
         figure.numberShown = [&](int n) { return flag && n == number; };
-        const QStringList operations = Draw([&](common::PrintSurface& page) {
-            output::PrintBoard(page, output::PageGeometry(), figure);
-        });
-        QStringList stone = Matching(operations, "circle").filter(" r210 ");
-        stone += Matching(operations, "text");
-        QCOMPARE(stone, expected);
+        RecordingPrintSurface surface(QSizeF(FakePlatform::kA4Width, FakePlatform::kA4Height));
+        output::PrintBoard(surface, output::PageGeometry(), figure);
+        QCOMPARE(Matching(surface.operations, "circle").filter(" r210 "), QStringList{circle});
+        QCOMPARE(surface.texts.size(), text.isEmpty() ? 0 : 1);
+        if (text.isEmpty())
+            return;
+        QVERIFY2(Matching(surface.operations, "text").first().endsWith(text),
+                 qPrintable(Matching(surface.operations, "text").first()));
+        // Measured here on its own: the inked number lies within 85 % of the stone's
+        // diameter and is centred on it.
+        const QRectF ink = InkBox(surface.texts.first());
+        const QPointF centre(output::PageGeometry().PointX(point.x()),
+                             output::PageGeometry().PointY(point.y()));
+        QVERIFY2(ink.width() <= 0.85 * 420 + 0.5, qPrintable(QString::number(ink.width())));
+        QVERIFY(qAbs(ink.center().x() - centre.x()) < 3);
+        QVERIFY(qAbs(ink.center().y() - centre.y()) < 3);
     }
 
     void stoneOnTheCorner() {
@@ -240,9 +263,32 @@ class TestRecordPrint : public QObject {
         QCOMPARE(operations[11], "text 4930,1417.5" + columns + " 12");
         QCOMPARE(operations[19], "text 0,1837.5" + rows + "一");
         QCOMPARE(operations[28], "text 0,5617.5" + rows + "十");
-        QCOMPARE(operations.mid(35, 2),
-                 (QStringList{"text 0,7207.5" + rows + "十", "text 0,7387.5" + rows + "四"}));
-        QCOMPARE(operations.last(), "text 0,9487.5" + rows + "九");
+        QVERIFY(operations.last().endsWith(" 10 bold flat0.72 #000000 九"));
+    }
+
+    // 十一 to 十九 are stacked: both characters whole, apart, inside their row's pitch and
+    // centred on its line.
+    void stackedRowNumerals_data() {
+        QTest::addColumn<int>("row");
+        QTest::newRow("十一") << 11;
+        QTest::newRow("十四") << 14;
+        QTest::newRow("十九") << 19;
+    }
+    void stackedRowNumerals() {
+        QFETCH(int, row);
+        RecordingPrintSurface surface(QSizeF(FakePlatform::kA4Width, FakePlatform::kA4Height));
+        const output::PageGeometry page;
+        output::VerticalFigurePrint(surface, page);
+        const int first = 9 + 1 + (row - 11) * 2;  // after 一 to 十, two texts a row
+        const QRectF upper = InkBox(surface.texts[first]);
+        const QRectF lower = InkBox(surface.texts[first + 1]);
+        QCOMPARE(surface.texts[first].text + surface.texts[first + 1].text,
+                 common::KanjiNumeral(row));
+        QVERIFY2(lower.top() - upper.bottom() >= 30,
+                 qPrintable(QString::number(lower.top() - upper.bottom())));
+        const double line = page.PointY(row);
+        QVERIFY(upper.top() > line - 210 && lower.bottom() < line + 210);
+        QVERIFY(qAbs((upper.top() + lower.bottom()) / 2 - line) < 3);
     }
 
     void offsetsShiftTheWholePage() {

@@ -25,10 +25,14 @@ QString OperationNumber(double value) {
 
 void RecordingPrintSurface::DrawText(double x, double y, const QString& text,
                                      const common::PrintFont& font, const QColor& colour) {
-    operations.append(QStringLiteral("text %1 %2 %3%4 %5 %6")
+    texts.append({x, y, text, font});
+    const QString flattened = font.heightShare == 1
+                                  ? QString()
+                                  : QStringLiteral(" flat") + OperationNumber(font.heightShare);
+    operations.append(QStringLiteral("text %1 %2 %3%4%5 %6 %7")
                           .arg(Point(x, y), font.family, OperationNumber(font.points),
-                               font.bold ? QStringLiteral(" bold") : QString(), colour.name(),
-                               text));
+                               font.bold ? QStringLiteral(" bold") : QString(), flattened,
+                               colour.name(), text));
 }
 
 void RecordingPrintSurface::DrawLine(double x1, double y1, double x2, double y2, double width,
@@ -59,6 +63,11 @@ void RecordingPrintSurface::DrawImage(const QRectF& rect, const QImage& image) {
                                OperationNumber(rect.height()))
                           .arg(image.width())
                           .arg(image.height()));
+}
+
+bool RecordingPrintSurface::NewPage() {
+    operations.append(QStringLiteral("new page"));
+    return true;
 }
 
 common::MessageAnswer FakePlatform::ShowMessage(const QString& text, const QString& title,

@@ -23,8 +23,18 @@ class RecordingPrintSurface : public common::PrintSurface {
     void DrawRectangle(const QRectF& rect, double width, const QColor& fill,
                        const QColor& ink) override;
     void DrawImage(const QRectF& rect, const QImage& image) override;
+    /// Recorded as "new page".
+    bool NewPage() override;
 
     QStringList operations;
+    /// Every text drawn, unrounded, for checks that measure it.
+    struct Text {
+        double x = 0;
+        double y = 0;
+        QString text;
+        common::PrintFont font;
+    };
+    QList<Text> texts;
 
   private:
     QSizeF pageSize_;

@@ -1,0 +1,97 @@
+// The SGF buttons of the registration window: games exchanged with other Go programs.
+#include "admin/form2.h"
+#include "admin/sgf_games.h"
+#include "admin/window_controls.h"
+#include "common/window_geometry.h"
+#include "store/text_file.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace admin {
+namespace {
+
+const QString kSgfFilter = QStringLiteral("SGF 棋譜 (*.sgf);;すべてのファイル (*)");
+const QString kImportTitle = QStringLiteral("SGF読込");
+const QString kExportTitle = QStringLiteral("SGF書出");
+
+}  // namespace
+
+void Form2::BuildSgfButtons() {
+    // Beside the names and the colour they use, under the colour list.
+    QPushButton* import = Button(Frame1_, "Command7", QStringLiteral("SGF読込"),
+                                 common::TwipsRect(4260, 1380, 1560, 420));
+    QPushButton* exportButton = Button(Frame1_, "Command8", QStringLiteral("SGF書出"),
+                                       common::TwipsRect(4260, 1920, 1560, 420));
+    connect(import, &QPushButton::clicked, this, &Form2::Command7_Click);
+    connect(exportButton, &QPushButton::clicked, this, &Form2::Command8_Click);
+    guideTexts_.insert(import, QStringLiteral("他の碁のソフトのSGF棋譜を、入力した対局者・対局名"
+                                              "と「自分の石」で新しい対局として読み込みます。"));
+    guideTexts_.insert(exportButton,
+                       QStringLiteral("リストで選んだ対局をSGF棋譜に書き出します。対局を選ばない"
+                                      "ときは、その対局者の全対局を書き出します。"));
+    if (!chooseSgfFile_) {
+        chooseSgfFile_ = [this](bool save, const QString& suggested) {
+            return save ? QFileDialog::getSaveFileName(this, kExportTitle, suggested, kSgfFilter)
+                        : QFileDialog::getOpenFileName(this, kImportTitle, suggested, kSgfFilter);
+        };
+    }
+}
+
+void Form2::Command7_Click() {
+    const GameInput input = TypedInput();
+    if (const std::optional<NameProblem> problem = CheckNames(input.opponent, input.game)) {
+        ShowNameProblem(*problem);
+        return;
+    }
+    const QString path = chooseSgfFile_(false, state_.exportRoot);
+    if (path.isEmpty())
+        return;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        platform_.ShowMessage(path + QStringLiteral(" を開けません。"), kImportTitle,
+                              common::MessageButtons::Ok, common::MessageIcon::Warning);
+        return;
+    }
+    const SgfImportOutcome outcome = ImportSgfGame(
+        state_, input.opponent, input.game, file.readAll(), input.playerIsBlack, platform_.Today());
+    QStringList lines = outcome.notes;
+    lines.append(outcome.message);
+    platform_.ShowMessage(
+        lines.join('\n'), kImportTitle, common::MessageButtons::Ok,
+        outcome.written ? common::MessageIcon::None : common::MessageIcon::Warning);
+    if (!outcome.written)
+        return;
+    FillOpponentList();
+    FillGameList(input.opponent);
+}
+
+void Form2::Command8_Click() {
+    const QString opponent = listedOpponent_;
+    const QListWidgetItem* game = List2_->currentItem();
+    const QString gameName = game != nullptr ? game->text() : QString();
+    const std::optional<QByteArray> sgf =
+        opponent.isEmpty() ? std::nullopt : ExportSgfGames(state_, opponent, gameName);
+    if (!sgf) {
+        platform_.ShowMessage(QStringLiteral("書き出す対局をリストで選んでください。"),
+                              kExportTitle);
+        return;
+    }
+    const QString suggested = state_.exportRoot + "/" + opponent +
+                              (gameName.isEmpty() ? QString() : "_" + gameName) +
+                              QStringLiteral(".sgf");
+    const QString path = chooseSgfFile_(true, suggested);
+    if (path.isEmpty())
+        return;
+    if (!store::WriteBytesAtomically(path, *sgf)) {
+        platform_.ShowMessage(path + QStringLiteral(" に書き込めませんでした。"), kExportTitle,
+                              common::MessageButtons::Ok, common::MessageIcon::Warning);
+        return;
+    }
+    platform_.ShowMessage(path + QStringLiteral(" に書き出しました。"), kExportTitle);
+}
+
+}  // namespace admin

@@ -1,0 +1,60 @@
+#include "admin/sgf_games.h"
+#include "app/batch_pdf.h"
+#include "app/batch_sgf.h"
+#include "common/app_state.h"
+#include "store/folder_tree.h"
+
+#include <QFile>
+
+namespace app {
+namespace {
+
+const QString kImportOption = QStringLiteral("import-sgf");
+const QString kOpponentOption = QStringLiteral("opponent");
+const QString kGameOption = QStringLiteral("game");
+const QString kColourOption = QStringLiteral("colour");
+
+void DeclareImportOptions(QCommandLineParser& parser) {
+    AddOption(parser, {kImportOption, QStringLiteral("Read the SGF FILE into a new game."),
+                       QStringLiteral("FILE")});
+    AddOption(parser, {kOpponentOption, QStringLiteral("The opponent of the game."),
+                       QStringLiteral("NAME")});
+    AddOption(parser,
+              {kGameOption, QStringLiteral("The name of the game."), QStringLiteral("NAME")});
+    AddOption(parser,
+              {kColourOption, QStringLiteral("Your colour in the game: 黒 (default) or 白."),
+               QStringLiteral("COLOUR")});
+}
+
+int RunImport(const BatchContext& context) {
+    const QString colour = context.parser.value(kColourOption);
+    if (!colour.isEmpty() && colour != QStringLiteral("黒") && colour != QStringLiteral("白")) {
+        context.err << QStringLiteral("--colour は 黒 か 白 です。") << Qt::endl;
+        return 2;
+    }
+    QFile file(context.parser.value(kImportOption));
+    if (!file.open(QIODevice::ReadOnly)) {
+        context.err << file.fileName() << QStringLiteral(" を開けません。") << Qt::endl;
+        return 1;
+    }
+    common::AppState state;
+    state.dataRoot = context.dataRoot;
+    state.inProgressFolder = context.dataRoot + "/" + store::kInProgressFolderName;
+    state.currentGamesFolder = state.inProgressFolder;
+    const admin::SgfImportOutcome outcome = admin::ImportSgfGame(
+        state, context.parser.value(kOpponentOption), context.parser.value(kGameOption),
+        file.readAll(), colour != QStringLiteral("白"), QDate::currentDate());
+    QTextStream& stream = outcome.written ? context.out : context.err;
+    for (const QString& note : outcome.notes)
+        stream << note << Qt::endl;
+    stream << outcome.message << Qt::endl;
+    return outcome.written ? 0 : 1;
+}
+
+}  // namespace
+
+BatchMode MakeSgfImportMode() {
+    return BatchMode{kImportOption, true, DeclareImportOptions, RunImport};
+}
+
+}  // namespace app

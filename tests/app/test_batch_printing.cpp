@@ -1,0 +1,145 @@
+// The printing modes of the command line, run as the program runs them, their PDF read back
+// with pdftotext.
+#include "app/batch_mode.h"
+#include "common/font_setup.h"
+#include "testing/temp_root.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QtTest>
+
+namespace {
+
+/// A word pdftotext found on a page, with its box in points.
+struct Word {
+    int page = 0;
+    QRectF box;
+    QString text;
+};
+
+QList<Word> ReadWords(const QString& pdf) {
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    if (!process.waitForFinished(30000))
+        return {};
+    const QString html = QString::fromUtf8(process.readAllStandardOutput());
+    static const QRegularExpression word(QStringLiteral(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+    QList<Word> words;
+    const QStringList pages = html.split(QStringLiteral("<page "));
+    for (int p = 1; p < pages.size(); ++p) {
+        for (const QRegularExpressionMatch& m : word.globalMatch(pages[p])) {
+            const QPointF topLeft(m.captured(1).toDouble(), m.captured(2).toDouble());
+            const QPointF bottomRight(m.captured(3).toDouble(), m.captured(4).toDouble());
+            words.append({p, QRectF(topLeft, bottomRight), m.captured(5)});
+        }
+    }
+    return words;
+}
+
+struct Run {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+Run RunProgram(const QString& dataRoot, const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.addOption({QStringLiteral("data-root"), QString(), QStringLiteral("DIR")});
+    for (const app::BatchMode& mode : app::BatchModes())
+        mode.declareOptions(parser);
+    Run run;
+    if (!parser.parse(QStringList{QStringLiteral("soramame")} + arguments))
+        return run;
+    QTextStream out(&run.out);
+    QTextStream err(&run.err);
+    for (const app::BatchMode& mode : app::BatchModes()) {
+        if (parser.isSet(mode.trigger))
+            run.status = mode.run(app::BatchContext{dataRoot, parser, out, err});
+    }
+    return run;
+}
+
+bool IsNumber(const QString& text) {
+    static const QRegularExpression digits(QStringLiteral("^\\d+$"));
+    return digits.match(text).hasMatch();
+}
+
+}  // namespace
+
+class TestBatchPrinting : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() {
+        common::SubstituteWindowsFonts();
+        QFile game(QStringLiteral(TEST_DATA_DIR "/ko_fight_246.txt"));
+        QVERIFY(game.open(QIODevice::ReadOnly));
+        root_.Write(QStringLiteral("対局中棋譜/呉清源/第1.txt"), game.readAll());
+    }
+
+    // A 246-move game with a long ko fight, in figures of 100: three figures on two pages;
+    // every move is written once, as a number on its stone or in a note, and no two numbers
+    // touch.
+    void figuresReadBack() {
+        const QString pdf = root_.File(QStringLiteral("figures.pdf"));
+        const Run run = RunProgram(root_.path(), {"--figures", "呉清源/第1", "--pdf", pdf});
+        QCOMPARE(run.status, 0);
+        const QList<Word> words = ReadWords(pdf);
+        QVERIFY2(!words.isEmpty(), "pdftotext read nothing");
+        QStringList titles;
+        QList<Word> numbers;
+        QSet<int> written;
+        static const QRegularExpression note(QStringLiteral("^(\\d+)＝(\\d+)$"));
+        for (const Word& word : words) {
+            if (word.text.startsWith(QStringLiteral("第")) &&
+                word.text.endsWith(QStringLiteral("譜")))
+                titles.append(QStringLiteral("%1:%2").arg(word.page).arg(word.text));
+            if (IsNumber(word.text) && word.box.top() > words.first().box.bottom()) {
+                numbers.append(word);
+                written.insert(word.text.toInt());
+            }
+            const QRegularExpressionMatch retake = note.match(word.text);
+            if (retake.hasMatch())
+                written.insert(retake.captured(1).toInt());
+        }
+        QCOMPARE(titles, (QStringList{"1:第1譜", "1:第2譜", "2:第3譜"}));
+        for (int move = 1; move <= 246; ++move)
+            QVERIFY2(written.contains(move), qPrintable(QString::number(move)));
+        for (int i = 0; i < numbers.size(); ++i) {
+            for (int j = i + 1; j < numbers.size(); ++j) {
+                const bool overlap = numbers[i].page == numbers[j].page &&
+                                     numbers[i].box.intersected(numbers[j].box).width() > 0.01 &&
+                                     numbers[i].box.intersected(numbers[j].box).height() > 0.01;
+                QVERIFY2(!overlap, qPrintable(numbers[i].text + " / " + numbers[j].text));
+            }
+        }
+    }
+
+    void refusals_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no such game") << QStringList{"--figures", "呉清源/第9", "--pdf", "x.pdf"}
+                                      << "対局が見つかりません: 呉清源/第9";
+        QTest::newRow("no game part") << QStringList{"--print-record", "呉清源", "--pdf", "x.pdf"}
+                                      << "対局は 相手名/対局名 の形で指定してください: 呉清源";
+        QTest::newRow("no such move")
+            << QStringList{"--print-record", "呉清源/第1", "--upto", "300", "--pdf", "x.pdf"}
+            << "その手はこの対局にありません: 300";
+    }
+    void refusals() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
+        const Run run = RunProgram(root_.path(), arguments);
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.err.trimmed(), message);
+        QVERIFY(!QFile::exists(QStringLiteral("x.pdf")));
+    }
+
+  private:
+    TempRoot root_;
+};
+
+QTEST_MAIN(TestBatchPrinting)
+#include "test_batch_printing.moc"

@@ -1,0 +1,103 @@
+// The command-line SGF modes: exit status, messages on the right stream, files written.
+#include "app/batch_mode.h"
+#include "testing/temp_root.h"
+
+#include <QtTest>
+
+namespace {
+
+struct Run {
+    int status = 0;
+    QString out;
+    QString err;
+};
+
+Run RunMode(const TempRoot& root, const QStringList& arguments) {
+    QCommandLineParser parser;
+    for (const app::BatchMode& mode : app::BatchModes())
+        mode.declareOptions(parser);
+    if (!parser.parse(QStringList{"soramame"} + arguments))
+        return {-1, QString(), parser.errorText()};
+    const app::BatchMode* chosen = nullptr;
+    for (const app::BatchMode& mode : app::BatchModes()) {
+        if (parser.isSet(mode.trigger))
+            chosen = &mode;
+    }
+    if (chosen == nullptr)
+        return {-1, QString(), QStringLiteral("no mode")};
+    Run run;
+    QTextStream out(&run.out);
+    QTextStream err(&run.err);
+    run.status = chosen->run(app::BatchContext{root.path(), parser, out, err});
+    out.flush();
+    err.flush();
+    return run;
+}
+
+}  // namespace
+
+class TestBatchSgf : public QObject {
+    Q_OBJECT
+  private slots:
+    void modes_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        const QStringList import{"--import-sgf", "game.sgf", "--opponent", "相手", "--game"};
+        QTest::newRow("import") << import + QStringList{"新"} << 0
+                                << "相手 さんの 新 局を SGF から読み込みました（3行）。\n"
+                                << "";
+        QTest::newRow("existing game")
+            << import + QStringList{"旧"} << 1 << ""
+            << "相手 さんの 旧 局はすでにあります。別の対局名にしてください。\n";
+        QTest::newRow("bad colour") << import + QStringList{"新", "--colour", "赤"} << 2 << ""
+                                    << "--colour は 黒 か 白 です。\n";
+        QTest::newRow("refused file")
+            << QStringList{"--import-sgf", "small.sgf", "--opponent", "相手", "--game", "新"} << 1
+            << ""
+            << "19路盤でない棋譜（SZ[9]）は読み込めません。\n";
+        QTest::newRow("export to stdout") << QStringList{"--export-sgf", "相手/旧"} << 0
+                                          << "(;FF[4]GM[1]SZ[19]CA[UTF-8]AP[soramame:3.0]PB[自分]"
+                                             "PW[相手]KM[0]DT[2026-10-01]\n;B[aa])\n"
+                                          << "";
+        QTest::newRow("export of a missing game")
+            << QStringList{"--export-sgf", "相手/無"} << 1 << ""
+            << "対局が見つかりません: 相手/無\n";
+        QTest::newRow("export of a backed-up game")
+            << QStringList{"--export-sgf", "退避/古"} << 0
+            << "(;FF[4]GM[1]SZ[19]CA[UTF-8]AP[soramame:3.0]PB[自分]PW[退避]KM[0]DT[2026-10-01]\n;B["
+               "aa])\n"
+            << "";
+    }
+    void modes() {
+        QFETCH(QStringList, arguments);
+        TempRoot root;
+        root.Write("game.sgf", "(;FF[4]KM[6.5];B[pd];W[dp];B[pp])");
+        root.Write("small.sgf", "(;SZ[9];B[ee])");
+        root.Write("対局中棋譜/相手/旧.txt",
+                   "2026/10/01, 0 , 1 , 20 ,\x8d\x95" + QByteArray(29, ' ') +
+                       "\r\n10-01-2026, 1 , 1 , 1 ," + QByteArray(30, ' ') + "\r\n");
+        root.Write("退避後棋譜/退避/古.txt", root.Read("対局中棋譜/相手/旧.txt"));
+        QDir::setCurrent(root.path());
+        const Run run = RunMode(root, arguments);
+        QTEST(run.status, "status");
+        QTEST(run.out, "out");
+        QTEST(run.err, "err");
+    }
+
+    void exportToFile() {
+        TempRoot root;
+        root.Write("対局中棋譜/相手/旧.txt",
+                   "2026/10/01, 0 , 1 , 20 ,\x8d\x95\r\n10-01-2026, 1 , 1 , 1 ,\r\n");
+        const Run run = RunMode(root, {"--export-sgf", "相手", "--output", root.File("all.sgf")});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(
+            root.Read("all.sgf"),
+            QByteArray("(;FF[4]GM[1]SZ[19]CA[UTF-8]AP[soramame:3.0]PB[\xe8\x87\xaa\xe5\x88\x86]"
+                       "PW[\xe7\x9b\xb8\xe6\x89\x8b]KM[0]DT[2026-10-01]\n;B[aa])\n"));
+    }
+};
+
+QTEST_MAIN(TestBatchSgf)
+#include "test_batch_sgf.moc"
