@@ -111,10 +111,13 @@ bool CopyFileAtomically(const QString& from, const QString& to) {
 }
 
 bool IsSaveLeftover(const QString& fileName) {
-    // QSaveFile writes beside the target as "<name>.XXXXXX" (six letters or digits).
+    // QSaveFile writes beside the target as "<name>.XXXXXX" (six random letters or digits).
+    // A suffix of small letters only is left alone: it may be the player's own
+    // "notes.txt.backup", and a leftover kept now and then is harmless, as it is never listed.
     static const QRegularExpression pattern(QStringLiteral("^.+\\.[A-Za-z0-9]{6}$"));
+    static const QRegularExpression lowerOnly(QStringLiteral("\\.[a-z]{6}$"));
     const int dot = fileName.lastIndexOf('.');
-    if (dot <= 0 || !pattern.match(fileName).hasMatch())
+    if (dot <= 0 || !pattern.match(fileName).hasMatch() || lowerOnly.match(fileName).hasMatch())
         return false;
     const QString target = fileName.left(dot);
     return target.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive) ||

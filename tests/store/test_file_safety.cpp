@@ -196,9 +196,11 @@ class TestFileSafety : public QObject {
         root.Write("対局中棋譜/山田/01.txt", RecordBytes(1));
         root.Write("対局中棋譜/山田/01.txt.Ab3xYz", RecordBytes(0));
         root.Write("対局中棋譜/山田/temp.txt", RecordBytes(0));
+        root.Write("対局中棋譜/山田/notes.txt.backup", "the player's own");
         QCOMPARE(ListGames(root.File("対局中棋譜"), "山田"), QStringList({"01", "temp"}));
         QCOMPARE(RemoveSaveLeftovers(root.File("対局中棋譜/山田")), 1);
         QVERIFY(QFileInfo::exists(root.File("対局中棋譜/山田/temp.txt")));
+        QVERIFY(QFileInfo::exists(root.File("対局中棋譜/山田/notes.txt.backup")));
     }
 };
 
