@@ -259,6 +259,7 @@ void Form1::WatchGuide(QWidget* control) {
 void Form1::Form_Load() {
     PlaceWindow();
     store::StartStore(state_, state_.dataRoot);
+    WarnIfDataRootReadOnly();
     SetMode(go::Mode::Recording);
     printingPanel_->Check4->setChecked(state_.settings.keepRemovedStones == 1);
     model_.options().keepRemovedStones = state_.settings.keepRemovedStones == 1;
@@ -560,16 +561,17 @@ void Form1::List2_Click() {
     state_.selectedGameIndex = List2->currentRow();
     ClearGameDisplay();
     recordingPanel_->Command1[RestoreSave]->setEnabled(false);
-    ShowGame();
+    WarnIfRecordUnreadable(ShowGame());
     store::DeleteUndoCopy(state_.DataFile(store::kUndoCopyName));
 }
 
-void Form1::ShowGame() {
+store::LoadOutcome Form1::ShowGame() {
     if (!GameChosen())
-        return;
+        return store::LoadOutcome::Missing;
     countShown_ = false;
     DrawEmptyBoard();
-    model_.ShowRecord(state_.RecordPath(OpponentName(), GameName()));
+    const store::LoadOutcome outcome =
+        model_.ShowRecord(state_.RecordPath(OpponentName(), GameName()));
     // The proposed descriptions belonged to a move that is now saved or dropped.
     Combo2->clear();
     Combo3->setCurrentIndex(-1);
@@ -578,6 +580,7 @@ void Form1::ShowGame() {
     if (model_.mode() == go::Mode::Recording)
         Text3->clear();
     commaWarned_ = false;
+    return outcome;
 }
 
 void Form1::ShowGameInformation() {

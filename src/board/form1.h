@@ -67,7 +67,7 @@ class Form1 : public QWidget {
 
     /// Shows the chosen game from its file: the position after the saved rows with the
     /// last-move mark. Nothing when no game is chosen.
-    void ShowGame();
+    store::LoadOutcome ShowGame();
     /// Draws the empty board in the current mode's colour.
     void DrawEmptyBoard();
     void DrawNumerals();
@@ -109,6 +109,8 @@ class Form1 : public QWidget {
     void LoadTermList();
     void OpenHelp(const QString& fileName);
     void ShowNoGameMessage();
+    void WarnIfRecordUnreadable(store::LoadOutcome outcome);
+    void WarnIfDataRootReadOnly();
     bool ConfirmExit();
     void OpenSecondaryWindow(MenuIndex index);
     void WatchGuide(QWidget* control);

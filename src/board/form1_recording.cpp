@@ -6,8 +6,10 @@
 #include "output/move_description.h"
 #include "store/folder_tree.h"
 #include "store/record_file.h"
+#include "store/start_store.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -91,8 +93,15 @@ void Form1::SaveMoves() {
 }
 
 void Form1::RestoreLastSave() {
-    store::RestoreUndoCopy(state_.RecordPath(OpponentName(), GameName()),
-                           state_.DataFile(store::kUndoCopyName));
+    if (!store::RestoreUndoCopy(state_.RecordPath(OpponentName(), GameName()),
+                                state_.DataFile(store::kUndoCopyName))) {
+        // The undo copy stays, so the player can try again once the disk has room.
+        platform_.ShowMessage(
+            QStringLiteral("棋譜ファイルに書き込めませんでした。棋譜は変更されていません。"),
+            QStringLiteral("復元ができません。"), common::MessageButtons::Ok,
+            common::MessageIcon::Warning);
+        return;
+    }
     recordingPanel_->Command1[RestoreSave]->setEnabled(false);
     ShowGame();
 }
@@ -150,6 +159,42 @@ void Form1::Combo3_Click() {
     const QString term = Combo3->currentText();
     Text3->setText(Text3->text().isEmpty() ? term : Text3->text() + QStringLiteral("､") + term);
     Text3_Change();
+}
+
+}  // namespace board
+
+namespace board {
+
+void Form1::WarnIfRecordUnreadable(store::LoadOutcome outcome) {
+    QString text;
+    switch (outcome) {
+        case store::LoadOutcome::Missing:
+        case store::LoadOutcome::Complete:
+            return;
+        case store::LoadOutcome::Truncated:
+            text = QStringLiteral(
+                "棋譜ファイル「%1」に読めない行があります。その前までを表示します。");
+            break;
+        case store::LoadOutcome::TooLarge:
+            text = QStringLiteral("棋譜ファイル「%1」は大きすぎるため読めません。");
+            break;
+        case store::LoadOutcome::NotAFile:
+        case store::LoadOutcome::Unreadable:
+            text = QStringLiteral("棋譜ファイル「%1」を読めません。");
+            break;
+    }
+    platform_.ShowMessage(text.arg(GameName()), QStringLiteral("棋譜が読めません。"),
+                          common::MessageButtons::Ok, common::MessageIcon::Warning);
+}
+
+void Form1::WarnIfDataRootReadOnly() {
+    if (store::FolderWritable(state_.dataRoot))
+        return;
+    platform_.ShowMessage(
+        QStringLiteral("フォルダ「%1」に書き込めません。棋譜や設定は保存できません。")
+            .arg(QDir::toNativeSeparators(state_.dataRoot)),
+        QStringLiteral("保存ができません。"), common::MessageButtons::Ok,
+        common::MessageIcon::Warning);
 }
 
 }  // namespace board

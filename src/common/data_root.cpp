@@ -51,8 +51,12 @@ void InstallShippedFiles(const QString& dataRoot) {
         QSaveFile out(target);
         if (!out.open(QIODevice::WriteOnly))
             continue;
-        out.write(ToFileBytes(source.readAll()));
-        out.commit();
+        // A shipped file cut short by a full disk must not take the place of the next try.
+        const QByteArray bytes = ToFileBytes(source.readAll());
+        if (out.write(bytes) != bytes.size() || !out.flush())
+            out.cancelWriting();
+        else
+            out.commit();
     }
 }
 

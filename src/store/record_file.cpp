@@ -10,7 +10,33 @@
 namespace store {
 namespace {
 
+bool HoldsControlCharacters(const QString& line) {
+    for (const QChar c : line) {
+        if (c.unicode() < 0x20 && c != QLatin1Char('\t'))
+            return true;
+    }
+    return false;
+}
+
+LoadOutcome OutcomeOf(ReadStatus status) {
+    switch (status) {
+        case ReadStatus::Missing:
+            return LoadOutcome::Missing;
+        case ReadStatus::NotAFile:
+            return LoadOutcome::NotAFile;
+        case ReadStatus::TooLarge:
+            return LoadOutcome::TooLarge;
+        case ReadStatus::Unreadable:
+        case ReadStatus::Ok:
+            break;
+    }
+    return LoadOutcome::Unreadable;
+}
+
 bool ParseRow(const QString& line, RecordRow& row) {
+    // A record is plain text: NUL or other control bytes mean a damaged line.
+    if (HoldsControlCharacters(line))
+        return false;
     common::FieldReader reader(line);
     QString date;
     QString text;
@@ -47,8 +73,9 @@ QString HeaderLine(const QDate& date, int handicapCode, int komiCode, bool playe
 LoadOutcome ReadRecordFile(const QString& path, RecordTable& table) {
     table.Clear();
     QStringList lines;
-    if (!ReadTextLines(path, lines))
-        return LoadOutcome::Missing;
+    const ReadStatus status = ReadTextFile(path, lines);
+    if (status != ReadStatus::Ok)
+        return OutcomeOf(status);
     if (lines.isEmpty() || !ParseRow(lines.first(), table.rows[0]))
         return LoadOutcome::Truncated;
 
@@ -87,12 +114,14 @@ bool SaveUndoCopy(const QString& recordPath, const QString& undoPath) {
 
 bool AppendNewRows(const QString& recordPath, const QString& undoPath, const RecordTable& table,
                    const QDate& today) {
-    SaveUndoCopy(recordPath, undoPath);
     QStringList lines;
     const QString date = common::RowDate(today);
     for (int i = table.savedRowCount + 1; i <= table.lastRow; ++i) {
         lines.append(TableRowLine(table.rows[i], date));
     }
+    // Without a whole undo copy a later restore would put back a stale or empty record.
+    if (!SaveUndoCopy(recordPath, undoPath))
+        return false;
     if (lines.isEmpty())
         return true;
     return AppendTextLines(recordPath, lines);
@@ -100,7 +129,8 @@ bool AppendNewRows(const QString& recordPath, const QString& undoPath, const Rec
 
 bool CutRecordAt(const QString& recordPath, const QString& undoPath, const RecordTable& table,
                  int moveNumber) {
-    SaveUndoCopy(recordPath, undoPath);
+    if (!SaveUndoCopy(recordPath, undoPath))
+        return false;
     QStringList lines;
     for (int i = 0; i <= table.lastRow; ++i) {
         // The header's handicap marker is never a move, so it always stays.

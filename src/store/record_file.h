@@ -9,9 +9,13 @@ namespace store {
 
 /// How far a record file could be read.
 enum class LoadOutcome {
-    Missing,    // no such file: the table is empty
-    Complete,   // every line read
-    Truncated,  // a bad line (or a 441st row) ended the load; the rows before it are kept
+    Missing,     // no such file: the table is empty
+    Complete,    // every line read
+    Truncated,   // a bad line, a 441st row or bytes that are not text ended the load; the rows
+                 // before it are kept
+    NotAFile,    // a folder, FIFO, device or the like: never opened, the table is empty
+    Unreadable,  // a file that cannot be read: the table is empty
+    TooLarge,    // far larger than any record (over 1 MB): not read, the table is empty
 };
 
 /// One record line as the files carry it: date unchanged, numbers in the file form,
@@ -27,12 +31,13 @@ int HandicapMarker(int handicapCode);
 LoadOutcome ReadRecordFile(const QString& path, RecordTable& table);
 
 /// Copies the record to the undo copy, then appends rows savedRowCount+1 .. lastRow with
-/// `today` as their date. False when the record could not be written (nothing is lost on
-/// disk: the file is replaced atomically or not at all).
+/// `today` as their date. False when the undo copy or the record could not be written; the
+/// record is then unchanged (it is replaced atomically or not at all).
 bool AppendNewRows(const QString& recordPath, const QString& undoPath, const RecordTable& table,
                    const QDate& today);
 /// Copies the record to the undo copy, then rewrites it with the rows before the first row
-/// whose number is `moveNumber` or more, each with its own date.
+/// whose number is `moveNumber` or more, each with its own date. False, with the record
+/// unchanged, when the undo copy or the record could not be written.
 bool CutRecordAt(const QString& recordPath, const QString& undoPath, const RecordTable& table,
                  int moveNumber);
 

@@ -2,10 +2,23 @@
 
 #include "store/folder_tree.h"
 #include "store/settings_file.h"
+#include "store/text_file.h"
 
 #include <QDir>
+#include <QDirIterator>
+#include <QTemporaryFile>
 
 namespace store {
+namespace {
+
+void RemoveSaveLeftoversUnder(const QString& root) {
+    RemoveSaveLeftovers(root);
+    QDirIterator folders(root, QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (folders.hasNext())
+        RemoveSaveLeftovers(folders.next());
+}
+
+}  // namespace
 
 void StartStore(common::AppState& state, const QString& dataRoot) {
     state.dataRoot = dataRoot;
@@ -19,6 +32,12 @@ void StartStore(common::AppState& state, const QString& dataRoot) {
     state.selectedGameIndex = -1;
     state.replyStale = 0;
     ReadSettings(state.DataFile(kSettingsFileName), state.settings);
+    RemoveSaveLeftoversUnder(dataRoot);
+}
+
+bool FolderWritable(const QString& folder) {
+    QTemporaryFile probe(folder + QStringLiteral("/.write-probe-XXXXXX"));
+    return probe.open();
 }
 
 }  // namespace store

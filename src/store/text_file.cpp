@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 namespace store {
@@ -19,36 +20,73 @@ QByteArray EncodeLines(const QStringList& lines) {
     return bytes;
 }
 
+// CR LF, lone LF and lone CR all end a line; a last line without an end still counts.
+QStringList SplitLines(const QByteArray& bytes) {
+    QStringList lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (c != '\r' && c != '\n')
+            continue;
+        lines.append(common::DecodeCp932(bytes.mid(start, i - start)));
+        if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < bytes.size())
+        lines.append(common::DecodeCp932(bytes.mid(start)));
+    return lines;
+}
+
 }  // namespace
 
 bool WriteBytesAtomically(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    if (file.write(bytes) != bytes.size()) {
+    // write() only fills Qt's buffer, and commit() drops the error of its own last flush, so
+    // the flush is checked here: a full disk must never replace the file by a part of it.
+    if (file.write(bytes) != bytes.size() || !file.flush() ||
+        file.error() != QFileDevice::NoError || file.size() != bytes.size()) {
         file.cancelWriting();
         return false;
     }
     return file.commit();
 }
 
-bool ReadTextLines(const QString& path, QStringList& lines) {
-    lines.clear();
+ReadStatus ReadFileBytes(const QString& path, QByteArray& bytes) {
+    bytes.clear();
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return ReadStatus::Missing;
+    // Only regular files are opened: a FIFO would block for ever, a device never ends.
+    if (!info.isFile())
+        return info.exists() ? ReadStatus::NotAFile : ReadStatus::Missing;
+    if (info.size() > kMaxTextFileBytes)
+        return ReadStatus::TooLarge;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = file.readAll();
-    if (bytes.isEmpty())
-        return true;
-    QList<QByteArray> raw = bytes.split('\n');
-    if (bytes.endsWith('\n'))
-        raw.removeLast();
-    for (QByteArray& line : raw) {
-        if (line.endsWith('\r'))
-            line.chop(1);
-        lines.append(common::DecodeCp932(line));
-    }
-    return true;
+        return ReadStatus::Unreadable;
+    bytes = file.read(kMaxTextFileBytes + 1);
+    ReadStatus status = ReadStatus::Ok;
+    if (file.error() != QFileDevice::NoError)
+        status = ReadStatus::Unreadable;
+    else if (bytes.size() > kMaxTextFileBytes)
+        status = ReadStatus::TooLarge;
+    if (status != ReadStatus::Ok)
+        bytes.clear();
+    return status;
+}
+
+ReadStatus ReadTextFile(const QString& path, QStringList& lines) {
+    QByteArray bytes;
+    const ReadStatus status = ReadFileBytes(path, bytes);
+    lines = SplitLines(bytes);
+    return status;
+}
+
+bool ReadTextLines(const QString& path, QStringList& lines) {
+    return ReadTextFile(path, lines) == ReadStatus::Ok;
 }
 
 bool WriteTextLines(const QString& path, const QStringList& lines) {
@@ -57,23 +95,43 @@ bool WriteTextLines(const QString& path, const QStringList& lines) {
 
 bool AppendTextLines(const QString& path, const QStringList& lines) {
     QByteArray bytes;
-    QFile existing(path);
-    if (existing.exists()) {
-        if (!existing.open(QIODevice::ReadOnly))
-            return false;
-        bytes = existing.readAll();
-        existing.close();
-        if (!bytes.isEmpty() && !bytes.endsWith('\n'))
-            bytes += "\r\n";
-    }
+    const ReadStatus status = ReadFileBytes(path, bytes);
+    if (status != ReadStatus::Ok && status != ReadStatus::Missing)
+        return false;
+    if (!bytes.isEmpty() && !bytes.endsWith('\n') && !bytes.endsWith('\r'))
+        bytes += "\r\n";
     return WriteBytesAtomically(path, bytes + EncodeLines(lines));
 }
 
 bool CopyFileAtomically(const QString& from, const QString& to) {
-    QFile source(from);
-    if (!source.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    if (ReadFileBytes(from, bytes) != ReadStatus::Ok)
         return false;
-    return WriteBytesAtomically(to, source.readAll());
+    return WriteBytesAtomically(to, bytes);
+}
+
+bool IsSaveLeftover(const QString& fileName) {
+    // QSaveFile writes beside the target as "<name>.XXXXXX" (six random letters or digits).
+    // A suffix of small letters only is left alone: it may be the player's own
+    // "notes.txt.backup", and a leftover kept now and then is harmless, as it is never listed.
+    static const QRegularExpression pattern(QStringLiteral("^.+\\.[A-Za-z0-9]{6}$"));
+    static const QRegularExpression lowerOnly(QStringLiteral("\\.[a-z]{6}$"));
+    const int dot = fileName.lastIndexOf('.');
+    if (dot <= 0 || !pattern.match(fileName).hasMatch() || lowerOnly.match(fileName).hasMatch())
+        return false;
+    const QString target = fileName.left(dot);
+    return target.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive) ||
+           target.endsWith(QStringLiteral(".dat"), Qt::CaseInsensitive);
+}
+
+int RemoveSaveLeftovers(const QString& folder) {
+    int removed = 0;
+    const QDir dir(folder);
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        if (IsSaveLeftover(name) && QFile::remove(dir.filePath(name)))
+            ++removed;
+    }
+    return removed;
 }
 
 }  // namespace store

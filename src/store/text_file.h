@@ -6,8 +6,24 @@
 
 namespace store {
 
-/// Reads a CP932 text file into lines; CR LF and lone LF both end a line. False when the
-/// file cannot be opened.
+/// Far larger than any file of the program (a full record is about 27 KB); a bigger file is
+/// refused rather than read into memory.
+inline constexpr qint64 kMaxTextFileBytes = 1024 * 1024;
+
+/// Why a file could or could not be read.
+enum class ReadStatus {
+    Ok,
+    Missing,     // nothing at the path
+    NotAFile,    // a folder, FIFO, device or the like: never opened
+    Unreadable,  // a regular file that cannot be opened or read
+    TooLarge,    // over kMaxTextFileBytes
+};
+
+/// Reads a whole regular file; `bytes` stays empty unless the status is Ok.
+ReadStatus ReadFileBytes(const QString& path, QByteArray& bytes);
+/// Reads a CP932 text file into lines; CR LF, lone LF and lone CR all end a line.
+ReadStatus ReadTextFile(const QString& path, QStringList& lines);
+/// ReadTextFile for callers that only need to know whether the lines are there.
 bool ReadTextLines(const QString& path, QStringList& lines);
 /// Writes the lines as CP932 with CR LF after each, replacing the file atomically.
 bool WriteTextLines(const QString& path, const QStringList& lines);
@@ -16,7 +32,12 @@ bool WriteTextLines(const QString& path, const QStringList& lines);
 bool AppendTextLines(const QString& path, const QStringList& lines);
 /// Replaces a file by the bytes atomically: the old file stays whole if anything fails.
 bool WriteBytesAtomically(const QString& path, const QByteArray& bytes);
-/// Copies a file over another atomically.
+/// Copies a file over another atomically; false when the source is not a readable file.
 bool CopyFileAtomically(const QString& from, const QString& to);
+/// True for the temporary name an interrupted atomic save leaves beside a ".txt" or ".dat"
+/// file ("01.txt.Ab3xYz").
+bool IsSaveLeftover(const QString& fileName);
+/// Deletes such leftovers in one folder; returns how many went.
+int RemoveSaveLeftovers(const QString& folder);
 
 }  // namespace store

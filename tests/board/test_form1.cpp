@@ -117,6 +117,20 @@ class TestForm1 : public QObject {
   private slots:
     void initTestCase() { common::SubstituteWindowsFonts(); }
 
+    void dataRootThatCannotBeWrittenIsNamed() {
+        TempRoot root;
+        root.Write("file", "not a folder");
+        common::AppState state;
+        state.dataRoot = root.File("file/data");  // nothing can be made in it, even by root
+        FakePlatform platform;
+        board::Form1 form(state, platform);
+        QCOMPARE(platform.messages.size(), 1);
+        QCOMPARE(platform.messages[0].text,
+                 QStringLiteral("フォルダ「%1」に書き込めません。棋譜や設定は保存できません。")
+                     .arg(QDir::toNativeSeparators(state.dataRoot)));
+        QCOMPARE(platform.messages[0].title, QStringLiteral("保存ができません。"));
+    }
+
     void windowPlacement_data() {
         QTest::addColumn<QSize>("screen");
         QTest::addColumn<QRect>("frame");

@@ -202,6 +202,42 @@ class TestForm1Recording : public QObject {
         QCOMPARE(window.ShortFile(), Bytes(kShortGame) + Line(kSaveDate, 5, 10, 10, kTengen, 2));
     }
 
+    void undoCopyThatCannotBeMadeStopsTheSave() {
+        TestWindow window;
+        window.Choose(kShort);
+        window.Click(10, 10);
+        QDir().mkdir(window.root.File(QStringLiteral("Tmp.txt")));
+        window.Press(QStringLiteral("Command1_1"));
+        QCOMPARE(window.platform.messages.size(), 1);
+        QCOMPARE(window.platform.messages[0].title, QStringLiteral("着手記録ができません。"));
+        QCOMPARE(window.ShortFile(), Bytes(kShortGame));
+        QCOMPARE(window.LastRow(), 5);
+    }
+
+    void recordThatCannotBeReadIsNamed_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("2 MB") << kHeader + QByteArray(2 << 20, 'x')
+                              << QStringLiteral("棋譜ファイル「短局」は大きすぎるため読めません。");
+        QTest::newRow("bad line")
+            << kHeader + "junk\r\n"
+            << QStringLiteral(
+                   "棋譜ファイル「短局」に読めない行があります。その前までを表示します。");
+        QTest::newRow("whole") << Bytes(kShortGame) << QString();
+    }
+    void recordThatCannotBeReadIsNamed() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        TestWindow window;
+        window.root.Write(kShortPath, bytes);
+        window.Choose(kShort);
+        QCOMPARE(window.platform.messages.size(), text.isEmpty() ? 0 : 1);
+        if (!text.isEmpty()) {
+            QCOMPARE(window.platform.messages[0].text, text);
+            QCOMPARE(window.platform.messages[0].title, QStringLiteral("棋譜が読めません。"));
+        }
+    }
+
     void cut_data() {
         QTest::addColumn<bool>("placeFirst");
         QTest::addColumn<QPoint>("point");
