@@ -1,12 +1,17 @@
 #include "app/batch_mode.h"
 
+#include "app/batch_backup.h"
+
 #include <cstring>
 
 namespace app {
 
 const std::vector<BatchMode>& BatchModes() {
     // Each mode is made in its own file; this list is the one place that names them all.
-    static const std::vector<BatchMode> modes = {};
+    static const std::vector<BatchMode> modes = {
+        MakeBackupMode(),
+        MakeRestoreBackupMode(),
+    };
     return modes;
 }
 
