@@ -25,7 +25,8 @@ BatchMode MakeBackupMode() {
                         << '\n';
             return 1;
         }
-        context.out << QStringLiteral("「%1」にバックアップしました（棋譜 %2 局、ファイル %3 個）。")
+        context.out << QStringLiteral(
+                           "「%1」にバックアップしました（棋譜 %2 局、ファイル %3 個）。")
                            .arg(QDir::toNativeSeparators(outcome.folder))
                            .arg(outcome.games)
                            .arg(outcome.files)

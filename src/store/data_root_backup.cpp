@@ -47,21 +47,24 @@ bool SameBytes(const QString& a, const QString& b) {
 
 /// Copies the tree into `to` (which must not exist yet) and compares every file after the
 /// copy. Returns the failure text, empty on success; `fileCount` gets the files copied.
-QString CopyAndVerify(const QString& from, const QString& to, const QStringList& skipped,
+QString CopyAndVerify(const QString& fromFolder, const QString& to, const QStringList& skipped,
                       int& fileCount) {
+    const QString from = QFileInfo(fromFolder).absoluteFilePath();
     QStringList folders;
     QStringList files;
     ListTree(from, skipped, folders, files);
     if (!QDir().mkpath(to))
-        return QStringLiteral("フォルダ「%1」を作れませんでした。").arg(QDir::toNativeSeparators(to));
+        return QStringLiteral("フォルダ「%1」を作れませんでした。")
+            .arg(QDir::toNativeSeparators(to));
     for (const QString& folder : folders) {
         if (!QDir(to).mkpath(folder))
             return QStringLiteral("フォルダ「%1」を作れませんでした。").arg(folder);
     }
     for (const QString& file : files) {
         if (!CopyFileAtomically(from + '/' + file, to + '/' + file))
-            return QStringLiteral("「%1」をコピーできませんでした（空き容量が足りない、"
-                                  "または書き込みが許されていません）。")
+            return QStringLiteral(
+                       "「%1」をコピーできませんでした（空き容量が足りない、"
+                       "または書き込みが許されていません）。")
                 .arg(file);
     }
     for (const QString& file : files) {
@@ -178,10 +181,12 @@ BackupOutcome RestoreDataRoot(const QString& backupFolder, const QString& dataRo
     }
     if (!QDir().rename(incoming, root.absoluteFilePath())) {
         QDir().rename(aside, root.absoluteFilePath());  // the old data root goes back in place
-        outcome.failure = QStringLiteral("フォルダ名を「%1」に変えられませんでした。")
-                              .arg(root.fileName());
+        outcome.failure =
+            QStringLiteral("フォルダ名を「%1」に変えられませんでした。").arg(root.fileName());
         return outcome;
     }
+    // The lock of the running program belongs to the data root's path, not to the old files.
+    QFile::rename(aside + '/' + kInstanceLockName, dataRoot + '/' + kInstanceLockName);
     outcome.ok = true;
     outcome.folder = hadDataRoot ? aside : QString();
     outcome.games = CountGames(dataRoot);
