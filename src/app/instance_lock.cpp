@@ -2,7 +2,11 @@
 
 #include "store/data_root_backup.h"
 
+#include <QCryptographicHash>
 #include <QDir>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QWidget>
 
 namespace app {
 
@@ -15,6 +19,45 @@ DataRootLock::DataRootLock(const QString& dataRoot)
 
 bool DataRootLock::TryLock() {
     return file_.tryLock(0);
+}
+
+namespace {
+
+/// One channel name per data root and user: the path's hash keeps it short and plain.
+QString ChannelName(const QString& dataRoot) {
+    const QByteArray hash =
+        QCryptographicHash::hash(QDir(dataRoot).absolutePath().toUtf8(), QCryptographicHash::Sha1);
+    return QStringLiteral("soramame-%1-%2")
+        .arg(qEnvironmentVariable("USER"), QString::fromLatin1(hash.toHex().left(16)));
+}
+
+}  // namespace
+
+void ListenForLaterStarts(const QString& dataRoot, QWidget* window) {
+    auto* server = new QLocalServer(window);
+    // A channel left by a program that died is in the way; the lock says it is ours now.
+    QLocalServer::removeServer(ChannelName(dataRoot));
+    server->setSocketOptions(QLocalServer::UserAccessOption);
+    if (!server->listen(ChannelName(dataRoot)))
+        return;
+    QObject::connect(server, &QLocalServer::newConnection, window, [server, window] {
+        while (QLocalSocket* socket = server->nextPendingConnection())
+            socket->deleteLater();
+        if (window->isMinimized())
+            window->showNormal();
+        window->show();
+        window->raise();
+        window->activateWindow();
+    });
+}
+
+bool BringRunningWindowToFront(const QString& dataRoot) {
+    QLocalSocket socket;
+    socket.connectToServer(ChannelName(dataRoot));
+    if (!socket.waitForConnected(1000))
+        return false;
+    socket.disconnectFromServer();
+    return true;
 }
 
 QString AlreadyRunningText(const QString& dataRoot) {

@@ -3,6 +3,8 @@
 #include <QLockFile>
 #include <QString>
 
+class QWidget;
+
 namespace app {
 
 /// One program per data root: the window and every command-line mode that writes hold this
@@ -17,6 +19,12 @@ class DataRootLock {
   private:
     QLockFile file_;
 };
+
+/// Lets a later start on the same data root bring `window` to the front.
+void ListenForLaterStarts(const QString& dataRoot, QWidget* window);
+/// Asks the program that holds the data root to bring its window to the front; false when it
+/// cannot be reached.
+bool BringRunningWindowToFront(const QString& dataRoot);
 
 /// The message for a start on a data root that another program holds.
 QString AlreadyRunningText(const QString& dataRoot);

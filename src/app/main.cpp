@@ -193,6 +193,8 @@ int main(int argc, char* argv[]) {
     }
     const QString scaleNotice = ApplyDisplayScale(app, argc, argv, parser, dataRoot);
     if (!lock.TryLock()) {
+        if (app::BringRunningWindowToFront(dataRoot))
+            return 0;
         common::QtPlatform().ShowMessage(app::AlreadyRunningText(dataRoot),
                                          QStringLiteral("ソラマメ"), common::MessageButtons::Ok,
                                          common::MessageIcon::Information);
@@ -210,6 +212,7 @@ int main(int argc, char* argv[]) {
     OfferReplyWindow(form);
     OfferAddressWindow(form);
     form.show();
+    app::ListenForLaterStarts(dataRoot, &form);
     if (!scaleNotice.isEmpty())
         platform.ShowMessage(scaleNotice, QStringLiteral("表示サイズ"), common::MessageButtons::Ok,
                              common::MessageIcon::Information);
