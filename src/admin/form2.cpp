@@ -5,12 +5,15 @@
 #include "admin/window_controls.h"
 #include "board/board_picture.h"
 #include "common/game_texts.h"
+#include "store/display_settings.h"
 #include "store/folder_tree.h"
 #include "store/settings_file.h"
 
 #include "common/window_geometry.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
 #include <QEvent>
 #include <QFont>
 #include <QGroupBox>
@@ -138,6 +141,39 @@ void Form2::BuildOptionFrame() {
     connect(Check4_, &QCheckBox::clicked, this, &Form2::Check4_Click);
     connect(Check5_, &QCheckBox::clicked, this, &Form2::Check5_Click);
     connect(colour, &QPushButton::clicked, this, &Form2::Command3_Click);
+    BuildDisplaySizeBox();
+}
+
+void Form2::BuildDisplaySizeBox() {
+    Place(new QLabel(QStringLiteral("表示サイズ"), Frame2_), "LabelDisplaySize",
+          TwipsRect(4260, 300, 1740, 300));
+    auto* box = Place(new QComboBox(Frame2_), "ComboDisplaySize", TwipsRect(4260, 660, 1740, 420));
+    for (int percent : store::kDisplaySizes)
+        box->addItem(QStringLiteral("%1％").arg(percent), percent);
+    const int stored =
+        store::ReadDisplaySettings(state_.DataFile(store::kDisplaySettingsName)).scalePercent;
+    box->setCurrentIndex(qMax(0, box->findData(stored)));
+    connect(box, &QComboBox::activated, this, &Form2::DisplaySize_Change);
+}
+
+void Form2::DisplaySize_Change(int index) {
+    const QString path = state_.DataFile(store::kDisplaySettingsName);
+    store::DisplaySettings settings = store::ReadDisplaySettings(path);
+    const int percent = store::kDisplaySizes.at(size_t(qBound(0, index, 4)));
+    settings.scalePercent = percent;
+    settings.shrinkNotice.clear();
+    if (!store::WriteDisplaySettings(path, settings)) {
+        platform_.ShowMessage(QStringLiteral("表示サイズを保存できませんでした。\n%1")
+                                  .arg(QDir::toNativeSeparators(path)),
+                              QStringLiteral("表示サイズ"), common::MessageButtons::Ok,
+                              common::MessageIcon::Critical);
+        return;
+    }
+    platform_.ShowMessage(QStringLiteral("表示サイズを %1％ にしました。\n"
+                                         "次にソラマメを起動したときから、この大きさになります。")
+                              .arg(percent),
+                          QStringLiteral("表示サイズ"), common::MessageButtons::Ok,
+                          common::MessageIcon::Information);
 }
 
 void Form2::BuildButtons() {

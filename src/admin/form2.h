@@ -53,6 +53,8 @@ class Form2 : public QWidget {
     void Check3_Click();
     void Check4_Click();
     void Check5_Click();
+    /// "表示サイズ": stored now, used from the next start.
+    void DisplaySize_Change(int index);
     void Text1_ReturnPressed();
     void Text2_ReturnPressed();
     /// "SGF読込": a new game from an SGF file under the typed names and the chosen colour.
@@ -79,6 +81,7 @@ class Form2 : public QWidget {
     void BuildInputFrame();
     void BuildListsAndBoard();
     void BuildOptionFrame();
+    void BuildDisplaySizeBox();
     void BuildButtons();
     void BuildSgfButtons();
     void SetGuideTexts();

@@ -1,6 +1,7 @@
 #include "admin/form6.h"
 
 #include "admin/form3.h"
+#include "admin/whole_backup.h"
 #include "admin/window_controls.h"
 #include "board/board_picture.h"
 #include "common/game_texts.h"
@@ -8,6 +9,8 @@
 
 #include "common/window_geometry.h"
 
+#include <QApplication>
+#include <QFileDialog>
 #include <QFont>
 #include <QGroupBox>
 #include <QLabel>
@@ -118,6 +121,27 @@ void Form6::BuildButtons() {
     connect(Command3_, &QPushButton::clicked, this, &Form6::Command3_Click);
     connect(Command4_, &QPushButton::clicked, this, &Form6::Command4_Click);
     connect(help, &QPushButton::clicked, this, &Form6::Command6_Click);
+    BuildWholeBackupButtons();
+}
+
+void Form6::BuildWholeBackupButtons() {
+    QPushButton* backup = Button(this, "CommandBackup", QStringLiteral("全データのバックアップ"),
+                                 TwipsRect(5520, 7200, 3060, 600));
+    QPushButton* restore = Button(this, "CommandRestore", QStringLiteral("バックアップから戻す"),
+                                  TwipsRect(8700, 7200, 3060, 600));
+    connect(backup, &QPushButton::clicked, this, [this] {
+        const QString folder = QFileDialog::getExistingDirectory(
+            this, QStringLiteral("バックアップ先のフォルダを選んでください"));
+        if (!folder.isEmpty())
+            BackUpWholeData(state_.dataRoot, folder, platform_);
+    });
+    connect(restore, &QPushButton::clicked, this, [this] {
+        const QString folder = QFileDialog::getExistingDirectory(
+            this, QStringLiteral("戻すバックアップのフォルダを選んでください"));
+        // The windows hold what they read from the old files: the program starts afresh.
+        if (!folder.isEmpty() && RestoreWholeData(state_.dataRoot, folder, platform_))
+            QCoreApplication::quit();
+    });
 }
 
 void Form6::showEvent(QShowEvent* event) {

@@ -54,6 +54,7 @@ class Form6 : public QWidget {
     void BuildContentsFrame();
     void BuildListsAndBoard();
     void BuildButtons();
+    void BuildWholeBackupButtons();
     void ShowView(bool inProgress);
     void SwitchGamesFolder(const QString& folder);
     void FillOpponentList();

@@ -1,3 +1,4 @@
+#include "app/batch_backup.h"
 #include "app/batch_figures.h"
 #include "app/batch_mode.h"
 #include "app/batch_print_record.h"
@@ -14,6 +15,8 @@ const std::vector<BatchMode>& BatchModes() {
         MakeFiguresMode(),
         MakeSgfImportMode(),
         MakeSgfExportMode(),
+        MakeBackupMode(),
+        MakeRestoreBackupMode(),
     };
     return modes;
 }

@@ -1,6 +1,7 @@
 #include "admin/form2.h"
 #include "admin/form6.h"
 #include "app/batch_mode.h"
+#include "app/instance_lock.h"
 #include "board/form1.h"
 #include "common/app_state.h"
 #include "common/data_root.h"
@@ -8,10 +9,12 @@
 #include "common/platform_qt.h"
 #include "postcard/form4.h"
 #include "postcard/form5.h"
+#include "store/display_settings.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QScreen>
 #include <QStandardPaths>
 
 #include <cstring>
@@ -25,6 +28,10 @@ void DescribeOptions(QCommandLineParser& parser, const QCommandLineOption& dataR
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(dataRoot);
+    parser.addOption({QStringLiteral("scale"),
+                      QStringLiteral("Show every window at F times its size (1 to 2), instead of "
+                                     "the display size chosen in the options."),
+                      QStringLiteral("F")});
     for (const app::BatchMode& mode : app::BatchModes())
         mode.declareOptions(parser);
 }
@@ -95,6 +102,52 @@ int RunBatchMode(const app::BatchMode& mode, const QString& dataRoot,
     return mode.run(app::BatchContext{dataRoot, parser, out, err});
 }
 
+/// The main window at 100 %, with room for its title bar.
+const QSize kMainWindowSpace(800, 621 + 32);
+
+/// The display size: --scale when given, else the one stored in the data root.
+double WantedScale(const QCommandLineParser& parser, const QString& dataRoot) {
+    bool ok = false;
+    const double given = parser.value(QStringLiteral("scale")).toDouble(&ok);
+    if (ok && given >= 1.0 && given <= 2.0)
+        return given;
+    return store::ReadDisplaySettings(dataRoot + '/' + store::kDisplaySettingsName).scalePercent /
+           100.0;
+}
+
+/// Qt takes the scale only before the application object exists: the first one measures the
+/// screen, and the application is made again at the size that fits it. Returns the notice to
+/// show when the wanted size had to be reduced (once for each reduction).
+QString ApplyDisplayScale(std::unique_ptr<QCoreApplication>& app, int& argc, char* argv[],
+                          const QCommandLineParser& parser, const QString& dataRoot) {
+    const double wanted = WantedScale(parser, dataRoot);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return {};
+    const double scale =
+        store::FittingScale(wanted, kMainWindowSpace, screen->availableGeometry().size());
+    if (scale != 1.0) {
+        app.reset();
+        qputenv("QT_SCALE_FACTOR", QByteArray::number(scale));
+        app = std::make_unique<QApplication>(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("soramame"));
+        QCoreApplication::setApplicationVersion(QStringLiteral("3.0"));
+    }
+    if (scale == wanted)
+        return {};
+    const QString path = dataRoot + '/' + store::kDisplaySettingsName;
+    store::DisplaySettings settings = store::ReadDisplaySettings(path);
+    const QString reduction =
+        QStringLiteral("%1>%2").arg(qRound(wanted * 100)).arg(qRound(scale * 100));
+    if (settings.shrinkNotice == reduction)
+        return {};
+    settings.shrinkNotice = reduction;
+    store::WriteDisplaySettings(path, settings);
+    return QStringLiteral("表示サイズ %1％ はこの画面に収まらないため、%2％ で表示します。")
+        .arg(qRound(wanted * 100))
+        .arg(qRound(scale * 100));
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -129,8 +182,24 @@ int main(int argc, char* argv[]) {
     }
     dataRoot = QDir(dataRoot).absolutePath();
     common::SubstituteWindowsFonts();
-    if (batchMode != nullptr)
+    app::DataRootLock lock(dataRoot);
+    if (batchMode != nullptr) {
+        // Modes that write share the window's lock; modes that only read run beside it.
+        if (batchMode->writes && !lock.TryLock()) {
+            QTextStream(stderr) << app::AlreadyRunningText(dataRoot) << '\n';
+            return 3;
+        }
         return RunBatchMode(*batchMode, dataRoot, parser);
+    }
+    const QString scaleNotice = ApplyDisplayScale(app, argc, argv, parser, dataRoot);
+    if (!lock.TryLock()) {
+        if (app::BringRunningWindowToFront(dataRoot))
+            return 0;
+        common::QtPlatform().ShowMessage(app::AlreadyRunningText(dataRoot),
+                                         QStringLiteral("ソラマメ"), common::MessageButtons::Ok,
+                                         common::MessageIcon::Information);
+        return 0;
+    }
     common::InstallShippedFiles(dataRoot);
 
     common::AppState state;
@@ -143,5 +212,9 @@ int main(int argc, char* argv[]) {
     OfferReplyWindow(form);
     OfferAddressWindow(form);
     form.show();
+    app::ListenForLaterStarts(dataRoot, &form);
+    if (!scaleNotice.isEmpty())
+        platform.ShowMessage(scaleNotice, QStringLiteral("表示サイズ"), common::MessageButtons::Ok,
+                             common::MessageIcon::Information);
     return app->exec();
 }

@@ -1,0 +1,71 @@
+#include "app/batch_backup.h"
+
+#include "store/data_root_backup.h"
+
+#include <QDir>
+
+namespace app {
+
+BatchMode MakeBackupMode() {
+    BatchMode mode;
+    mode.trigger = QStringLiteral("backup");
+    mode.writes = false;  // only reads the data root; the window may keep running
+    mode.declareOptions = [](QCommandLineParser& parser) {
+        parser.addOption({QStringLiteral("backup"),
+                          QStringLiteral("Copy the whole data root into a new backup folder "
+                                         "inside DIR."),
+                          QStringLiteral("DIR")});
+    };
+    mode.run = [](const BatchContext& context) {
+        const QString target = context.parser.value(QStringLiteral("backup"));
+        const store::BackupOutcome outcome =
+            store::BackUpDataRoot(context.dataRoot, target, QDateTime::currentDateTime());
+        if (!outcome.ok) {
+            context.err << QStringLiteral("バックアップできませんでした：") << outcome.failure
+                        << '\n';
+            return 1;
+        }
+        context.out << QStringLiteral(
+                           "「%1」にバックアップしました（棋譜 %2 局、ファイル %3 個）。")
+                           .arg(QDir::toNativeSeparators(outcome.folder))
+                           .arg(outcome.games)
+                           .arg(outcome.files)
+                    << '\n';
+        return 0;
+    };
+    return mode;
+}
+
+BatchMode MakeRestoreBackupMode() {
+    BatchMode mode;
+    mode.trigger = QStringLiteral("restore-backup");
+    mode.writes = true;
+    mode.declareOptions = [](QCommandLineParser& parser) {
+        parser.addOption({QStringLiteral("restore-backup"),
+                          QStringLiteral("Replace the data root by the backup in DIR; the "
+                                         "current data root is kept aside."),
+                          QStringLiteral("DIR")});
+    };
+    mode.run = [](const BatchContext& context) {
+        const QString backup = context.parser.value(QStringLiteral("restore-backup"));
+        const store::BackupOutcome outcome =
+            store::RestoreDataRoot(backup, context.dataRoot, QDateTime::currentDateTime());
+        if (!outcome.ok) {
+            context.err << QStringLiteral("バックアップから戻せませんでした：") << outcome.failure
+                        << '\n';
+            return 1;
+        }
+        context.out << QStringLiteral("バックアップから戻しました（棋譜 %1 局、ファイル %2 個）。")
+                           .arg(outcome.games)
+                           .arg(outcome.files)
+                    << '\n';
+        if (!outcome.folder.isEmpty())
+            context.out << QStringLiteral("これまでのデータは「%1」に残してあります。")
+                               .arg(QDir::toNativeSeparators(outcome.folder))
+                        << '\n';
+        return 0;
+    };
+    return mode;
+}
+
+}  // namespace app
