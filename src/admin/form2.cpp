@@ -336,6 +336,17 @@ void Form2::Command1_Click() {
         ShowNameProblem(*problem);
         return;
     }
+    const RegistrationCheck check = CheckRegistration(state_, input);
+    if (check.refusal) {
+        platform_.ShowMessage(check.refusal->text, check.refusal->title);
+        return;
+    }
+    if (check.confirmation &&
+        platform_.ShowMessage(check.confirmation->text, check.confirmation->title,
+                              common::MessageButtons::OkCancel,
+                              common::MessageIcon::Question) != common::MessageAnswer::Ok) {
+        return;
+    }
     const RegistrationOutcome outcome = RegisterGame(state_, input, platform_.Today());
     platform_.ShowMessage(outcome.notice.text, outcome.notice.title);
     FillOpponentList();

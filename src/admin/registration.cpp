@@ -1,6 +1,8 @@
 #include "admin/registration.h"
 
 #include "common/cp932_codec.h"
+#include "common/game_texts.h"
+#include "common/numerals.h"
 #include "store/folder_tree.h"
 #include "store/record_file.h"
 #include "store/text_file.h"
@@ -18,11 +20,12 @@ namespace {
 const QString kForbiddenCharacters = QStringLiteral("\\/:,;*?\"<>|");
 const QString kBadCharacterTitle = QStringLiteral("使えない文字があります。");
 const QString kBadNameTitle = QStringLiteral("使えない名前です。");
-const QString kScratchName = QStringLiteral("temp.txt");
 const QString kTextSuffix = QStringLiteral(".txt");
 // The longest name the file systems take for one folder or file (bytes, or UTF-16 units on
 // Windows).
 constexpr int kMaxNameLength = 255;
+// Every name ends up as a file name with ".txt": the record, the address and message files.
+constexpr int kMaxNameBytes = kMaxNameLength - 4;
 
 bool IsBlank(QChar c) {
     return c == QLatin1Char(' ') || c == QChar(0x3000);
@@ -66,16 +69,26 @@ bool IsWindowsDeviceName(const QString& name) {
 }
 #endif
 
-/// Whether the name, as the last part of `fileName`, would leave its folder or cannot be made.
-bool IsUnusableName(const QString& name, const QString& fileName) {
+/// Whether the name would leave its folder or cannot be made on this system.
+bool IsUnusableName(const QString& name) {
     if (name == QLatin1String(".") || name == QLatin1String(".."))
         return true;
 #ifdef Q_OS_WIN
-    // Windows counts UTF-16 units, drops a trailing blank or dot, and keeps device names.
-    return fileName.size() > kMaxNameLength || name.endsWith(QLatin1Char(' ')) ||
-           name.endsWith(QLatin1Char('.')) || IsWindowsDeviceName(name);
+    // Windows drops a trailing blank or dot, and keeps device names.
+    return name.endsWith(QLatin1Char(' ')) || name.endsWith(QLatin1Char('.')) ||
+           IsWindowsDeviceName(name);
 #else
-    return QFile::encodeName(fileName).size() > kMaxNameLength;
+    return false;
+#endif
+}
+
+/// Whether the name with ".txt" is longer than a file name may be (UTF-16 units on Windows,
+/// the bytes of the file system's encoding elsewhere).
+bool IsTooLong(const QString& name) {
+#ifdef Q_OS_WIN
+    return name.size() > kMaxNameBytes;
+#else
+    return QFile::encodeName(name).size() > kMaxNameBytes;
 #endif
 }
 
@@ -96,8 +109,20 @@ QString NamePrefix(NameBox box) {
     return box == NameBox::Opponent ? QStringLiteral("対局相手に「") : QStringLiteral("対局名に「");
 }
 
+NameProblem TooLongName(NameBox box) {
+    const QString which =
+        box == NameBox::Opponent ? QStringLiteral("対局者") : QStringLiteral("対局名");
+    // A kanji takes three bytes of a file name, a half-width letter one.
+    return {box,
+            false,
+            {QStringLiteral("「%1」が長すぎます。全角%2文字（半角%3文字）までにしてください。")
+                 .arg(which, common::FullWidthDigits(kMaxNameBytes / 3),
+                      common::FullWidthDigits(kMaxNameBytes)),
+             QStringLiteral("名前が長すぎます。")}};
+}
+
 /// The checks of one name box, in their order.
-std::optional<NameProblem> CheckName(NameBox box, const QString& name, const QString& fileName) {
+std::optional<NameProblem> CheckName(NameBox box, const QString& name) {
     if (IsBlankOrEmpty(name))
         return EmptyName(box);
     const QString bad = FirstBadCharacter(name);
@@ -107,7 +132,9 @@ std::optional<NameProblem> CheckName(NameBox box, const QString& name, const QSt
                            {NamePrefix(box) + bad + QStringLiteral("」の文字は使用できません。"),
                             kBadCharacterTitle}};
     }
-    if (IsUnusableName(name, fileName)) {
+    if (IsTooLong(name))
+        return TooLongName(box);
+    if (IsUnusableName(name)) {
         return NameProblem{
             box,
             true,
@@ -156,37 +183,12 @@ void WriteInitialAddressFile(const common::AppState& state, const QString& oppon
                                  opponent + QStringLiteral("様"), QString()});
 }
 
-bool ReadBytes(const QString& path, QByteArray& bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    bytes = file.readAll();
-    return file.error() == QFileDevice::NoError;
-}
-
-/// The new header followed by every line after the old one, each ended by CR LF.
-QByteArray WithNewHeader(const QByteArray& old, const QString& header) {
-    QByteArray bytes = common::EncodeCp932(header) + "\r\n";
-    const qsizetype firstEnd = old.indexOf('\n');
-    if (firstEnd < 0)
-        return bytes;
-    QList<QByteArray> lines = old.mid(firstEnd + 1).split('\n');
-    if (lines.last().isEmpty())
-        lines.removeLast();
-    for (QByteArray& line : lines) {
-        if (line.endsWith('\r'))
-            line.chop(1);
-        bytes += line + "\r\n";
-    }
-    return bytes;
-}
-
 }  // namespace
 
 std::optional<NameProblem> CheckNames(const QString& opponent, const QString& game) {
-    if (auto problem = CheckName(NameBox::Opponent, opponent, opponent))
+    if (auto problem = CheckName(NameBox::Opponent, opponent))
         return problem;
-    return CheckName(NameBox::Game, game, game + kTextSuffix);
+    return CheckName(NameBox::Game, game);
 }
 
 RegistrationKind DecideKind(const QString& gamesFolder, const QString& opponent,
@@ -196,22 +198,8 @@ RegistrationKind DecideKind(const QString& gamesFolder, const QString& opponent,
 }
 
 bool RewriteHeader(const QString& recordPath, const GameInput& input, const QDate& today) {
-    const QFileInfo record(recordPath);
-    if (!record.isFile())
-        return false;
-    const QString scratchPath = record.dir().filePath(kScratchName);
-    // A game may itself be called "temp"; its record must never serve as the scratch copy.
-    const bool useScratch = !QFileInfo::exists(scratchPath);
-    const QString sourcePath = useScratch ? scratchPath : recordPath;
-    bool done = false;
-    QByteArray old;
-    if ((!useScratch || store::CopyFileAtomically(recordPath, scratchPath)) &&
-        ReadBytes(sourcePath, old)) {
-        done = store::WriteBytesAtomically(recordPath, WithNewHeader(old, HeaderOf(input, today)));
-    }
-    if (useScratch)
-        QFile::remove(scratchPath);
-    return done;
+    return QFileInfo(recordPath).isFile() &&
+           store::RewriteFirstLine(recordPath, HeaderOf(input, today));
 }
 
 RegistrationOutcome RegisterGame(const common::AppState& state, const GameInput& input,

@@ -52,6 +52,19 @@ struct RegistrationOutcome {
     Notice notice;
 };
 
+/// What the window must do before a registration: refuse it, or ask the player to confirm
+/// what it changes in an existing game. Neither when the registration may simply go ahead.
+struct RegistrationCheck {
+    std::optional<Notice> refusal;
+    std::optional<Notice> confirmation;  // asked with OK and Cancel
+};
+
+/// Checks a registration against the files on disk: a record or folder that leads outside
+/// the data root is never written through; an existing record must have loaded completely;
+/// the handicap stones of a game that has moves never change; any other change of an
+/// existing game's conditions is shown, old and new, to be confirmed.
+RegistrationCheck CheckRegistration(const common::AppState& state, const GameInput& input);
+
 /// Registers a new game (opponent folder, record file holding the header, the opponent's
 /// initial address file when there is none) or changes the conditions of an existing one,
 /// in the current games folder. The names must have passed CheckNames.
@@ -59,7 +72,7 @@ RegistrationOutcome RegisterGame(const common::AppState& state, const GameInput&
                                  const QDate& today);
 
 /// Replaces the header line of a record file, keeping every later line byte for byte. The
-/// record is replaced atomically: on failure it is left as it was, and no scratch copy stays.
+/// record is replaced atomically: on failure it is left as it was; no scratch file is made.
 bool RewriteHeader(const QString& recordPath, const GameInput& input, const QDate& today);
 
 }  // namespace admin

@@ -20,25 +20,42 @@ QByteArray EncodeLines(const QStringList& lines) {
     return bytes;
 }
 
-// CR LF, lone LF and lone CR all end a line; a last line without an end still counts.
 QStringList SplitLines(const QByteArray& bytes) {
     QStringList lines;
+    for (const QByteArray& line : SplitByteLines(bytes))
+        lines.append(common::DecodeCp932(line));
+    return lines;
+}
+
+}  // namespace
+
+QList<QByteArray> SplitByteLines(const QByteArray& bytes) {
+    QList<QByteArray> lines;
     qsizetype start = 0;
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         const char c = bytes[i];
         if (c != '\r' && c != '\n')
             continue;
-        lines.append(common::DecodeCp932(bytes.mid(start, i - start)));
+        lines.append(bytes.mid(start, i - start));
         if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
             ++i;
         start = i + 1;
     }
     if (start < bytes.size())
-        lines.append(common::DecodeCp932(bytes.mid(start)));
+        lines.append(bytes.mid(start));
     return lines;
 }
 
-}  // namespace
+bool RewriteFirstLine(const QString& path, const QString& firstLine) {
+    QByteArray old;
+    if (ReadFileBytes(path, old) != ReadStatus::Ok)
+        return false;
+    QList<QByteArray> lines = SplitByteLines(old);
+    QByteArray bytes = common::EncodeCp932(firstLine) + "\r\n";
+    for (qsizetype i = 1; i < lines.size(); ++i)
+        bytes += lines[i] + "\r\n";
+    return WriteBytesAtomically(path, bytes);
+}
 
 bool WriteBytesAtomically(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);

@@ -23,6 +23,13 @@ enum class ReadStatus {
 ReadStatus ReadFileBytes(const QString& path, QByteArray& bytes);
 /// Reads a CP932 text file into lines; CR LF, lone LF and lone CR all end a line.
 ReadStatus ReadTextFile(const QString& path, QStringList& lines);
+/// The lines of the bytes, without their ends: CR LF, lone LF and lone CR all end a line, and
+/// a last line without an end still counts.
+QList<QByteArray> SplitByteLines(const QByteArray& bytes);
+/// Replaces the first line of a text file and keeps every later line byte for byte, each
+/// then ended by CR LF; atomic, with no scratch file beside it. False, with the file as it
+/// was, when it cannot be read or written.
+bool RewriteFirstLine(const QString& path, const QString& firstLine);
 /// ReadTextFile for callers that only need to know whether the lines are there.
 bool ReadTextLines(const QString& path, QStringList& lines);
 /// Writes the lines as CP932 with CR LF after each, replacing the file atomically.

@@ -229,10 +229,24 @@ class TestForm2 : public QObject {
         w.form->show();
         w.Type("山田", "01");
         w.Find<QScrollBar>("VScroll2")->setValue(20);
+        // The change is shown first; Cancel leaves the record alone.
+        w.platform.scriptedAnswers = {common::MessageAnswer::Cancel};
+        w.form->Command1_Click();
+        QCOMPARE(w.platform.messages.last().title, QStringLiteral("登録変更の確認"));
+        QCOMPARE(w.platform.messages.last().buttons, common::MessageButtons::OkCancel);
+        QCOMPARE(w.root.Read("対局中棋譜/山田/01.txt"), yamada);
         w.form->Command1_Click();
         QCOMPARE(w.platform.messages.last().title, QStringLiteral("対局の登録変更をしました。"));
         QCOMPARE(w.root.Read("対局中棋譜/山田/01.txt"),
                  Header("2002/12/07", " 0 , 1 , 20 ", kKuro) + kMoves);
+
+        // The handicap stones of a game with moves never change: refused, the record untouched.
+        const QByteArray changed = w.root.Read("対局中棋譜/山田/01.txt");
+        w.Find<QScrollBar>("VScroll1")->setValue(3);
+        w.form->Command1_Click();
+        QCOMPARE(w.platform.messages.last().title, QStringLiteral("登録変更ができません。"));
+        QCOMPARE(w.root.Read("対局中棋譜/山田/01.txt"), changed);
+        w.Find<QScrollBar>("VScroll1")->setValue(1);
 
         // Listed but gone from the disk: registered anew, not an error.
         w.Find<QListWidget>("List1")->setCurrentRow(0);

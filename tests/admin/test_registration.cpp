@@ -110,10 +110,18 @@ class TestRegistration : public QObject {
             << "山田"
             << ".." << 1 << true << QStringLiteral("対局名に「..」という名前は使用できません。")
             << badName;
-        const QString tooLong(200, QChar(0x5c71));  // 山 x 200: 600 bytes as a file name
-        QTest::newRow("too long") << tooLong << "01" << 0 << true
-                                  << "対局相手に「" + tooLong + "」という名前は使用できません。"
-                                  << badName;
+        // 碁 takes three bytes: 84 of them and ".txt" are one byte more than a file name takes.
+        QTest::newRow("too long") << QString(84, QChar(0x7881)) << "01" << 0 << false
+                                  << "「対局者」が長すぎます。全角８３文字（半角２５１文字）までに"
+                                     "してください。"
+                                  << "名前が長すぎます。";
+        QTest::newRow("longest") << QString(83, QChar(0x7881)) << QString(251, 'g') << -1 << false
+                                 << ""
+                                 << "";
+        QTest::newRow("game too long")
+            << "山田" << QString(252, 'g') << 1 << false
+            << "「対局名」が長すぎます。全角８３文字（半角２５１文字）までにしてください。"
+            << "名前が長すぎます。";
         QTest::newRow("plain names") << "山田"
                                      << "01" << -1 << false << ""
                                      << "";
@@ -193,6 +201,7 @@ class TestRegistration : public QObject {
         QTest::addColumn<QByteArray>("kept");
         QTest::newRow("CR LF") << kMoves << kMoves;
         QTest::newRow("lone LF") << QByteArray(kMoves).replace("\r\n", "\n") << kMoves;
+        QTest::newRow("lone CR") << QByteArray(kMoves).replace("\r\n", "\r") << kMoves;
         QTest::newRow("last line without end") << kMoves.left(kMoves.size() - 2) << kMoves;
         QTest::newRow("header only") << QByteArray() << QByteArray();
     }
@@ -241,6 +250,77 @@ class TestRegistration : public QObject {
         QDir().mkpath(store.root.File("対局中棋譜/山田/03.txt"));
         QCOMPARE(admin::DecideKind(store.state.currentGamesFolder, "山田", "03"),
                  RegistrationKind::New);
+    }
+
+    // What the window must refuse or ask before it registers over what is on disk.
+    void checkRefusesOrAsks_data() {
+        QTest::addColumn<QString>("setUp");
+        QTest::addColumn<int>("handicap");
+        QTest::addColumn<int>("komi");
+        QTest::addColumn<bool>("black");
+        QTest::addColumn<QString>("refusal");
+        QTest::addColumn<QString>("question");
+        const QString changeRefused = "登録変更ができません。|山田 さんの 01 局";
+        QTest::newRow("same conditions") << "moves" << 1 << 31 << true << ""
+                                         << "";
+        QTest::newRow("handicap stones of a game with moves")
+            << "moves" << 3 << 31 << true
+            << changeRefused + "にはすでに着手があるため、置石の数は変えられません。"
+            << "";
+        QTest::newRow("komi and colour")
+            << "moves" << 1 << 20 << false << ""
+            << "山田 さんの 01 局の登録を次のように変更します。\n\nコミ：コミ黒５目半 → コミなし\n"
+               "自分の石：黒 → 白\n\nよろしいですか？";
+        QTest::newRow("handicap of a game without moves")
+            << "header" << 3 << 31 << true << ""
+            << "山田 さんの 01 局の登録を次のように変更します。\n\n手合割：互先 → ２子\n\n"
+               "よろしいですか？";
+        QTest::newRow("damaged record")
+            << "damaged" << 1 << 20 << true
+            << changeRefused + "の棋譜ファイルを正しく読めないため、登録変更できません。"
+            << "";
+        QTest::newRow("folder where the record belongs")
+            << "folder" << 1 << 31 << true
+            << changeRefused + "の棋譜ファイルを正しく読めないため、登録変更できません。"
+            << "";
+        const QString outside =
+            "対局の登録ができませんでした。|山田 さんの 01 "
+            "局のファイルがデータフォルダの外を指しているため、登録できません。";
+        QTest::newRow("record linked outside") << "record link" << 1 << 31 << true << outside << "";
+        QTest::newRow("opponent folder linked outside")
+            << "folder link" << 1 << 31 << true << outside << "";
+        QTest::newRow("new game") << "" << 3 << 20 << false << ""
+                                  << "";
+    }
+    void checkRefusesOrAsks() {
+        QFETCH(QString, setUp);
+        QFETCH(int, handicap);
+        QFETCH(int, komi);
+        QFETCH(bool, black);
+        QFETCH(QString, refusal);
+        QFETCH(QString, question);
+        Store store;
+        TempRoot outside;
+        const QByteArray header = Header("2001/01/01", " 0 ", " 1 ", " 31 ", kKuro);
+        outside.Write("01.txt", header + kMoves);
+        if (setUp == "moves" || setUp == "header")
+            store.root.Write(kRecord, header + (setUp == "moves" ? kMoves : QByteArray()));
+        if (setUp == "damaged")
+            store.root.Write(kRecord, header + kMoves + "not a record line\r\n");
+        if (setUp == "folder")
+            QDir().mkpath(store.root.File(kRecord));
+        if (setUp == "record link") {
+            QDir().mkpath(store.root.File("対局中棋譜/山田"));
+            QFile::link(outside.File("01.txt"), store.root.File(kRecord));
+        }
+        if (setUp == "folder link")
+            QFile::link(outside.path(), store.root.File("対局中棋譜/山田"));
+        const admin::RegistrationCheck check =
+            admin::CheckRegistration(store.state, Input("山田", "01", handicap, komi, black));
+        QCOMPARE(check.refusal ? check.refusal->title + "|" + check.refusal->text : QString(),
+                 refusal);
+        QCOMPARE(check.confirmation ? check.confirmation->text : QString(), question);
+        QCOMPARE(outside.Read("01.txt"), header + kMoves);
     }
 
     void failuresLeaveNothingBehind() {
