@@ -8,10 +8,13 @@
 #include "common/platform_qt.h"
 #include "postcard/form4.h"
 #include "postcard/form5.h"
+#include "views/text_window.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QStandardPaths>
 
 #include <cstring>
@@ -72,6 +75,15 @@ void OfferAddressWindow(board::Form1& mainWindow) {
                          [&main] { main.Label1_Click(board::MenuReply); });
         return window;
     });
+}
+
+/// Qt's own dialogs (file, print, standard buttons) speak Japanese when the system has Qt's
+/// Japanese catalogue; without it they stay English and nothing is said.
+void LoadQtJapanese(QCoreApplication& app) {
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QStringLiteral("qtbase_ja"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
 }
 
 /// --help and --version print and end before any window system is needed.
@@ -137,6 +149,9 @@ int main(int argc, char* argv[]) {
     state.dataRoot = dataRoot;
     state.exportRoot = QDir::homePath();
     common::QtPlatform platform;
+    LoadQtJapanese(*app);
+    platform.SetEditorFallback(
+        [&platform](const QString& path) { views::ShowTextWindow(path, platform); });
     board::Form1 form(state, platform);
     OfferRegistrationWindow(form);
     OfferEraseWindow(form);

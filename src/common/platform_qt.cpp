@@ -71,6 +71,9 @@ MessageAnswer QtPlatform::ShowMessage(const QString& text, const QString& title,
         case MessageButtons::YesNo:
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
             break;
+        case MessageButtons::YesNoCancel:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            break;
     }
     switch (box.exec()) {
         case QMessageBox::Ok:
@@ -94,7 +97,10 @@ void QtPlatform::OpenInEditor(const QString& path) {
         if (file.open(QIODevice::WriteOnly))
             file.close();
     }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    // Without xdg-open (or any launcher) Qt only writes to stderr: the player must still
+    // see the file, so it opens in the program's own window.
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+        OpenWithoutDesktop(path);
 #endif
 }
 
