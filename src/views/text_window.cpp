@@ -47,7 +47,8 @@ TextWindow::TextWindow(const QString& path, common::Platform& platform, QWidget*
 
 void TextWindow::Load() {
     QString text;
-    if (!LoadEditedText(path_, text)) {
+    // A file not yet written (a first record, say) starts empty and is made by saving.
+    if (QFileInfo::exists(path_) && !LoadEditedText(path_, text)) {
         platform_.ShowMessage(QStringLiteral("ファイルを読めません。\n%1").arg(path_),
                               kProgramTitle, common::MessageButtons::Ok,
                               common::MessageIcon::Warning);
