@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <QStandardPaths>
@@ -133,8 +134,12 @@ int main(int argc, char* argv[]) {
 
     QString dataRoot = parser.value(dataRootOption);
     if (dataRoot.isEmpty()) {
+        // An installed program (its shipped files in ../share/soramame) keeps the games in the
+        // per-user data folder, even where it could write beside itself (as root).
+        const QString programFolder = QCoreApplication::applicationDirPath();
+        const bool installed = QFileInfo::exists(programFolder + "/../share/soramame");
         dataRoot = common::ChooseDataRoot(
-            QCoreApplication::applicationDirPath(),
+            installed ? QString() : programFolder,
             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     } else {
         QDir().mkpath(dataRoot);
