@@ -158,6 +158,7 @@ int main(int argc, char* argv[]) {
     platform.SetEditorFallback(
         [&platform](const QString& path) { views::ShowTextWindow(path, platform); });
     board::Form1 form(state, platform);
+    views::SettleTextWindowsWhenHidden(form, platform);
     OfferRegistrationWindow(form);
     OfferEraseWindow(form);
     OfferReplyWindow(form);

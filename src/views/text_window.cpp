@@ -17,6 +17,25 @@ namespace {
 
 const QString kProgramTitle = QStringLiteral("ソラマメ");
 
+/// Watches the main window: when it is hidden for closing (not minimised), the text
+/// windows are settled.
+class MainWindowWatch : public QObject {
+  public:
+    MainWindowWatch(QWidget& mainWindow, common::Platform& platform)
+        : QObject(&mainWindow), mainWindow_(mainWindow), platform_(platform) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == &mainWindow_ && event->type() == QEvent::Hide && !event->spontaneous() &&
+            !mainWindow_.isVisible())
+            SettleTextWindows(platform_);
+        return false;
+    }
+
+  private:
+    QWidget& mainWindow_;
+    common::Platform& platform_;
+};
+
 }  // namespace
 
 TextWindow::TextWindow(const QString& path, common::Platform& platform, QWidget* parent)
@@ -99,6 +118,24 @@ void TextWindow::closeEvent(QCloseEvent* event) {
         event->accept();
     else
         event->ignore();
+}
+
+void SettleTextWindows(common::Platform& platform) {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* window = qobject_cast<TextWindow*>(widget);
+        if (window == nullptr || !window->IsModified())
+            continue;
+        const common::MessageAnswer answer = platform.ShowMessage(
+            QStringLiteral("「%1」への変更を保存しますか？")
+                .arg(QFileInfo(window->path()).fileName()),
+            kProgramTitle, common::MessageButtons::YesNo, common::MessageIcon::Question);
+        if (answer == common::MessageAnswer::Yes)
+            window->Save();
+    }
+}
+
+void SettleTextWindowsWhenHidden(QWidget& mainWindow, common::Platform& platform) {
+    mainWindow.installEventFilter(new MainWindowWatch(mainWindow, platform));
 }
 
 TextWindow* ShowTextWindow(const QString& path, common::Platform& platform) {

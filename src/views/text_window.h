@@ -41,6 +41,13 @@ class TextWindow : public QWidget {
     QPushButton* closeButton_;
 };
 
+/// Asks about every text window holding an unsaved edit, saving it on "はい"; for the moment
+/// the program ends, when there is no way back.
+void SettleTextWindows(common::Platform& platform);
+/// The program ends when its main window closes ("終了"): the text windows are asked about
+/// before, while the player can still answer.
+void SettleTextWindowsWhenHidden(QWidget& mainWindow, common::Platform& platform);
+
 /// Opens the file in a text window, or brings forward the window that shows it already.
 TextWindow* ShowTextWindow(const QString& path, common::Platform& platform);
 

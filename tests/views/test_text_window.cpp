@@ -116,6 +116,30 @@ class TestTextWindow : public QObject {
         QCOMPARE(root.Read("memo.txt"), bytes);
     }
 
+    void closingTheMainWindowAsksAboutEdits_data() {
+        QTest::addColumn<MessageAnswer>("answer");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("保存する") << MessageAnswer::Yes << kEdited;
+        QTest::newRow("保存しない") << MessageAnswer::No << QByteArray("a\r\n");
+    }
+    void closingTheMainWindowAsksAboutEdits() {
+        QFETCH(MessageAnswer, answer);
+        QFETCH(QByteArray, bytes);
+        TempRoot root;
+        root.Write("memo.txt", "a\r\n");
+        FakePlatform platform;
+        QWidget main;
+        views::SettleTextWindowsWhenHidden(main, platform);
+        main.show();
+        views::TextWindow* window = views::ShowTextWindow(root.File("memo.txt"), platform);
+        TypeOver(*window, "一行目\n二行目\n");
+        platform.scriptedAnswers = {answer};
+        main.close();
+        QCOMPARE(platform.messages.size(), 1);
+        QCOMPARE(platform.messages[0].buttons, common::MessageButtons::YesNo);
+        QCOMPARE(root.Read("memo.txt"), bytes);
+    }
+
     void withoutAFallbackThePlayerIsTold() {
         FakePlatform platform;
         platform.cannotOpen = true;
