@@ -10,12 +10,16 @@
 #include "postcard/form4.h"
 #include "postcard/form5.h"
 #include "store/display_settings.h"
+#include "views/text_window.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFileInfo>
+#include <QLibraryInfo>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QTranslator>
 
 #include <cstring>
 #include <memory>
@@ -79,6 +83,15 @@ void OfferAddressWindow(board::Form1& mainWindow) {
                          [&main] { main.Label1_Click(board::MenuReply); });
         return window;
     });
+}
+
+/// Qt's own dialogs (file, print, standard buttons) speak Japanese when the system has Qt's
+/// Japanese catalogue; without it they stay English and nothing is said.
+void LoadQtJapanese(QCoreApplication& app) {
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QStringLiteral("qtbase_ja"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
 }
 
 /// --help and --version print and end before any window system is needed.
@@ -174,8 +187,12 @@ int main(int argc, char* argv[]) {
 
     QString dataRoot = parser.value(dataRootOption);
     if (dataRoot.isEmpty()) {
+        // An installed program (its shipped files in ../share/soramame) keeps the games in the
+        // per-user data folder, even where it could write beside itself (as root).
+        const QString programFolder = QCoreApplication::applicationDirPath();
+        const bool installed = QFileInfo::exists(programFolder + "/../share/soramame");
         dataRoot = common::ChooseDataRoot(
-            QCoreApplication::applicationDirPath(),
+            installed ? QString() : programFolder,
             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     } else {
         QDir().mkpath(dataRoot);
@@ -206,7 +223,11 @@ int main(int argc, char* argv[]) {
     state.dataRoot = dataRoot;
     state.exportRoot = QDir::homePath();
     common::QtPlatform platform;
+    LoadQtJapanese(*app);
+    platform.SetEditorFallback(
+        [&platform](const QString& path) { views::ShowTextWindow(path, platform); });
     board::Form1 form(state, platform);
+    views::SettleTextWindowsWhenHidden(form, platform);
     OfferRegistrationWindow(form);
     OfferEraseWindow(form);
     OfferReplyWindow(form);

@@ -10,7 +10,7 @@
 
 namespace common {
 
-enum class MessageButtons { Ok, OkCancel, YesNo };
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class MessageAnswer { Ok, Cancel, Yes, No };
 enum class MessageIcon { None, Information, Warning, Critical, Question };
 
@@ -38,6 +38,27 @@ class Platform {
                            const std::function<void(PrintSurface&)>& drawPage) = 0;
     /// The font families the printer can use, in the font list's order.
     virtual QStringList PrinterFontFamilies() const = 0;
+
+    /// What opens a file when the desktop has no application for it (no launcher installed):
+    /// the program's own text window. Without one, the player is told the file's path.
+    void SetEditorFallback(std::function<void(const QString&)> fallback) {
+        editorFallback_ = std::move(fallback);
+    }
+
+  protected:
+    /// Opens the file without the desktop's help; never silent.
+    void OpenWithoutDesktop(const QString& path) {
+        if (editorFallback_) {
+            editorFallback_(path);
+            return;
+        }
+        ShowMessage(
+            QStringLiteral("このファイルを開くアプリケーションがありません。\n%1").arg(path),
+            QStringLiteral("ソラマメ"), MessageButtons::Ok, MessageIcon::Warning);
+    }
+
+  private:
+    std::function<void(const QString&)> editorFallback_;
 };
 
 }  // namespace common

@@ -1,5 +1,6 @@
 #include "common/platform_qt.h"
 
+#include "common/pdf_save_path.h"
 #include "common/qt_print_surface.h"
 
 #include <QApplication>
@@ -7,12 +8,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QScreen>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace common {
@@ -43,15 +47,28 @@ QPrinterInfo ChoosePrinter() {
     return printers.isEmpty() ? QPrinterInfo() : printers.first();
 }
 
-/// Asks where the page goes as a PDF file; empty when the user cancels.
+/// Asks where the page goes as a PDF file; empty when the user cancels. The dialog starts
+/// where the player saved last (kept in the program's settings file), proposes a name for
+/// the game and kind of page, and asks before it replaces a file.
 QString AskPdfPath(const QString& documentName) {
-    QString path = QFileDialog::getSaveFileName(
-        QApplication::activeWindow(),
-        QStringLiteral("プリンターがありません。PDFファイルに保存します"),
-        QDir::home().filePath(documentName + QStringLiteral(".pdf")),
-        QStringLiteral("PDF (*.pdf)"));
-    if (!path.isEmpty() && !path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
-        path += QStringLiteral(".pdf");
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("soramame"),
+                       QStringLiteral("soramame"));
+    const QString lastFolderKey = QStringLiteral("pdf/lastFolder");
+    const QString folder = PdfStartFolder(
+        settings.value(lastFolderKey).toString(),
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), QDir::homePath());
+    QFileDialog dialog(QApplication::activeWindow(),
+                       QStringLiteral("プリンターがありません。PDFファイルに保存します"),
+                       QDir(folder).filePath(ProposedPdfFileName(documentName)),
+                       QStringLiteral("PDF (*.pdf)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // The suffix is added before the overwrite question, so the question covers the real name.
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    const QString path = dialog.selectedFiles().first();
+    settings.setValue(lastFolderKey, QFileInfo(path).absolutePath());
     return path;
 }
 
@@ -70,6 +87,9 @@ MessageAnswer QtPlatform::ShowMessage(const QString& text, const QString& title,
             break;
         case MessageButtons::YesNo:
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            break;
+        case MessageButtons::YesNoCancel:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
             break;
     }
     switch (box.exec()) {
@@ -94,7 +114,10 @@ void QtPlatform::OpenInEditor(const QString& path) {
         if (file.open(QIODevice::WriteOnly))
             file.close();
     }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    // Without xdg-open (or any launcher) Qt only writes to stderr: the player must still
+    // see the file, so it opens in the program's own window.
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+        OpenWithoutDesktop(path);
 #endif
 }
 

@@ -76,8 +76,10 @@ common::MessageAnswer FakePlatform::ShowMessage(const QString& text, const QStri
     messages.append({text, title, buttons});
     if (!scriptedAnswers.isEmpty())
         return scriptedAnswers.takeFirst();
-    return buttons == common::MessageButtons::YesNo ? common::MessageAnswer::Yes
-                                                    : common::MessageAnswer::Ok;
+    return buttons == common::MessageButtons::YesNo ||
+                   buttons == common::MessageButtons::YesNoCancel
+               ? common::MessageAnswer::Yes
+               : common::MessageAnswer::Ok;
 }
 
 bool FakePlatform::PrintPage(const QString& documentName, common::PageOrientation orientation,

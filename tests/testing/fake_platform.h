@@ -64,7 +64,12 @@ class FakePlatform : public common::Platform {
     common::MessageAnswer ShowMessage(const QString& text, const QString& title,
                                       common::MessageButtons buttons,
                                       common::MessageIcon icon) override;
-    void OpenInEditor(const QString& path) override { editorStarts.append(path); }
+    /// Records the start; with `cannotOpen` it behaves as a desktop without a launcher.
+    void OpenInEditor(const QString& path) override {
+        editorStarts.append(path);
+        if (cannotOpen)
+            OpenWithoutDesktop(path);
+    }
     QDate Today() const override { return today; }
     int ScreenWidth() const override { return screenWidth; }
     int ScreenHeight() const override { return screenHeight; }
@@ -79,6 +84,7 @@ class FakePlatform : public common::Platform {
     QStringList editorStarts;
     QList<Print> prints;
     bool failPrints = false;
+    bool cannotOpen = false;
     QStringList fontFamilies{QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("ＭＳ Ｐ明朝")};
     QDate today{2002, 12, 7};
     int screenWidth = 1280;
