@@ -11,12 +11,8 @@ namespace app {
 const std::vector<BatchMode>& BatchModes() {
     // Each mode is made in its own file; this list is the one place that names them all.
     static const std::vector<BatchMode> modes = {
-        MakePrintRecordMode(),
-        MakeFiguresMode(),
-        MakeSgfImportMode(),
-        MakeSgfExportMode(),
-        MakeBackupMode(),
-        MakeRestoreBackupMode(),
+        MakePrintRecordMode(), MakeFiguresMode(), MakeSgfImportMode(),
+        MakeSgfExportMode(),   MakeBackupMode(),  MakeRestoreBackupMode(),
     };
     return modes;
 }

@@ -223,9 +223,10 @@ void Form1::ConnectNavigationKeys() {
                                             {Qt::Key_Right, StepForwardButton},
                                             {Qt::Key_Home, StartPosition},
                                             {Qt::Key_End, FinalPosition}};
-    for (const auto& [key, button] : keys) {
+    for (const auto& [key, step] : keys) {
         auto* shortcut = new QShortcut(QKeySequence(key), this);
         shortcut->setAutoRepeat(true);
+        const int button = step;  // clang 14 cannot capture a structured binding
         connect(shortcut, &QShortcut::activated, this, [this, button] { NavigationKey(button); });
     }
     // Holding Enter on a focused "後 退" or "前 進" repeats the step.
