@@ -463,7 +463,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Form1::ShowGuideFor(const QString& objectName) {
-    const QString text = GuideText(objectName);
+    const QString text = GuideText(objectName, state_.inProgressFolder);
     if (text.isEmpty())
         return;
     Label2->setText(state_.settings.showGuide == 1 ? text : GuideOffText());

@@ -1,10 +1,11 @@
 #include "board/guide_texts.h"
 
+#include <QDir>
 #include <QHash>
 
 namespace board {
 
-QString GuideText(const QString& objectName) {
+QString GuideText(const QString& objectName, const QString& recordsFolder) {
     // Quoted as the players have always read them, with the half-width "｡" "､" and the
     // trailing blanks.
     static const QHash<QString, QString> texts{
@@ -41,7 +42,7 @@ QString GuideText(const QString& objectName) {
                         "クすると瞬時に元の状態に戻ります。")},
         {QStringLiteral("Command1_1"),
          QStringLiteral("盤面どおりの内容を棋譜データとして保存します。最終の着手に「赤いマーク」が"
-                        "移ります｡棋譜データの保存先は「C:_1クルミ棋譜\\(対局者名)」です。")},
+                        "移ります｡棋譜データの保存先は「%1」です。")},
         {QStringLiteral("Command1_4"),
          QStringLiteral(
              "すでに記録された着手を訂正したいときに使います。このボタンをクリック後に該当の石をク"
@@ -81,7 +82,11 @@ QString GuideText(const QString& objectName) {
         {QStringLiteral("Command3_7"),
          QStringLiteral("対局の全体を第１譜、第２譜…の譜に分けて印字します。")},
     };
-    return texts.value(objectName);
+    const QString text = texts.value(objectName);
+    // The records' real folder on this computer, in the form its file manager shows.
+    if (text.contains(QStringLiteral("%1")))
+        return text.arg(QDir::toNativeSeparators(recordsFolder + QStringLiteral("/(対局者名)")));
+    return text;
 }
 
 QString GuideOffText() {

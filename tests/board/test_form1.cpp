@@ -234,7 +234,7 @@ class TestForm1 : public QObject {
              "面に切り替えて対局の登録をしてください。"},
             {"Command1_1",
              "盤面どおりの内容を棋譜データとして保存します。最終の着手に「赤いマーク」が移ります｡"
-             "棋譜データの保存先は「C:_1クルミ棋譜\\(対局者名)」です。"},
+             "棋譜データの保存先は「{records}/(対局者名)」です。"},
             {"Command1_7", "操作説明を表示します。"},
             {"Command2_4", "操作説明を表示します｡"},
             {"Command3_2",
@@ -257,7 +257,8 @@ class TestForm1 : public QObject {
         window.state.settings.showGuide = qint16(showGuide);
         QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
         QCoreApplication::sendEvent(window.Find<QWidget>(control), &enter);
-        QCOMPARE(window.Text(QStringLiteral("Label2")), expected);
+        QCOMPARE(window.Text(QStringLiteral("Label2")),
+                 QString(expected).replace("{records}", window.state.inProgressFolder));
     }
 
     void exit_data() {
