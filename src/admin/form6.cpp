@@ -4,6 +4,7 @@
 #include "admin/whole_backup.h"
 #include "admin/window_controls.h"
 #include "board/board_picture.h"
+#include "common/box_radio_button.h"
 #include "common/game_texts.h"
 #include "store/folder_tree.h"
 
@@ -77,9 +78,9 @@ void Form6::BuildListsAndBoard() {
 }
 
 void Form6::BuildContentsFrame() {
-    Option1_ = Place(new QRadioButton(QStringLiteral("対局中の棋譜"), this), "Option1",
+    Option1_ = Place(new common::BoxRadioButton(QStringLiteral("対局中の棋譜"), this), "Option1",
                      TwipsRect(5520, 120, 3000, 420));
-    Option2_ = Place(new QRadioButton(QStringLiteral("退避後の棋譜"), this), "Option2",
+    Option2_ = Place(new common::BoxRadioButton(QStringLiteral("退避後の棋譜"), this), "Option2",
                      TwipsRect(8760, 120, 3000, 420));
     connect(Option1_, &QRadioButton::clicked, this, &Form6::Option1_Click);
     connect(Option2_, &QRadioButton::clicked, this, &Form6::Option2_Click);

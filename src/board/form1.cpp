@@ -4,6 +4,7 @@
 #include "board/guide_texts.h"
 #include "board/mode_panels.h"
 #include "board/numeral_strips.h"
+#include "common/box_radio_button.h"
 #include "common/dates.h"
 #include "common/game_texts.h"
 #include "store/folder_tree.h"
@@ -115,10 +116,10 @@ void Form1::BuildMenu() {
 
 void Form1::BuildListsAndInfo() {
     const int x = kRightColumnX;
-    Option1 = new QRadioButton(QStringLiteral("対局中棋譜"), this);
+    Option1 = new common::BoxRadioButton(QStringLiteral("対局中棋譜"), this);
     Option1->setObjectName(QStringLiteral("Option1"));
     Option1->setGeometry(x, 110, 98, 22);
-    Option2 = new QRadioButton(QStringLiteral("退避後棋譜"), this);
+    Option2 = new common::BoxRadioButton(QStringLiteral("退避後棋譜"), this);
     Option2->setObjectName(QStringLiteral("Option2"));
     Option2->setGeometry(x + 100, 110, 98, 22);
 

@@ -65,8 +65,10 @@ struct Window {
 };
 
 /// Clicks the option's label; a radio button answers only over its circle and text.
+/// Clicks the coloured box at its right end, past the caption: the whole box takes the click.
 void ClickOption(QRadioButton* option) {
-    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
+    QTest::mouseClick(option, Qt::LeftButton, {},
+                      QPoint(option->width() - 3, option->height() / 2));
 }
 
 }  // namespace

@@ -163,10 +163,12 @@ class TestForm1 : public QObject {
         window.ChooseGame(0, 0);
         auto* option1 = window.Find<QRadioButton>(QStringLiteral("Option1"));
         auto* option2 = window.Find<QRadioButton>(QStringLiteral("Option2"));
-        QTest::mouseClick(option2, Qt::LeftButton);
+        // The whole coloured box takes the click, also its right end past the caption.
+        const QPoint rightEnd(option2->width() - 3, option2->height() / 2);
+        QTest::mouseClick(option2, Qt::LeftButton, {}, rightEnd);
         if (backToInProgress) {
             window.state.replyStale = 0;
-            QTest::mouseClick(option1, Qt::LeftButton);
+            QTest::mouseClick(option1, Qt::LeftButton, {}, rightEnd);
         }
         QCOMPARE(Items(window.Find<QComboBox>(QStringLiteral("Combo1"))), opponents);
         QCOMPARE(Items(window.Find<QListWidget>(QStringLiteral("List2"))), games);
