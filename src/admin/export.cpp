@@ -16,8 +16,11 @@ const QString kWhite = QStringLiteral("白");
 // The message boxes of the export carry the program's name as their title.
 const QString kProgramTitle = QStringLiteral("ソラマメ Ｖ３．０");
 
-Notice DoneNotice() {
-    return {QStringLiteral("クルミ用の棋譜データを作成しました。"), kProgramTitle};
+/// Names the folder the copies went to, so that the player can find them in the other program.
+Notice DoneNotice(const QString& folder) {
+    return {QStringLiteral("クルミ用の棋譜データを作成しました。\n保存先：") +
+                QDir::toNativeSeparators(folder),
+            kProgramTitle};
 }
 
 Notice FailureNotice() {
@@ -76,7 +79,7 @@ ExportOutcome ExportGame(const common::AppState& state, const QString& opponent,
     const QString fileName = "/" + game + ".txt";
     const bool written = store::WriteTextLines(opponentFolder + fileName, lines) &&
                          store::WriteTextLines(backupFolder + fileName, lines);
-    return {written, written ? DoneNotice() : FailureNotice()};
+    return {written, written ? DoneNotice(opponentFolder) : FailureNotice()};
 }
 
 }  // namespace admin

@@ -82,7 +82,8 @@ class TestExport : public QObject {
         store::ReadRecordFile(r.root.File(recordPath), table);
         const admin::ExportOutcome outcome = admin::ExportGame(r.state, "山田", "01", table);
         QVERIFY(outcome.written);
-        QCOMPARE(outcome.notice.text, kDone);
+        QCOMPARE(outcome.notice.text,
+                 kDone + "\n保存先：" + QDir::toNativeSeparators(r.root.File("_1クルミ棋譜/山田")));
         QCOMPARE(outcome.notice.title, kTitle);
         QCOMPARE(r.root.Read(Copy("山田")), exported);
         QCOMPARE(r.root.Read(Backup("山田")), exported);
@@ -142,7 +143,7 @@ class TestExport : public QObject {
         auto* games = form.findChild<QListWidget*>("List2");
         QTest::mouseClick(button, Qt::LeftButton);
         QCOMPARE(platform.messages.size(), 1);
-        QCOMPARE(platform.messages[0].text, kDone);
+        QVERIFY(platform.messages[0].text.startsWith(kDone + "\n保存先："));
         QCOMPARE(platform.messages[0].title, kTitle);
         QCOMPARE(r.root.Read(Backup("山田")),
                  "2001/01/01,-2 , 3 , 20 ," + kBlanks30 + "\r\n" + moves);
@@ -161,7 +162,7 @@ class TestExport : public QObject {
 
         games->setCurrentRow(0);
         QTest::mouseClick(button, Qt::LeftButton);
-        QCOMPARE(platform.messages.last().text, kDone);
+        QVERIFY(platform.messages.last().text.startsWith(kDone + "\n保存先："));
         QCOMPARE(r.root.Read(Copy("佐藤")), "2002/12/07,-2 , 3 , 20 ," + kBlanks30 + "\r\n");
 
         // A second export asks before it replaces the copies; Cancel keeps them.
@@ -173,7 +174,7 @@ class TestExport : public QObject {
         QCOMPARE(platform.messages.last().buttons, common::MessageButtons::OkCancel);
         QCOMPARE(r.root.Read(Copy("佐藤")), QByteArray("played by mail\r\n"));
         QTest::mouseClick(button, Qt::LeftButton);  // answered OK
-        QCOMPARE(platform.messages.last().text, kDone);
+        QVERIFY(platform.messages.last().text.startsWith(kDone + "\n保存先："));
         QCOMPARE(r.root.Read(Copy("佐藤")), "2002/12/07,-2 , 3 , 20 ," + kBlanks30 + "\r\n");
     }
 };
