@@ -53,7 +53,12 @@ void Form1::Command1_Click(int index) {
 
 void Form1::RecordingBoardClick(Qt::MouseButton button, int x, int y) {
     if (button == Qt::RightButton) {
-        model_.TakeBack(model_.table().savedRowCount - 1);
+        // The comment box shows the comment that a save will write for the row now last.
+        if (model_.TakeBack(model_.table().savedRowCount - 1)) {
+            const store::RecordTable& table = model_.table();
+            const bool unsaved = table.lastRow > table.savedRowCount;
+            Text3->setText(unsaved ? table.rows[table.lastRow].text.trimmed() : QString());
+        }
         return;
     }
     if (button != Qt::LeftButton)

@@ -164,6 +164,8 @@ class TestForm1Recording : public QObject {
         window.Click(3, 10);
         window.Click(1, 1, Qt::RightButton);
         QCOMPARE(window.Stone(3, 10), kEmpty);
+        // The box shows what the save below writes for the row now last.
+        QCOMPARE(window.Text(QStringLiteral("Text3")), QStringLiteral("5の右一間"));
         window.Press(QStringLiteral("Command1_1"));
         const QByteArray rightOneGap("5\x82\xcc\x89\x45\x88\xea\x8a\xd4");  // 5の右一間
         QCOMPARE(window.ShortFile(), Bytes(kShortGame) + Line(kSaveDate, 5, 10, 10, kTengen, 2) +
