@@ -578,6 +578,7 @@ store::LoadOutcome Form1::ShowGame() {
     Combo2->clear();
     Combo3->setCurrentIndex(-1);
     ShowGameInformation();
+    FillRemovedStones();
     Text3->setEnabled(model_.mode() == go::Mode::Recording);
     if (model_.mode() == go::Mode::Recording)
         Text3->clear();

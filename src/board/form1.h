@@ -143,6 +143,8 @@ class Form1 : public QWidget {
 
     // Printing of the record page and the screen copy (form1_print.cpp).
     void PrintRecord();
+    /// The removed-stone list of the printing panel, for the position shown.
+    void FillRemovedStones();
     void PrintScreenCopy();
     /// Asks for the figures' options, then prints the game in figures.
     void AskKifuFigures();

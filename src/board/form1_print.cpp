@@ -22,11 +22,14 @@ QStringList ListEntries(const QListWidget* list) {
 
 }  // namespace
 
-void Form1::PrintRecord() {
+void Form1::FillRemovedStones() {
     const store::RecordTable& table = model_.table();
-    const int lastRow = table.lastRow;
     printingPanel_->List4->clear();
-    printingPanel_->List4->addItems(output::FillRemovedList(table, lastRow));
+    printingPanel_->List4->addItems(output::FillRemovedList(table, table.lastRow));
+}
+
+void Form1::PrintRecord() {
+    FillRemovedStones();
 
     output::RecordPage record = output::RecordPageOf(model_, OpponentName(), GameName());
     record.removedList = ListEntries(printingPanel_->List4);

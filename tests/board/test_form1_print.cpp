@@ -83,6 +83,19 @@ class TestForm1Print : public QObject {
   private slots:
     void initTestCase() { common::SubstituteWindowsFonts(); }
 
+    void removedListFollowsTheChosenGame() {
+        TestWindow window;
+        window.root.Write(
+            QStringLiteral("対局中棋譜/山田/第4.txt"),
+            Line("2002/12/07", 0, 1, 33, "\x8d\x95", 1) + Line("11-30-2002", 1, 4, 4));
+        window.form->Form_Activate();  // lists the new game too
+        auto* games = window.Find<QListWidget>(QStringLiteral("List2"));
+        games->setCurrentRow(0);
+        QCOMPARE(window.RemovedList(), QStringList{"003: 17･4"});
+        games->setCurrentRow(1);
+        QCOMPARE(window.RemovedList(), QStringList{});
+    }
+
     void printRecord_data() {
         QTest::addColumn<bool>("numbers");
         QTest::addColumn<int>("offsetX");
