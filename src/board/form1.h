@@ -145,6 +145,8 @@ class Form1 : public QWidget {
     void PrintRecord();
     /// The removed-stone list of the printing panel, for the position shown.
     void FillRemovedStones();
+    /// Draws the shown position again after a printing option changed.
+    void ShowPrintedPositionAgain();
     void PrintScreenCopy();
     /// Asks for the figures' options, then prints the game in figures.
     void AskKifuFigures();

@@ -104,6 +104,7 @@ void Form1::Check2_Click() {
 
 void Form1::Check3_Click() {
     model_.options().printNumbers = printingPanel_->Check3->isChecked();
+    ShowPrintedPositionAgain();
 }
 
 void Form1::Check4_Click() {
@@ -111,7 +112,14 @@ void Form1::Check4_Click() {
     state_.settings.keepRemovedStones = on ? 1 : 0;
     model_.options().keepRemovedStones = on;
     store::WriteSettings(state_.DataFile(store::kSettingsFileName), state_.settings);
-    ShowGame();
+    ShowPrintedPositionAgain();
+}
+
+void Form1::ShowPrintedPositionAgain() {
+    // The board shows, and 印字 prints, the same position drawn the new way: the stone numbers
+    // are decided as each stone is drawn.
+    if (GameChosen())
+        model_.ShowPositionAt(model_.viewedRow());
 }
 
 void Form1::PrintPosition_Change() {

@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -94,6 +95,41 @@ class TestForm1Print : public QObject {
         QCOMPARE(window.RemovedList(), QStringList{"003: 17･4"});
         games->setCurrentRow(1);
         QCOMPARE(window.RemovedList(), QStringList{});
+    }
+
+    // Ticking a box of the printing panel redraws the position shown, and 印字 prints it.
+    void printingOptionsKeepTheShownPosition_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("moveBox");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("石数字 after choosing") << "Check3"
+                                               << ""
+                                               << "…" + kGothic + "16 bold #ffffff 1";
+        QTest::newRow("抜石を盤に残す at move 3")
+            << "Check4"
+            << "3"
+            << "text 420,0" + kHeaderFont + "対局名 : No.第3  ［ 3 手まで ］";
+    }
+    void printingOptionsKeepTheShownPosition() {
+        QFETCH(QString, box);
+        QFETCH(QString, moveBox);
+        QFETCH(QString, expected);
+        TestWindow window;
+        window.ChooseGame();
+        if (!moveBox.isEmpty())
+            window.Find<QLineEdit>(QStringLiteral("Text2"))->setText(moveBox);
+        QTest::mouseClick(window.Find<QCheckBox>(box), Qt::LeftButton);
+        if (!moveBox.isEmpty())
+            QCOMPARE(window.Find<QLineEdit>(QStringLiteral("Text2"))->text(), moveBox);
+        window.Press(QStringLiteral("Command3_5"));
+        QCOMPARE(window.platform.prints.size(), 1);
+        const QStringList& operations = window.platform.prints[0].operations;
+        const bool found =
+            expected.startsWith(u'…')
+                ? std::any_of(operations.begin(), operations.end(),
+                              [&](const QString& op) { return op.endsWith(expected.mid(1)); })
+                : operations.contains(expected);
+        QVERIFY2(found, qPrintable(expected));
     }
 
     void printRecord_data() {
