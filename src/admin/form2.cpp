@@ -348,6 +348,11 @@ void Form2::Command1_Click() {
         return;
     }
     const RegistrationOutcome outcome = RegisterGame(state_, input, platform_.Today());
+    if (outcome.written) {
+        // The small board shows the game just registered, handicap stones and all.
+        shownRecord_ = state_.RecordPath(input.opponent, input.game);
+        DrawSmallBoard();
+    }
     platform_.ShowMessage(outcome.notice.text, outcome.notice.title);
     FillOpponentList();
     // The registered opponent's games stay listed, none selected, so that the next game

@@ -235,8 +235,13 @@ class TestForm2 : public QObject {
         QCOMPARE(w.platform.messages.last().title, QStringLiteral("登録変更の確認"));
         QCOMPARE(w.platform.messages.last().buttons, common::MessageButtons::OkCancel);
         QCOMPARE(w.root.Read("対局中棋譜/山田/01.txt"), yamada);
+        const auto* board = w.Find<board::BoardPicture>("Picture1");
+        const QPoint firstMove = board->StoneRect(16, 4).center() + QPoint(3, 3);
+        QCOMPARE(PixelAt(board, firstMove), QColor(238, 196, 120));  // 佐藤's game is empty
         w.form->Command1_Click();
         QCOMPARE(w.platform.messages.last().title, QStringLiteral("対局の登録変更をしました。"));
+        // The small board now shows the game just registered, with its first stone.
+        QCOMPARE(PixelAt(board, firstMove), QColor(Qt::black));
         QCOMPARE(w.root.Read("対局中棋譜/山田/01.txt"),
                  Header("2002/12/07", " 0 , 1 , 20 ", kKuro) + kMoves);
 
