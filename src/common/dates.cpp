@@ -8,6 +8,10 @@ QString RowDate(const QDate& date) {
     return date.toString(QStringLiteral("MM-dd-yyyy"));
 }
 
+QDate ParseRowDate(const QString& text) {
+    return QDate::fromString(text.trimmed(), QStringLiteral("MM-dd-yyyy"));
+}
+
 QString ShortDate(const QDate& date) {
     return date.toString(QStringLiteral("yyyy/MM/dd"));
 }

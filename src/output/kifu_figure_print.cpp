@@ -88,7 +88,7 @@ struct FigureSlots {
 };
 
 QString DayOf(const QString& rowDate) {
-    const QDate date = QDate::fromString(rowDate.trimmed(), QStringLiteral("MM-dd-yyyy"));
+    const QDate date = common::ParseRowDate(rowDate);
     return date.isValid() ? common::ShortDate(date) : QString();
 }
 

@@ -1,5 +1,6 @@
 #include "output/sgf_export.h"
 
+#include "common/dates.h"
 #include "go/go_rules.h"
 #include "output/sgf_text.h"
 #include "store/text_file.h"
@@ -21,8 +22,7 @@ QString Property(const QString& name, const QString& value) {
 QList<QDate> RecordingDays(const store::RecordTable& table) {
     QList<QDate> days;
     for (int r = 1; r <= table.lastRow; ++r) {
-        const QDate day =
-            QDate::fromString(table.rows[r].date.trimmed(), QStringLiteral("MM-dd-yyyy"));
+        const QDate day = common::ParseRowDate(table.rows[r].date);
         if (day.isValid())
             days.append(day);
     }

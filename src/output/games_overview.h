@@ -1,0 +1,54 @@
+#pragma once
+
+#include "store/record_file.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace output {
+
+/// Whose move a game in play waits for.
+enum class Turn {
+    Mine,     // the opponent moved last (or the player opens the game)
+    Theirs,   // the player moved last: the card is on its way
+    Unknown,  // the record could not be read
+};
+
+/// One game in play as the overview lists it.
+struct GameOverviewRow {
+    QString opponent;
+    QString game;
+    int handicapCode = 0;
+    int komiCode = 0;
+    QString colour;     // the player's colour, "黒" or "白"
+    int moveCount = 0;  // the highest move number; handicap stones are not moves
+    QDate lastDay;      // the last day anything was recorded; invalid when unknown
+    Turn turn = Turn::Unknown;
+    int waitingDays = 0;  // days since lastDay
+    QString note;         // why the record could not be read; empty when it could
+};
+
+/// The overview's columns, in order; also the first line of the listing.
+QStringList OverviewColumnNames();
+
+/// Sums up one record as loaded: whose move, how many moves, since when.
+GameOverviewRow SummariseGame(const QString& opponent, const QString& game,
+                              const store::RecordTable& table, store::LoadOutcome outcome,
+                              const QDate& today);
+
+/// Every game of the games folder (one sub-folder per opponent), in the default order.
+QList<GameOverviewRow> ListGamesInPlay(const QString& gamesFolder, const QDate& today);
+
+/// The default order: the player's moves first, then the games waiting for the opponent,
+/// then the unreadable ones; within each, the longest waiting first.
+void SortByDefault(QList<GameOverviewRow>& rows);
+
+/// The texts of a row's cells, in the order of OverviewColumnNames().
+QStringList OverviewCells(const GameOverviewRow& row);
+
+/// The listing as tab-separated lines, the column names first, each line ending in "\n".
+QString OverviewListing(const QList<GameOverviewRow>& rows);
+
+}  // namespace output

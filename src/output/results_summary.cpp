@@ -1,0 +1,108 @@
+#include "output/results_summary.h"
+
+#include "output/results_record.h"
+#include "store/folder_tree.h"
+#include "store/text_file.h"
+
+#include <QHash>
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace output {
+namespace {
+
+/// Everything after the opponent's name: "<game>局 <handicap>(<colour>) <komi> [<result>]
+/// <date>". A handicap or komi text may be empty in a damaged record.
+const QRegularExpression& ResultPattern() {
+    static const QRegularExpression pattern(
+        QStringLiteral("^(.*)局 (\\S*\\([^()]*\\) \\S*) \\[([^\\]]*)\\] (\\S*)\\s*$"));
+    return pattern;
+}
+
+Outcome OutcomeOf(const QString& result) {
+    if (result.endsWith(QStringLiteral("勝ち")))
+        return Outcome::Win;
+    if (result.endsWith(QStringLiteral("負け")))
+        return Outcome::Loss;
+    if (result.endsWith(QStringLiteral("ジゴ")))
+        return Outcome::Draw;
+    return Outcome::Other;
+}
+
+bool ReadWithOpponent(const QString& line, const QString& opponent, GameResult& result) {
+    if (opponent.isEmpty() || !line.startsWith(opponent + ' '))
+        return false;
+    const QRegularExpressionMatch match = ResultPattern().match(line.mid(opponent.size() + 1));
+    if (!match.hasMatch())
+        return false;
+    result = {opponent,          match.captured(1), match.captured(2),
+              match.captured(3), match.captured(4), OutcomeOf(match.captured(3))};
+    return true;
+}
+
+/// A known opponent's name may hold blanks: the longest one the line starts with wins;
+/// an opponent no longer registered ends at the first blank.
+bool ReadResultLine(const QString& line, const QStringList& knownOpponents, GameResult& result) {
+    QString best;
+    for (const QString& name : knownOpponents) {
+        if (name.size() > best.size() && ReadWithOpponent(line, name, result))
+            best = name;
+    }
+    if (!best.isEmpty())
+        return ReadWithOpponent(line, best, result);
+    return ReadWithOpponent(line, line.section(' ', 0, 0), result);
+}
+
+void Count(Tally& tally, Outcome outcome) {
+    tally.wins += outcome == Outcome::Win ? 1 : 0;
+    tally.losses += outcome == Outcome::Loss ? 1 : 0;
+    tally.draws += outcome == Outcome::Draw ? 1 : 0;
+}
+
+}  // namespace
+
+ResultsSummary SummariseResults(const QStringList& lines, const QStringList& knownOpponents) {
+    ResultsSummary summary;
+    QList<GameResult> all;
+    for (const QString& line : lines) {
+        if (line.trimmed().isEmpty())
+            continue;
+        GameResult result;
+        if (ReadResultLine(line, knownOpponents, result)) {
+            all.append(result);
+        } else {
+            ++summary.unreadLines;
+        }
+    }
+    QHash<QString, qsizetype> lastLine;  // opponent + '/' + game → its last result in `all`
+    for (qsizetype i = 0; i < all.size(); ++i)
+        lastLine.insert(all[i].opponent + '/' + all[i].game, i);
+    for (qsizetype i = 0; i < all.size(); ++i) {
+        if (lastLine.value(all[i].opponent + '/' + all[i].game) == i)
+            summary.games.append(all[i]);
+    }
+    QHash<QString, Tally> byOpponent;
+    for (const GameResult& game : summary.games) {
+        Tally& tally = byOpponent[game.opponent];
+        tally.opponent = game.opponent;
+        Count(tally, game.outcome);
+        Count(summary.total, game.outcome);
+    }
+    summary.opponents = byOpponent.values();
+    std::sort(summary.opponents.begin(), summary.opponents.end(),
+              [](const Tally& a, const Tally& b) {
+                  return a.opponent.compare(b.opponent, Qt::CaseInsensitive) < 0;
+              });
+    return summary;
+}
+
+ResultsSummary ReadResultsSummary(const QString& dataRoot) {
+    QStringList lines;
+    store::ReadTextFile(ResultsRecordPath(dataRoot), lines);
+    const QStringList known = store::ListOpponents(dataRoot + '/' + store::kInProgressFolderName) +
+                              store::ListOpponents(dataRoot + '/' + store::kBackedUpFolderName);
+    return SummariseResults(lines, known);
+}
+
+}  // namespace output
