@@ -1,5 +1,6 @@
 #include "app/batch_backup.h"
 #include "app/batch_figures.h"
+#include "app/batch_list_games.h"
 #include "app/batch_mode.h"
 #include "app/batch_print_record.h"
 #include "app/batch_sgf.h"
@@ -11,8 +12,8 @@ namespace app {
 const std::vector<BatchMode>& BatchModes() {
     // Each mode is made in its own file; this list is the one place that names them all.
     static const std::vector<BatchMode> modes = {
-        MakePrintRecordMode(), MakeFiguresMode(), MakeSgfImportMode(),
-        MakeSgfExportMode(),   MakeBackupMode(),  MakeRestoreBackupMode(),
+        MakePrintRecordMode(), MakeFiguresMode(),       MakeSgfImportMode(), MakeSgfExportMode(),
+        MakeBackupMode(),      MakeRestoreBackupMode(), MakeListGamesMode(),
     };
     return modes;
 }

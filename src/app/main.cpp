@@ -10,6 +10,8 @@
 #include "postcard/form4.h"
 #include "postcard/form5.h"
 #include "store/display_settings.h"
+#include "views/games_overview_window.h"
+#include "views/results_summary_window.h"
 #include "views/text_window.h"
 
 #include <QApplication>
@@ -82,6 +84,20 @@ void OfferAddressWindow(board::Form1& mainWindow) {
         QObject::connect(window, &postcard::Form5::ReplyWindowRequested, &main,
                          [&main] { main.Label1_Click(board::MenuReply); });
         return window;
+    });
+}
+
+/// The games overview and the results summary, each made on the first use of its menu label;
+/// a game chosen in the overview is opened for recording in the main window.
+void OfferOverviewWindows(board::Form1& mainWindow) {
+    mainWindow.SetWindowFactory(board::MenuOverview, [](board::Form1& main) -> QWidget* {
+        auto* window = new views::GamesOverviewWindow(main.state(), main.platform(), &main);
+        QObject::connect(window, &views::GamesOverviewWindow::GameChosen, &main,
+                         &board::Form1::OpenGameForRecording);
+        return window;
+    });
+    mainWindow.SetWindowFactory(board::MenuResults, [](board::Form1& main) -> QWidget* {
+        return new views::ResultsSummaryWindow(main.state(), &main);
     });
 }
 
@@ -232,6 +248,7 @@ int main(int argc, char* argv[]) {
     OfferEraseWindow(form);
     OfferReplyWindow(form);
     OfferAddressWindow(form);
+    OfferOverviewWindows(form);
     form.show();
     app::ListenForLaterStarts(dataRoot, &form);
     if (!scaleNotice.isEmpty())

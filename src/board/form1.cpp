@@ -101,9 +101,11 @@ void Form1::BuildMenu() {
     const QStringList captions{QStringLiteral("着手"), QStringLiteral("検討"),
                                QStringLiteral("印刷"), QStringLiteral("登録"),
                                QStringLiteral("返信"), QStringLiteral("宛名"),
-                               QStringLiteral("消去"), QStringLiteral("終了")};
+                               QStringLiteral("消去"), QStringLiteral("終了"),
+                               QStringLiteral("一覧"), QStringLiteral("成績")};
+    // Five rows of two fill the space above the folder buttons.
     for (int i = 0; i < MenuCount; ++i) {
-        const QRect rect(kRightColumnX + (i % 2) * 100, 4 + (i / 2) * 26, 98, 24);
+        const QRect rect(kRightColumnX + (i % 2) * 100, 4 + (i / 2) * 21, 98, 20);
         Label1[i] = MakeLabel(this, QStringLiteral("Label1_%1").arg(i), captions[i], rect);
         Label1[i]->setAlignment(Qt::AlignCenter);
         Label1[i]->setFrameShape(QFrame::Panel);
@@ -468,6 +470,30 @@ void Form1::ShowGuideFor(const QString& objectName) {
     if (text.isEmpty())
         return;
     Label2->setText(state_.settings.showGuide == 1 ? text : GuideOffText());
+}
+
+void Form1::OpenGameForRecording(const QString& opponent, const QString& game) {
+    if (state_.currentGamesFolder != state_.inProgressFolder)
+        SwitchGamesFolder(state_.inProgressFolder);
+    Label1_Click(MenuRecording);
+    const int opponentIndex = Combo1->findText(opponent, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (opponentIndex >= 0) {
+        Combo1->setCurrentIndex(opponentIndex);
+        Combo1_Click();
+    }
+    const QList<QListWidgetItem*> found =
+        opponentIndex < 0 ? QList<QListWidgetItem*>()
+                          : List2->findItems(game, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (found.isEmpty()) {
+        platform_.ShowMessage(
+            QStringLiteral("対局者「%1」の対局「%2」が見つかりません。").arg(opponent, game),
+            QStringLiteral("対局がありません。"), common::MessageButtons::Ok,
+            common::MessageIcon::Warning);
+        return;
+    }
+    List2->setCurrentItem(found.first());  // shows the game, as a click does
+    raise();
+    activateWindow();
 }
 
 void Form1::Option1_Click() {

@@ -37,7 +37,9 @@ enum MenuIndex {
     MenuAddress = 5,
     MenuErase = 6,
     MenuExit = 7,
-    MenuCount = 8
+    MenuOverview = 8,
+    MenuResults = 9,
+    MenuCount = 10
 };
 
 /// The main window: board, lists of opponents and games, menu and the three mode panels.
@@ -64,6 +66,10 @@ class Form1 : public QWidget {
     void Command1_Click(int index);
     void Command2_Click(int index);
     void Command3_Click(int index);
+
+    /// Chooses a game in play as if its opponent and name had been clicked, and switches to
+    /// recording. Tells the player when the game is no longer there.
+    void OpenGameForRecording(const QString& opponent, const QString& game);
 
     /// Shows the chosen game from its file: the position after the saved rows with the
     /// last-move mark. Nothing when no game is chosen.

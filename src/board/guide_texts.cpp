@@ -31,6 +31,12 @@ QString GuideText(const QString& objectName, const QString& recordsFolder) {
              "「棋譜の消去／退避／復帰」機能の画面です。不要な対局は「消去」できます。終局のときに"
              "はその対局を「退避」させたり退避した棋譜を対局中の棋譜に「復帰」できます｡")},
         {QStringLiteral("Label1_7"), QStringLiteral("「ソラマメＶ３」を終了します。")},
+        {QStringLiteral("Label1_8"),
+         QStringLiteral("「対局の一覧」の画面です。対局中の全対局について、手番と最後の記録からの"
+                        "日数を一覧にします。対局をダブルクリックすると着手の記録に移ります。")},
+        {QStringLiteral("Label1_9"),
+         QStringLiteral(
+             "「成績」の画面です。対戦記録から、対局者ごとの勝ち・負け・ジゴを集計します。")},
         {QStringLiteral("Combo1"),
          QStringLiteral("対局者リストです。対局者をクリックしてください。対局者の表示がないときは「"
                         "登録」画面に切り替えて対局の登録をしてください。")},

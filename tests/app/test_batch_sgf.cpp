@@ -1,4 +1,5 @@
-// The command-line SGF modes: exit status, messages on the right stream, files written.
+// The command-line SGF modes and the games listing: exit status, messages on the right
+// stream, files written.
 #include "app/batch_mode.h"
 #include "testing/temp_root.h"
 
@@ -64,6 +65,15 @@ class TestBatchSgf : public QObject {
         QTest::newRow("export of a missing game")
             << QStringList{"--export-sgf", "相手/無"} << 1 << ""
             << "対局が見つかりません: 相手/無\n";
+        // The listing of games in play reads the same data root: the backed-up game is not
+        // in play, and the player (Black) waits for White's move 2.
+        QTest::newRow("list games")
+            << QStringList{"--list-games"} << 0
+            << "対局者\t対局名\t手合割\tコミ\t色\t手数\t最終記録日\t手番\t経過日数\n相手\t旧\t互先"
+               "\tコミ"
+               "なし\t黒\t1\t2026/10/01\t相手\t" +
+                   QString::number(QDate(2026, 10, 1).daysTo(QDate::currentDate())) + "\n"
+            << "";
         QTest::newRow("export of a backed-up game")
             << QStringList{"--export-sgf", "退避/古"} << 0
             << "(;FF[4]GM[1]SZ[19]CA[UTF-8]AP[soramame:3.0]PB[自分]PW[退避]KM[0]DT[2026-10-01]\n;B["

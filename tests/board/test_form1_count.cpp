@@ -5,12 +5,14 @@
 #include "testing/fake_platform.h"
 #include "testing/temp_root.h"
 #include "testing/window_probe.h"
+#include "views/results_summary_window.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QtTest>
 
 #include <memory>
@@ -184,6 +186,30 @@ class TestForm1Count : public QObject {
         }
         QCOMPARE(QFile::exists(path), !expected.isEmpty());
         QCOMPARE(window.root.Read(QStringLiteral("対戦記録.txt")), expected);
+    }
+
+    void summaryCountsTheRecordedResult() {
+        TestWindow window;
+        window.Click(2, 10);
+        window.Press(QStringLiteral("Command1_6"));
+        // Recorded twice, as after a second count: the game still counts once.
+        window.Press(QStringLiteral("Command1_9"));
+        window.Press(QStringLiteral("Command1_9"));
+        const views::ResultsSummaryWindow summary(window.state);
+        auto rows = [](const QTableWidget* table) {
+            QStringList rows;
+            for (int r = 0; r < table->rowCount(); ++r) {
+                QStringList cells;
+                for (int c = 0; c < table->columnCount(); ++c)
+                    cells.append(table->item(r, c)->text());
+                rows.append(cells.join(' '));
+            }
+            return rows;
+        };
+        QCOMPARE(rows(summary.tallies()), (QStringList{"山田 0 1 0 1", "合計 0 1 0 1"}));
+        QCOMPARE(rows(summary.games()),
+                 QStringList{"山田 第3 互先(黒) コミ黒６目半 黒1目半負け 2002/12/07"});
+        QCOMPARE(summary.note()->text(), QString());
     }
 };
 

@@ -1,0 +1,162 @@
+#include "views/games_overview_window.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace views {
+namespace {
+
+enum Column { OpponentColumn = 0, GameColumn = 1, MovesColumn = 5, DaysColumn = 8, NoteColumn = 9 };
+const int kColumnWidths[] = {96, 96, 64, 76, 30, 44, 86, 44, 64, 120};
+
+QTableWidgetItem* CellItem(int column, const QString& text) {
+    auto* item = new QTableWidgetItem;
+    bool isNumber = false;
+    const int number = text.toInt(&isNumber);
+    // Counts sort as numbers, not as text ("12" after "9").
+    if ((column == MovesColumn || column == DaysColumn) && isNumber) {
+        item->setData(Qt::DisplayRole, number);
+        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    } else {
+        item->setText(text);
+    }
+    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    return item;
+}
+
+}  // namespace
+
+GamesOverviewWindow::GamesOverviewWindow(common::AppState& state, common::Platform& platform,
+                                         QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      state_(state),
+      platform_(platform),
+      myTurnOnly_(new QCheckBox(QStringLiteral("自分の手番のみ"), this)),
+      counts_(new QLabel(this)),
+      table_(new QTableWidget(this)),
+      openButton_(new QPushButton(QStringLiteral("開く"), this)),
+      closeButton_(new QPushButton(QStringLiteral("閉じる"), this)) {
+    setObjectName(QStringLiteral("GamesOverview"));
+    setWindowTitle(QStringLiteral("一覧"));
+    QStringList headings = output::OverviewColumnNames();
+    headings.append(QStringLiteral("備考"));
+    table_->setColumnCount(int(headings.size()));
+    table_->setHorizontalHeaderLabels(headings);
+    for (int c = 0; c < int(headings.size()); ++c)
+        table_->setColumnWidth(c, kColumnWidths[c]);
+    table_->horizontalHeader()->setStretchLastSection(true);
+    table_->verticalHeader()->hide();
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->installEventFilter(this);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(myTurnOnly_);
+    top->addStretch();
+    top->addWidget(counts_);
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch();
+    bottom->addWidget(openButton_);
+    bottom->addWidget(closeButton_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(table_);
+    layout->addLayout(bottom);
+    resize(780, 480);
+
+    connect(myTurnOnly_, &QCheckBox::toggled, this, [this] { FillTable(); });
+    connect(table_, &QTableWidget::cellDoubleClicked, this, [this] { OpenCurrentGame(); });
+    connect(openButton_, &QPushButton::clicked, this, &GamesOverviewWindow::OpenCurrentGame);
+    connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
+    Refresh();
+}
+
+void GamesOverviewWindow::Refresh() {
+    rows_ = output::ListGamesInPlay(state_.inProgressFolder, platform_.Today());
+    FillTable();
+}
+
+void GamesOverviewWindow::FillTable() {
+    // The player's own sort stays; before any, the rows keep the default order.
+    const int sortColumn =
+        table_->isSortingEnabled() ? table_->horizontalHeader()->sortIndicatorSection() : -1;
+    const Qt::SortOrder sortOrder = table_->horizontalHeader()->sortIndicatorOrder();
+    const QStringList chosen = CurrentGame();
+    table_->setSortingEnabled(false);
+    table_->clearContents();
+    table_->setRowCount(0);
+    for (const output::GameOverviewRow& row : rows_) {
+        if (myTurnOnly_->isChecked() && row.turn != output::Turn::Mine)
+            continue;
+        QStringList cells = output::OverviewCells(row);
+        cells.append(row.note);
+        const int r = table_->rowCount();
+        table_->insertRow(r);
+        for (int c = 0; c < int(cells.size()); ++c)
+            table_->setItem(r, c, CellItem(c, cells[c]));
+    }
+    table_->horizontalHeader()->setSortIndicator(sortColumn, sortOrder);
+    table_->setSortingEnabled(true);
+    SelectGame(chosen);
+    ShowCounts();
+}
+
+void GamesOverviewWindow::ShowCounts() {
+    qsizetype mine = 0;
+    for (const output::GameOverviewRow& row : rows_)
+        mine += row.turn == output::Turn::Mine ? 1 : 0;
+    counts_->setText(QStringLiteral("対局中 %1局（自分の手番 %2局）").arg(rows_.size()).arg(mine));
+    openButton_->setEnabled(table_->rowCount() > 0);
+}
+
+QStringList GamesOverviewWindow::CurrentGame() const {
+    const int r = table_->currentRow();
+    if (r < 0 || table_->item(r, OpponentColumn) == nullptr)
+        return {};
+    return {table_->item(r, OpponentColumn)->text(), table_->item(r, GameColumn)->text()};
+}
+
+void GamesOverviewWindow::SelectGame(const QStringList& game) {
+    int found = 0;  // the first row when the game is gone or none was chosen
+    for (int r = 0; r < table_->rowCount() && !game.isEmpty(); ++r) {
+        if (table_->item(r, OpponentColumn)->text() == game[0] &&
+            table_->item(r, GameColumn)->text() == game[1])
+            found = r;
+    }
+    if (table_->rowCount() > 0)
+        table_->selectRow(found);
+}
+
+void GamesOverviewWindow::OpenCurrentGame() {
+    const QStringList game = CurrentGame();
+    if (!game.isEmpty())
+        emit GameChosen(game[0], game[1]);
+}
+
+bool GamesOverviewWindow::event(QEvent* event) {
+    // Coming forward again: a move may have been recorded or a game registered meanwhile.
+    if (event->type() == QEvent::WindowActivate)
+        Refresh();
+    return QWidget::event(event);
+}
+
+bool GamesOverviewWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == table_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            OpenCurrentGame();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace views
