@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 
 namespace common {
@@ -87,6 +88,12 @@ QByteArray EncodeCp932(const QString& text) {
 }
 
 QString DecodeCp932(const QByteArray& bytes) {
+    // CP932 keeps the ASCII bytes as they are (0x5C and 0x7E too, as Windows reads them):
+    // most fields of a record are dates and numbers, and need no conversion.
+    const bool ascii = std::all_of(bytes.begin(), bytes.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (ascii)
+        return QString::fromLatin1(bytes);
     Converter& converter = ReadyConverter(false);
     if (!converter.Valid())
         return QString::fromLatin1(bytes);

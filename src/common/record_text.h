@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 namespace common {
 
@@ -30,7 +32,29 @@ class FieldReader {
 
   private:
     QString line_;
-    int pos_ = 0;
+    qsizetype pos_ = 0;
+    bool exhausted_ = false;
+};
+
+/// Reads a number field: blanks around it are ignored and an empty field is 0. False when
+/// it is not a number or out of the 32-bit range.
+bool ParseInt32Field(QStringView field, qint32& value);
+
+/// FieldReader's reading, done on the bytes of a CP932 line. Commas, quotes, blanks and
+/// digits are single bytes that CP932 never uses inside a character, so the fields are those
+/// of the decoded line, and only the fields wanted as text need decoding.
+class ByteFieldReader {
+  public:
+    explicit ByteFieldReader(QByteArrayView line) : line_(line) {}
+
+    /// The next field's bytes; false when the line has no more fields.
+    bool NextBytes(QByteArrayView& field);
+    /// The next field as a 16-bit integer, read exactly as FieldReader::NextInt16 reads it.
+    bool NextInt16(qint16& value);
+
+  private:
+    QByteArrayView line_;
+    qsizetype pos_ = 0;
     bool exhausted_ = false;
 };
 

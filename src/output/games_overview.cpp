@@ -31,23 +31,13 @@ QString UnreadableNote(store::LoadOutcome outcome) {
     return QStringLiteral("読めません");
 }
 
-/// The last day written in the record: rows carry "12-07-2002", the header (row 0, the day
-/// of registration) "2002/12/07". A row saved without a date is passed over.
-QDate LastRecordingDay(const store::RecordTable& table) {
-    for (int r = table.lastRow; r >= 1; --r) {
-        const QDate day = common::ParseRowDate(table.rows[r].date);
-        if (day.isValid())
-            return day;
-    }
-    return common::ParseShortDate(table.headerDate);
-}
-
 /// The colour to play next: after the last move the other colour; before the first move
 /// White in a handicap game, else Black.
-QString ColourToPlay(const store::RecordTable& table, int lastMove) {
-    if (lastMove <= 0)
-        return table.whiteFirst == 1 ? kWhite : kBlack;
-    return store::RowColour(lastMove, table.whiteFirst) == QLatin1Char('B') ? kWhite : kBlack;
+QString ColourToPlay(const store::RecordOutline& record) {
+    if (record.highestMove <= 0)
+        return record.whiteFirst == 1 ? kWhite : kBlack;
+    const bool blackLast = store::RowColour(record.highestMove, record.whiteFirst) == 'B';
+    return blackLast ? kWhite : kBlack;
 }
 
 int TurnRank(Turn turn) {
@@ -63,15 +53,15 @@ QStringList OverviewColumnNames() {
 }
 
 GameOverviewRow SummariseGame(const QString& opponent, const QString& game,
-                              const store::RecordTable& table, store::LoadOutcome outcome,
+                              const store::RecordOutline& record, store::LoadOutcome outcome,
                               const QDate& today) {
     GameOverviewRow row;
     row.opponent = opponent;
     row.game = game;
-    if (table.headerRead) {
-        row.handicapCode = table.handicapCode;
-        row.komiCode = table.komiCode;
-        row.colour = table.playerColour;
+    if (record.headerRead) {
+        row.handicapCode = record.handicapCode;
+        row.komiCode = record.komiCode;
+        row.colour = record.playerColour;
     }
     if (outcome != store::LoadOutcome::Complete) {
         // A record read in part would give a move count and a turn that may be wrong.
@@ -82,12 +72,9 @@ GameOverviewRow SummariseGame(const QString& opponent, const QString& game,
         row.note = QStringLiteral("自分の石の色が分かりません");
         return row;
     }
-    for (int r = 1; r <= table.lastRow; ++r) {
-        if (table.rows[r].IsPlacement())
-            row.moveCount = std::max(row.moveCount, int(table.rows[r].number));
-    }
-    row.turn = ColourToPlay(table, row.moveCount) == row.colour ? Turn::Mine : Turn::Theirs;
-    row.lastDay = LastRecordingDay(table);
+    row.moveCount = std::max(0, record.highestMove);
+    row.turn = ColourToPlay(record) == row.colour ? Turn::Mine : Turn::Theirs;
+    row.lastDay = record.lastDay;
     if (row.lastDay.isValid())
         row.waitingDays = int(row.lastDay.daysTo(today));
     return row;
@@ -95,12 +82,12 @@ GameOverviewRow SummariseGame(const QString& opponent, const QString& game,
 
 QList<GameOverviewRow> ListGamesInPlay(const QString& gamesFolder, const QDate& today) {
     QList<GameOverviewRow> rows;
-    store::RecordTable table;
+    store::RecordOutline record;
     for (const QString& opponent : store::ListOpponents(gamesFolder)) {
         for (const QString& game : store::ListGames(gamesFolder, opponent)) {
             const QString path = gamesFolder + '/' + opponent + '/' + game + QStringLiteral(".txt");
-            const store::LoadOutcome outcome = store::ReadRecordFile(path, table);
-            rows.append(SummariseGame(opponent, game, table, outcome, today));
+            const store::LoadOutcome outcome = store::ReadRecordOutline(path, record);
+            rows.append(SummariseGame(opponent, game, record, outcome, today));
         }
     }
     SortByDefault(rows);

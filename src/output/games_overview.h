@@ -33,9 +33,9 @@ struct GameOverviewRow {
 /// The overview's columns, in order; also the first line of the listing.
 QStringList OverviewColumnNames();
 
-/// Sums up one record as loaded: whose move, how many moves, since when.
+/// Sums up one record as read: whose move, how many moves, since when.
 GameOverviewRow SummariseGame(const QString& opponent, const QString& game,
-                              const store::RecordTable& table, store::LoadOutcome outcome,
+                              const store::RecordOutline& record, store::LoadOutcome outcome,
                               const QDate& today);
 
 /// Every game of the games folder (one sub-folder per opponent), in the default order.

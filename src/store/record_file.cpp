@@ -1,22 +1,19 @@
 #include "store/record_file.h"
 
+#include "common/cp932_codec.h"
 #include "common/dates.h"
 #include "common/record_text.h"
 #include "store/text_file.h"
 
 #include <QFile>
+
 #include <QStringList>
+#include <algorithm>
+#include <cstring>
+#include <vector>
 
 namespace store {
 namespace {
-
-bool HoldsControlCharacters(const QString& line) {
-    for (const QChar c : line) {
-        if (c.unicode() < 0x20 && c != QLatin1Char('\t'))
-            return true;
-    }
-    return false;
-}
 
 LoadOutcome OutcomeOf(ReadStatus status) {
     switch (status) {
@@ -33,20 +30,80 @@ LoadOutcome OutcomeOf(ReadStatus status) {
     return LoadOutcome::Unreadable;
 }
 
-bool ParseRow(const QString& line, RecordRow& row) {
-    // A record is plain text: NUL or other control bytes mean a damaged line.
-    if (HoldsControlCharacters(line))
-        return false;
-    common::FieldReader reader(line);
-    QString date;
-    QString text;
-    if (!reader.NextText(date) || !reader.NextInt16(row.number) || !reader.NextInt16(row.x) ||
-        !reader.NextInt16(row.y) || !reader.NextText(text)) {
-        return false;
+/// The five fields of a record line, still as bytes where they are text.
+struct LineFields {
+    QByteArrayView date;
+    qint16 number = 0;
+    qint16 x = 0;
+    qint16 y = 0;
+    QByteArrayView text;
+};
+
+/// A record is plain text: NUL or other control bytes mean a damaged line. (CP932 uses no
+/// byte below 0x20 inside a character, so the bytes tell as much as the decoded text.)
+bool HoldsControlBytes(QByteArrayView line) {
+    const char* bytes = line.data();
+    qsizetype i = 0;
+    // Eight bytes at a time while none is below 0x20; a tab sends the rest to the exact test.
+    for (; i + 8 <= line.size(); i += 8) {
+        quint64 word = 0;
+        std::memcpy(&word, bytes + i, 8);
+        if (((word - 0x2020202020202020ULL) & ~word & 0x8080808080808080ULL) != 0)
+            break;
     }
-    row.date = common::FixedWidth(date, kDateWidth);
-    row.text = common::FixedWidth(text, kTextWidth);
-    return true;
+    for (; i < line.size(); ++i) {
+        const auto c = static_cast<unsigned char>(bytes[i]);
+        if (c < 0x20 && c != '\t')
+            return true;
+    }
+    return false;
+}
+
+bool ReadLineFields(QByteArrayView line, LineFields& fields) {
+    if (HoldsControlBytes(line))
+        return false;
+    common::ByteFieldReader reader(line);
+    return reader.NextBytes(fields.date) && reader.NextInt16(fields.number) &&
+           reader.NextInt16(fields.x) && reader.NextInt16(fields.y) &&
+           reader.NextBytes(fields.text);
+}
+
+/// Hands the header (index 0) and then each row to `visit`, as long as the lines read: a bad
+/// line or a 441st row ends the record as Truncated, and so does a file without a header.
+template <typename Visit>
+LoadOutcome VisitRecordLines(QByteArrayView bytes, Visit visit) {
+    ByteLines lines(bytes);
+    QByteArrayView line;
+    int index = 0;
+    while (lines.Next(line)) {
+        LineFields fields;
+        if (index > kMaxRows || !ReadLineFields(line, fields))
+            return LoadOutcome::Truncated;
+        visit(index, fields);
+        ++index;
+    }
+    return index == 0 ? LoadOutcome::Truncated : LoadOutcome::Complete;
+}
+
+RecordRow RowOf(const LineFields& fields) {
+    RecordRow row;
+    row.date = common::FixedWidth(common::DecodeCp932(fields.date.toByteArray()), kDateWidth);
+    row.number = fields.number;
+    row.x = fields.x;
+    row.y = fields.y;
+    row.text = common::FixedWidth(common::DecodeCp932(fields.text.toByteArray()), kTextWidth);
+    return row;
+}
+
+/// The values the header line gives, into a table or an outline.
+template <typename Target>
+void TakeHeader(const RecordRow& header, Target& target) {
+    target.headerRead = true;
+    target.handicapCode = header.x;
+    target.komiCode = header.y;
+    target.playerColour = header.text.trimmed();
+    target.headerDate = header.date.trimmed();
+    target.whiteFirst = header.number < 0 ? 1 : 0;
 }
 
 QString TableRowLine(const RecordRow& row, const QString& date) {
@@ -72,40 +129,51 @@ QString HeaderLine(const QDate& date, int handicapCode, int komiCode, bool playe
 
 LoadOutcome ReadRecordFile(const QString& path, RecordTable& table) {
     table.Clear();
-    QStringList lines;
-    const ReadStatus status = ReadTextFile(path, lines);
+    QByteArray bytes;
+    const ReadStatus status = ReadFileBytes(path, bytes);
     if (status != ReadStatus::Ok)
         return OutcomeOf(status);
-    if (lines.isEmpty() || !ParseRow(lines.first(), table.rows[0]))
-        return LoadOutcome::Truncated;
-
-    RecordRow& header = table.rows[0];
-    table.headerRead = true;
-    table.handicapCode = header.x;
-    table.komiCode = header.y;
-    table.playerColour = header.text.trimmed();
-    table.headerDate = header.date.trimmed();
-    table.whiteFirst = header.number < 0 ? 1 : 0;
-
-    int highestNumber = header.number;
-    for (int i = 1; i < lines.size(); ++i) {
-        if (i > kMaxRows)
-            return LoadOutcome::Truncated;
-        RecordRow row;
-        if (!ParseRow(lines[i], row))
-            return LoadOutcome::Truncated;
-        if (row.number > highestNumber) {
-            row.mark = QLatin1Char('U');
+    int highestNumber = 0;
+    return VisitRecordLines(bytes, [&](int index, const LineFields& fields) {
+        RecordRow row = RowOf(fields);
+        if (index == 0) {
+            TakeHeader(row, table);
             highestNumber = row.number;
         } else {
-            row.mark = QLatin1Char('T');
+            // A number above every earlier one places a stone; any other takes one off.
+            row.mark = row.number > highestNumber ? QLatin1Char('U') : QLatin1Char('T');
+            highestNumber = std::max(highestNumber, int(row.number));
+            row.colour = RowColour(row.number, table.whiteFirst);
+            table.savedRowCount = index;
+            table.lastRow = index;
         }
-        row.colour = RowColour(row.number, table.whiteFirst);
-        table.rows[i] = row;
-        table.savedRowCount = i;
-        table.lastRow = i;
+        table.rows[index] = row;
+    });
+}
+
+LoadOutcome ReadRecordOutline(const QString& path, RecordOutline& outline) {
+    outline = RecordOutline();
+    QByteArray bytes;
+    const ReadStatus status = ReadFileBytes(path, bytes);
+    if (status != ReadStatus::Ok)
+        return OutcomeOf(status);
+    std::vector<QByteArrayView> dates;
+    const LoadOutcome outcome = VisitRecordLines(bytes, [&](int index, const LineFields& fields) {
+        if (index == 0) {
+            TakeHeader(RowOf(fields), outline);
+            return;
+        }
+        outline.highestMove = std::max(outline.highestMove, int(fields.number));
+        dates.push_back(fields.date);
+    });
+    // Only the last dates are decoded: a row saved without a date is passed over.
+    for (auto date = dates.rbegin(); date != dates.rend() && !outline.lastDay.isValid(); ++date) {
+        if (!date->trimmed().isEmpty())
+            outline.lastDay = common::ParseRowDate(common::DecodeCp932(date->toByteArray()));
     }
-    return LoadOutcome::Complete;
+    if (!outline.lastDay.isValid())
+        outline.lastDay = common::ParseShortDate(outline.headerDate);
+    return outcome;
 }
 
 bool SaveUndoCopy(const QString& recordPath, const QString& undoPath) {

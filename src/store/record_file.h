@@ -26,9 +26,23 @@ QString HeaderLine(const QDate& date, int handicapCode, int komiCode, bool playe
 /// The handicap marker: 0 for codes 1 and 2, else minus the number of handicap stones.
 int HandicapMarker(int handicapCode);
 
+/// What a record says at a glance, read without keeping its rows: for listing many games.
+struct RecordOutline {
+    bool headerRead = false;
+    int handicapCode = 0;
+    int komiCode = 0;
+    int whiteFirst = 0;
+    QString playerColour;  // header text, trimmed: "黒" or "白"
+    QString headerDate;
+    int highestMove = 0;  // the highest move number; 0 before the first move
+    QDate lastDay;        // the date of the last row that has one, else the header's
+};
+
 /// Reads a record file into the table: marks rows as placements or removals and sets their
 /// colours. Coordinates are as stored; view transforms are the board model's business.
 LoadOutcome ReadRecordFile(const QString& path, RecordTable& table);
+/// Reads a record file as far as ReadRecordFile would, keeping only its outline.
+LoadOutcome ReadRecordOutline(const QString& path, RecordOutline& outline);
 
 /// Copies the record to the undo copy, then appends rows savedRowCount+1 .. lastRow with
 /// `today` as their date. False when the undo copy or the record could not be written; the

@@ -8,6 +8,8 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 
+#include <cstring>
+
 namespace store {
 namespace {
 
@@ -29,20 +31,32 @@ QStringList SplitLines(const QByteArray& bytes) {
 
 }  // namespace
 
+bool ByteLines::Next(QByteArrayView& line) {
+    if (start_ >= bytes_.size())
+        return false;
+    const char* from = bytes_.data() + start_;
+    const size_t left = size_t(bytes_.size() - start_);
+    const void* cr = std::memchr(from, '\r', left);
+    const void* lf = std::memchr(from, '\n', left);
+    const char* stop = bytes_.data() + bytes_.size();
+    if (cr != nullptr)
+        stop = static_cast<const char*>(cr);
+    if (lf != nullptr && static_cast<const char*>(lf) < stop)
+        stop = static_cast<const char*>(lf);
+    const qsizetype end = stop - bytes_.data();
+    line = bytes_.sliced(start_, end - start_);
+    start_ = end + 1;
+    if (end + 1 < bytes_.size() && bytes_[end] == '\r' && bytes_[end + 1] == '\n')
+        ++start_;
+    return true;
+}
+
 QList<QByteArray> SplitByteLines(const QByteArray& bytes) {
     QList<QByteArray> lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const char c = bytes[i];
-        if (c != '\r' && c != '\n')
-            continue;
-        lines.append(bytes.mid(start, i - start));
-        if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < bytes.size())
-        lines.append(bytes.mid(start));
+    ByteLines reader(bytes);
+    QByteArrayView line;
+    while (reader.Next(line))
+        lines.append(line.toByteArray());
     return lines;
 }
 

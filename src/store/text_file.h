@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
@@ -26,6 +27,17 @@ ReadStatus ReadTextFile(const QString& path, QStringList& lines);
 /// The lines of the bytes, without their ends: CR LF, lone LF and lone CR all end a line, and
 /// a last line without an end still counts.
 QList<QByteArray> SplitByteLines(const QByteArray& bytes);
+/// The same lines, one at a time and without copying: for reading many files quickly.
+class ByteLines {
+  public:
+    explicit ByteLines(QByteArrayView bytes) : bytes_(bytes) {}
+    /// The next line; false after the last.
+    bool Next(QByteArrayView& line);
+
+  private:
+    QByteArrayView bytes_;
+    qsizetype start_ = 0;
+};
 /// Replaces the first line of a text file and keeps every later line byte for byte, each
 /// then ended by CR LF; atomic, with no scratch file beside it. False, with the file as it
 /// was, when it cannot be read or written.

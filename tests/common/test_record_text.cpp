@@ -41,6 +41,8 @@ class TestRecordText : public QObject {
             << "\"2002/12/07\",\"x,y\",z" << QStringList{"2002/12/07", "x,y", "z"};
         QTest::newRow("empty fields") << ",," << QStringList{"", "", ""};
         QTest::newRow("empty line") << "" << QStringList{""};
+        QTest::newRow("quote not closed") << "a,\"b,c" << QStringList{"a", "b,c"};
+        QTest::newRow("text after closing quote") << "\"a\"b,c" << QStringList{"a", "c"};
     }
     void fieldReader() {
         QFETCH(QString, line);
@@ -51,6 +53,14 @@ class TestRecordText : public QObject {
         while (reader.NextText(field))
             read.append(field);
         QCOMPARE(read, fields);
+        // The byte reader splits the CP932 line into the same fields.
+        const QByteArray bytes = EncodeCp932(line);
+        ByteFieldReader byteReader(bytes);
+        QStringList readBytes;
+        QByteArrayView bytesField;
+        while (byteReader.NextBytes(bytesField))
+            readBytes.append(DecodeCp932(bytesField.toByteArray()));
+        QCOMPARE(readBytes, fields);
     }
 
     void numericFields_data() {
@@ -63,6 +73,15 @@ class TestRecordText : public QObject {
         QTest::newRow("16-bit overflow") << " 32768 " << false << 0;
         QTest::newRow("not a number") << " abc " << false << 0;
         QTest::newRow("digits then text") << " 12x " << false << 0;
+        QTest::newRow("empty") << "  " << true << 0;
+        QTest::newRow("plus sign") << "+5" << true << 5;
+        QTest::newRow("leading zeros") << "0012" << true << 12;
+        QTest::newRow("five digits") << "12345" << true << 12345;
+        QTest::newRow("minus zero") << "-0" << true << 0;
+        QTest::newRow("blank after minus") << "- 5" << false << 0;
+        QTest::newRow("tab before") << "\t7" << true << 7;
+        QTest::newRow("full-width blanks") << "　7　" << true << 7;
+        QTest::newRow("full-width digit") << "７" << false << 0;
     }
     void numericFields() {
         QFETCH(QString, field);
@@ -73,6 +92,13 @@ class TestRecordText : public QObject {
         QCOMPARE(reader.NextInt16(read), ok);
         if (ok)
             QCOMPARE(int(read), value);
+        // The byte reader reads the CP932 field to the same number.
+        const QByteArray bytes = EncodeCp932(field);
+        ByteFieldReader byteReader(bytes);
+        qint16 readBytes = 0;
+        QCOMPARE(byteReader.NextInt16(readBytes), ok);
+        if (ok)
+            QCOMPARE(int(readBytes), value);
     }
 
     void missingFieldFails() {
