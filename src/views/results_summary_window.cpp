@@ -71,6 +71,9 @@ ResultsSummaryWindow::ResultsSummaryWindow(common::AppState& state, QWidget* par
           {120, 100, 200, 140, 90})),
       note_(new QLabel(this)) {
     setObjectName(QStringLiteral("ResultsSummary"));
+    // The names take the spare width; the counts stay narrow beside them.
+    tallies_->horizontalHeader()->setStretchLastSection(false);
+    tallies_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     setWindowTitle(QStringLiteral("成績"));
     auto* closeButton = new QPushButton(QStringLiteral("閉じる"), this);
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
@@ -94,6 +97,10 @@ void ResultsSummaryWindow::Refresh() {
     for (const output::Tally& tally : summary.opponents)
         AppendRow(tallies_, TallyCells(tally), 1);
     AppendRow(tallies_, TallyCells(summary.total), 1);
+    QFont bold = tallies_->font();
+    bold.setBold(true);
+    for (int c = 0; c < tallies_->columnCount(); ++c)
+        tallies_->item(tallies_->rowCount() - 1, c)->setFont(bold);
     games_->setRowCount(0);
     // The newest result first: the game just counted is at the top.
     for (qsizetype i = summary.games.size() - 1; i >= 0; --i) {
