@@ -1,5 +1,7 @@
 #include "views/games_overview_window.h"
 
+#include "views/list_table.h"
+
 #include <QCheckBox>
 #include <QEvent>
 #include <QHBoxLayout>
@@ -14,7 +16,6 @@ namespace views {
 namespace {
 
 enum Column { OpponentColumn = 0, GameColumn = 1, MovesColumn = 5, DaysColumn = 8, NoteColumn = 9 };
-const int kColumnWidths[] = {96, 96, 64, 76, 30, 44, 86, 44, 64, 120};
 
 QTableWidgetItem* CellItem(int column, const QString& text) {
     auto* item = new QTableWidgetItem;
@@ -40,22 +41,12 @@ GamesOverviewWindow::GamesOverviewWindow(common::AppState& state, common::Platfo
       platform_(platform),
       myTurnOnly_(new QCheckBox(QStringLiteral("自分の手番のみ"), this)),
       counts_(new QLabel(this)),
-      table_(new QTableWidget(this)),
+      table_(MakeListTable(this, output::OverviewColumnNames() << QStringLiteral("備考"),
+                           {96, 96, 64, 76, 30, 44, 86, 44, 64, 120})),
       openButton_(new QPushButton(QStringLiteral("開く"), this)),
       closeButton_(new QPushButton(QStringLiteral("閉じる"), this)) {
     setObjectName(QStringLiteral("GamesOverview"));
     setWindowTitle(QStringLiteral("一覧"));
-    QStringList headings = output::OverviewColumnNames();
-    headings.append(QStringLiteral("備考"));
-    table_->setColumnCount(int(headings.size()));
-    table_->setHorizontalHeaderLabels(headings);
-    for (int c = 0; c < int(headings.size()); ++c)
-        table_->setColumnWidth(c, kColumnWidths[c]);
-    table_->horizontalHeader()->setStretchLastSection(true);
-    table_->verticalHeader()->hide();
-    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->setSelectionMode(QAbstractItemView::SingleSelection);
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->installEventFilter(this);
 
     auto* top = new QHBoxLayout;

@@ -1,6 +1,7 @@
 #include "views/results_summary_window.h"
 
 #include "output/results_summary.h"
+#include "views/list_table.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -14,19 +15,6 @@
 
 namespace views {
 namespace {
-
-QTableWidget* MakeTable(QWidget* parent, const QStringList& headings, const QList<int>& widths) {
-    auto* table = new QTableWidget(parent);
-    table->setColumnCount(int(headings.size()));
-    table->setHorizontalHeaderLabels(headings);
-    for (int c = 0; c < int(widths.size()); ++c)
-        table->setColumnWidth(c, widths[c]);
-    table->horizontalHeader()->setStretchLastSection(true);
-    table->verticalHeader()->hide();
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    return table;
-}
 
 /// Cells from `firstCount` on are counts and stand right-aligned.
 void AppendRow(QTableWidget* table, const QStringList& cells, int firstCount = INT_MAX) {
@@ -60,11 +48,12 @@ QString NoteText(const output::ResultsSummary& summary) {
 ResultsSummaryWindow::ResultsSummaryWindow(common::AppState& state, QWidget* parent)
     : QWidget(parent, Qt::Window),
       state_(state),
-      tallies_(MakeTable(this,
-                         {QStringLiteral("対局者"), QStringLiteral("勝ち"), QStringLiteral("負け"),
-                          QStringLiteral("ジゴ"), QStringLiteral("対局数")},
-                         {180, 60, 60, 60, 60})),
-      games_(MakeTable(
+      tallies_(
+          MakeListTable(this,
+                        {QStringLiteral("対局者"), QStringLiteral("勝ち"), QStringLiteral("負け"),
+                         QStringLiteral("ジゴ"), QStringLiteral("対局数")},
+                        {180, 60, 60, 60, 60})),
+      games_(MakeListTable(
           this,
           {QStringLiteral("対局者"), QStringLiteral("対局名"), QStringLiteral("手合割・コミ"),
            QStringLiteral("結果"), QStringLiteral("日付")},
