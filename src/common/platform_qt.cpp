@@ -153,13 +153,19 @@ bool QtPlatform::PrintPage(const QString& documentName, PageOrientation orientat
 }
 
 QStringList QtPlatform::PrinterFontFamilies() const {
-    QStringList families;
+    // The card is written in Japanese: the fonts that hold its characters come first, under
+    // the names the fonts give themselves in the desktop's language ("IPA P明朝").
+    QStringList japanese;
+    QStringList others;
     for (const QString& family : QFontDatabase::families()) {
         // "@" names are the vertical-writing twins of the fonts, of no use on a card.
-        if (!family.startsWith(QLatin1Char('@')))
-            families.append(family);
+        if (family.startsWith(QLatin1Char('@')))
+            continue;
+        const bool holdsJapanese =
+            QFontDatabase::writingSystems(family).contains(QFontDatabase::Japanese);
+        (holdsJapanese ? japanese : others).append(family);
     }
-    return families;
+    return japanese + others;
 }
 
 }  // namespace common

@@ -9,6 +9,8 @@
 
 #include <QDir>
 #include <QEvent>
+#include <QFont>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -97,6 +99,7 @@ void Form4::Form_Load() {
     FillFontList();
     List3->addItems({kSendToday, kSendTomorrow});
     ReplyListInput();
+    ShowFontInUse();
     Picture1->ApplySettings(CurrentSettings());
     SetLayoutMode(false);
 }
@@ -235,7 +238,7 @@ void Form4::LayoutLines() {
 
 ReplySettings Form4::CurrentSettings() const {
     ReplySettings settings;
-    settings.fontName = CurrentText(List1);
+    settings.fontName = fontName_;
     settings.characterSize = VScroll3->value();
     settings.sendDateText = CurrentText(List3);
     settings.leftSpace = HScroll1->value();
@@ -252,7 +255,7 @@ void Form4::ReplyListInput() {
     // Each value goes through its control as a choice of the player would; the file is
     // written once at the end instead of after each of them.
     restoring_ = true;
-    SelectText(List1, stored->fontName);
+    fontName_ = stored->fontName;
     SelectText(List3, stored->sendDateText);
     HScroll1->setValue(stored->leftSpace);
     VScroll1->setValue(stored->topSpace);
@@ -293,7 +296,25 @@ void Form4::VScroll3_Change() {
 }
 
 void Form4::List1_Click() {
+    fontName_ = CurrentText(List1);
     AdjustmentChanged();
+}
+
+void Form4::ShowFontInUse() {
+    ReplySettings settings;
+    settings.fontName = fontName_;
+    const QString family = settings.FontFamily();
+    QList<QListWidgetItem*> found = List1->findItems(family, Qt::MatchExactly);
+    // A name the list does not hold (a Windows name, a font since removed) is printed in the
+    // font it resolves to here.
+    if (found.isEmpty())
+        found = List1->findItems(QFontInfo(QFont(family)).family(), Qt::MatchExactly);
+    const QSignalBlocker quiet(List1);
+    if (found.isEmpty()) {
+        List1->setCurrentRow(-1);
+    } else {
+        List1->setCurrentItem(found.first());
+    }
 }
 
 void Form4::List3_Click() {

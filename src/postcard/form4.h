@@ -64,6 +64,8 @@ class Form4 : public QWidget {
     /// "発信記録参照"
     void Command8_Click();
     void List1_Click();
+    /// Marks in the list the font the card is printed in, without choosing it for the file.
+    void ShowFontInUse();
     void List3_Click();
     void HScroll1_Change();
     void VScroll1_Change();
@@ -98,6 +100,9 @@ class Form4 : public QWidget {
     QWidget* mainWindow_;
     SubjectSource subject_;
     bool restoring_ = false;
+    /// The font of the card as stored or as the player chose it; kept as it stands even when
+    /// this computer does not offer it, so that the settings file never loses it.
+    QString fontName_;
 
     ReplyCard* Picture1 = nullptr;
     QLabel* Label6 = nullptr;

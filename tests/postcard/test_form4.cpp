@@ -119,10 +119,15 @@ class TestForm4 : public QObject {
                  "発信 2002/12/07\r\n\r\nNo.01\r\n●1:４・四\r\n\r\nお元気で\r\nまた\r\n");
         w.Find<QListWidget>("List3")->setCurrentRow(1);
         QVERIFY(w.form->ReplyText().startsWith("発信 2002/12/08\r\n\r\nNo.01\r\n"));
-        // Only the card's settings were written.
+        // Only the card's settings were written; no font was chosen, and the list shows the
+        // one the card is printed in.
+        QCOMPARE(w.Find<QListWidget>("List1")->currentItem()->text(), "ＭＳ Ｐゴシック");
         QCOMPARE(w.root.Read(kReplySettingsFileName),
                  "\r\n 13 \r\n" + kTomorrow + "\r\n 0 \r\n 0 \r\n 10 \r\n");
         QCOMPARE(QDir(w.root.path()).entryList(QDir::Files), QStringList{kReplySettingsFileName});
+        // A font the player picks is the one written.
+        w.Find<QListWidget>("List1")->setCurrentRow(1);
+        QVERIFY(w.root.Read(kReplySettingsFileName).startsWith(kMincho + "\r\n 13 \r\n"));
     }
 
     void modeButtonSwitchesCardAndLabels_data() {
@@ -170,15 +175,22 @@ class TestForm4 : public QObject {
     }
 
     void settingsRestoredAtLoad_data() {
+        QTest::addColumn<QStringList>("offered");
         QTest::addColumn<QByteArray>("font");
         QTest::addColumn<QString>("chosenFont");
-        QTest::newRow("offered font") << kMincho << "ＭＳ Ｐ明朝";
-        QTest::newRow("font no longer offered") << QByteArray("Gone") << "";
+        const QStringList windowsNames = FakePlatform().fontFamilies;
+        QTest::newRow("offered font") << windowsNames << kMincho << "ＭＳ Ｐ明朝";
+        QTest::newRow("font no longer offered") << windowsNames << QByteArray("Gone") << "";
+        // A card set up on Windows: the list shows the font it is printed in here.
+        QTest::newRow("Windows name, printed in its stand-in")
+            << QStringList{"DejaVu Sans", "IPAPGothic", "IPAPMincho"} << kMincho << "IPAPMincho";
     }
     void settingsRestoredAtLoad() {
+        QFETCH(QStringList, offered);
         QFETCH(QByteArray, font);
         QFETCH(QString, chosenFont);
         Window w;
+        w.platform.fontFamilies = offered;
         w.root.Write(kReplySettingsFileName,
                      font + "\r\n 9 \r\n" + kTomorrow + "\r\n 5 \r\n 7 \r\n 15 \r\n");
         w.Create();
@@ -193,9 +205,9 @@ class TestForm4 : public QObject {
         // The text box stands 170 twips plus the spaces inside the card: 15 twips a pixel.
         QCOMPARE(w.Text1()->pos(),
                  QPoint(qRound((170 + 5 * 56.7) / 15), qRound((170 + 7 * 56.7) / 15)));
-        const QByteArray written = chosenFont.isEmpty() ? QByteArray() : font;
+        // The stored name stays as it was, offered here or not.
         QCOMPARE(w.root.Read(kReplySettingsFileName),
-                 written + "\r\n 9 \r\n" + kTomorrow + "\r\n 5 \r\n 7 \r\n 15 \r\n");
+                 font + "\r\n 9 \r\n" + kTomorrow + "\r\n 5 \r\n 7 \r\n 15 \r\n");
     }
 
     void printPlacesLinesThenWritesFiles() {
