@@ -5,9 +5,24 @@
 #include "output/territory_count.h"
 
 #include <QComboBox>
+#include <QFontMetricsF>
 #include <QLabel>
 
 namespace board {
+namespace {
+
+/// The result is read and recorded whole: a text wider than its label (a larger desktop
+/// font, a display size that rounds down) is set smaller rather than cut off.
+void ShowWhole(QLabel* label, const QString& text) {
+    QFont font = label->parentWidget()->font();
+    const double width = label->contentsRect().width();
+    while (QFontMetricsF(font).horizontalAdvance(text) > width && font.pointSizeF() > 5.0)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    label->setFont(font);
+    label->setText(text);
+}
+
+}  // namespace
 
 void Form1::CountTerritory(int searchLimit) {
     if (countShown_) {
@@ -33,7 +48,7 @@ void Form1::CountTerritory(int searchLimit) {
     Label5[3]->setText(QString::number(score.whiteScore));
     lastMargin_ = score.margin;
     lastOutcome_ = score.outcome;
-    Label12->setText(score.resultLabel);
+    ShowWhole(Label12, score.resultLabel);
 }
 
 void Form1::RecordResult() {

@@ -188,6 +188,20 @@ class TestForm1Count : public QObject {
         QCOMPARE(window.root.Read(QStringLiteral("対戦記録.txt")), expected);
     }
 
+    void resultNeverCutOff() {
+        TestWindow window;
+        // A desktop font far larger than the window was laid out for.
+        QFont large = window.form->font();
+        large.setPointSizeF(16);
+        window.form->setFont(large);
+        window.Click(2, 10);
+        window.Press(QStringLiteral("Command1_6"));
+        const QLabel* result = window.Find<QLabel>(QStringLiteral("Label12"));
+        QCOMPARE(result->text(), QStringLiteral("黒1目半負け"));
+        QVERIFY(QFontMetricsF(result->font()).horizontalAdvance(result->text()) <=
+                result->contentsRect().width());
+    }
+
     void summaryCountsTheRecordedResult() {
         TestWindow window;
         window.Click(2, 10);
