@@ -17,6 +17,8 @@
 #include <QFile>
 #include <QString>
 
+#include <cstdlib>
+
 #include <unistd.h>
 #include <cstddef>
 #include <cstdint>
@@ -98,16 +100,31 @@ QString AsFile(const QString& name, const QByteArray& bytes) {
 }
 
 [[maybe_unused]] void Fields(const QByteArray& bytes) {
+    // The byte reader must find exactly the fields and numbers the text reader finds in the
+    // decoded line; any difference ends the run.
     common::FieldReader reader(common::DecodeCp932(bytes));
-    QString text;
-    qint16 small = 0;
-    qint32 large = 0;
+    common::ByteFieldReader byteReader(bytes);
     for (int i = 0; i < 64; ++i) {
-        const bool more = i % 3 == 0   ? reader.NextText(text)
-                          : i % 3 == 1 ? reader.NextInt16(small)
-                                       : reader.NextInt32(large);
-        if (!more && i % 3 == 0)
-            break;
+        if (i % 2 == 0) {
+            QString text;
+            QByteArrayView field;
+            const bool more = reader.NextText(text);
+            if (more != byteReader.NextBytes(field) ||
+                (more && text != common::DecodeCp932(field.toByteArray())))
+                std::abort();
+            if (!more)
+                break;
+        } else {
+            qint16 number = 0;
+            qint16 byteNumber = 0;
+            const bool read = reader.NextInt16(number);
+            if (read != byteReader.NextInt16(byteNumber) || (read && number != byteNumber))
+                std::abort();
+        }
+    }
+    common::FieldReader wide(common::DecodeCp932(bytes));
+    qint32 large = 0;
+    while (wide.NextInt32(large)) {
     }
 }
 
