@@ -100,6 +100,11 @@ void Form4::Form_Load() {
     List3->addItems({kSendToday, kSendTomorrow});
     ReplyListInput();
     ShowFontInUse();
+    if (List3->currentRow() < 0) {
+        // Without a choice the card is sent tomorrow: the list says so.
+        const QSignalBlocker quiet(List3);
+        SelectText(List3, kSendTomorrow);
+    }
     Picture1->ApplySettings(CurrentSettings());
     SetLayoutMode(false);
 }

@@ -113,6 +113,7 @@ class TestForm4 : public QObject {
     void sendDateReplacesOnlyHeading() {
         Window w;
         w.Create();
+        QCOMPARE(w.Find<QListWidget>("List3")->currentItem()->text(), "明日発信");
         w.Text1()->setPlainText("発信 2002/12/01\n\nNo.01\n●1:４・四\n\nお元気で,また");
         w.Find<QListWidget>("List3")->setCurrentRow(0);
         QCOMPARE(w.form->ReplyText(),
