@@ -49,6 +49,37 @@ class TestStartStore : public QObject {
         QVERIFY(store::ListGames(games, QStringLiteral("誰か")).isEmpty());
     }
 
+    void startSweepsLeftoversOfSaves_data() {
+        QTest::addColumn<QString>("leftover");
+        QTest::addColumn<bool>("swept");
+        QTest::newRow("data root") << "KurumiSet.dat.Ab3xYz" << true;
+        QTest::newRow("opponent folder") << "対局中棋譜/山田/01.txt.Q9wErt" << true;
+        QTest::newRow("hidden leftover") << "対局中棋譜/山田/.x.txt.Q9wErt" << true;
+        QTest::newRow("backed-up games, deeper") << "退避後棋譜/山田/古い/01.txt.Zz9Yy8" << true;
+        QTest::newRow("hidden folder") << ".mine/01.txt.Q9wErt" << false;
+        QTest::newRow("player's own suffix") << "対局中棋譜/山田/01.txt.backup" << false;
+        QTest::newRow("not a record") << "対局中棋譜/山田/photo.jpg.Q9wErt" << false;
+        QTest::newRow("through a linked folder") << "linked/01.txt.Q9wErt" << true;
+        QTest::newRow("below a linked folder") << "linked/sub/01.txt.Q9wErt" << false;
+    }
+    void startSweepsLeftoversOfSaves() {
+        QFETCH(QString, leftover);
+        QFETCH(bool, swept);
+        TempRoot root;
+        TempRoot elsewhere;
+        elsewhere.Write("sub/keep.txt", "x");
+        QVERIFY(QFile::link(elsewhere.path(), root.File("linked")));
+        const QString path =
+            leftover.startsWith("linked/") ? elsewhere.File(leftover.mid(7)) : root.File(leftover);
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        common::AppState state;
+        store::StartStore(state, root.path());
+        QCOMPARE(QFileInfo::exists(path), !swept);
+    }
+
     void shippedFilesAreInstalledOnceAsCp932() {
         TempRoot root;
         root.Write("用語.txt", common::EncodeCp932(QStringLiteral("自分の用語\r\n")));
