@@ -4,9 +4,16 @@
 
 #include <QCryptographicHash>
 #include <QDir>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QFile>
+#include <QSocketNotifier>
 #include <QWidget>
+
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cstring>
 
 namespace app {
 
@@ -23,41 +30,79 @@ bool DataRootLock::TryLock() {
 
 namespace {
 
-/// One channel name per data root and user: the path's hash keeps it short and plain.
-QString ChannelName(const QString& dataRoot) {
+/// One channel per data root and user, a local socket in the temporary folder: the path's
+/// hash keeps its name short and plain.
+QByteArray ChannelPath(const QString& dataRoot) {
     const QByteArray hash =
         QCryptographicHash::hash(QDir(dataRoot).absolutePath().toUtf8(), QCryptographicHash::Sha1);
-    return QStringLiteral("soramame-%1-%2")
-        .arg(qEnvironmentVariable("USER"), QString::fromLatin1(hash.toHex().left(16)));
+    return QFile::encodeName(
+        QDir::tempPath() +
+        QStringLiteral("/soramame-%1-%2")
+            .arg(qEnvironmentVariable("USER"), QString::fromLatin1(hash.toHex().left(16))));
+}
+
+/// The socket address of `path`; false when the path is too long for one.
+bool ChannelAddress(const QByteArray& path, sockaddr_un& address) {
+    std::memset(&address, 0, sizeof address);
+    address.sun_family = AF_UNIX;
+    if (size_t(path.size()) >= sizeof address.sun_path)
+        return false;
+    std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+    return true;
 }
 
 }  // namespace
 
+// The channel is a plain Unix socket rather than QLocalServer: QtNetwork and the libraries it
+// brings (Kerberos, proxy lookup) cost a start more than the rest of the program's own setup.
 void ListenForLaterStarts(const QString& dataRoot, QWidget* window) {
-    auto* server = new QLocalServer(window);
-    // A channel left by a program that died is in the way; the lock says it is ours now.
-    QLocalServer::removeServer(ChannelName(dataRoot));
-    server->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!server->listen(ChannelName(dataRoot)))
+    const QByteArray path = ChannelPath(dataRoot);
+    sockaddr_un address{};
+    if (!ChannelAddress(path, address))
         return;
-    QObject::connect(server, &QLocalServer::newConnection, window, [server, window] {
-        while (QLocalSocket* socket = server->nextPendingConnection())
-            socket->deleteLater();
+    const int server = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (server < 0)
+        return;
+    // A channel left by a program that died is in the way; the lock says it is ours now.
+    unlink(path.constData());
+    // Only this user may knock.
+    const mode_t oldMask = umask(077);
+    const bool bound = bind(server, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    umask(oldMask);
+    if (!bound || listen(server, 8) != 0) {
+        close(server);
+        return;
+    }
+    auto* notifier = new QSocketNotifier(server, QSocketNotifier::Read, window);
+    QObject::connect(notifier, &QSocketNotifier::activated, window, [server, window] {
+        int knock = -1;
+        while ((knock = accept4(server, nullptr, nullptr, SOCK_CLOEXEC)) >= 0)
+            close(knock);
         if (window->isMinimized())
             window->showNormal();
         window->show();
         window->raise();
         window->activateWindow();
     });
+    QObject::connect(notifier, &QObject::destroyed, [server, path] {
+        close(server);
+        unlink(path.constData());
+    });
 }
 
 bool BringRunningWindowToFront(const QString& dataRoot) {
-    QLocalSocket socket;
-    socket.connectToServer(ChannelName(dataRoot));
-    if (!socket.waitForConnected(1000))
+    sockaddr_un address{};
+    if (!ChannelAddress(ChannelPath(dataRoot), address))
         return false;
-    socket.disconnectFromServer();
-    return true;
+    const int client = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (client < 0)
+        return false;
+    // A listening local socket takes the connection at once or refuses it; a full queue
+    // refuses too instead of blocking the start.
+    const bool reached =
+        ::connect(client, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    close(client);
+    return reached;
 }
 
 QString AlreadyRunningText(const QString& dataRoot) {
