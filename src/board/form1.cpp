@@ -47,7 +47,9 @@ void Highlight(QWidget* widget, bool on, const QColor& selected) {
                  .arg(selected.green())
                  .arg(selected.blue())
            : QStringLiteral("background-color: rgb(224, 224, 224); color: palette(button-text);");
-    widget->setStyleSheet(style);
+    // Setting a style sheet polishes the widget again, even when nothing changes.
+    if (widget->styleSheet() != style)
+        widget->setStyleSheet(style);
 }
 
 }  // namespace
@@ -277,8 +279,7 @@ void Form1::Form_Load() {
         printingPanel_->positionValue2->setText(QString::number(printingPanel_->HScroll2->value()));
     }
     HighlightFolderButtons();
-    DrawEmptyBoard();
-    DrawNumerals();
+    // The board and its numerals are drawn by Form_Activate, which follows at once.
     LoadTermList();
 }
 
