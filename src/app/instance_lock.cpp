@@ -30,15 +30,8 @@ bool DataRootLock::TryLock() {
 
 namespace {
 
-/// One channel per data root and user, a local socket in the temporary folder: the path's
-/// hash keeps its name short and plain.
 QByteArray ChannelPath(const QString& dataRoot) {
-    const QByteArray hash =
-        QCryptographicHash::hash(QDir(dataRoot).absolutePath().toUtf8(), QCryptographicHash::Sha1);
-    return QFile::encodeName(
-        QDir::tempPath() +
-        QStringLiteral("/soramame-%1-%2")
-            .arg(qEnvironmentVariable("USER"), QString::fromLatin1(hash.toHex().left(16))));
+    return QFile::encodeName(LaterStartChannel(dataRoot));
 }
 
 /// The socket address of `path`; false when the path is too long for one.
@@ -52,6 +45,16 @@ bool ChannelAddress(const QByteArray& path, sockaddr_un& address) {
 }
 
 }  // namespace
+
+// One channel per data root and user, in the temporary folder: the path's hash keeps its name
+// short and plain.
+QString LaterStartChannel(const QString& dataRoot) {
+    const QByteArray hash =
+        QCryptographicHash::hash(QDir(dataRoot).absolutePath().toUtf8(), QCryptographicHash::Sha1);
+    return QDir::tempPath() +
+           QStringLiteral("/soramame-%1-%2")
+               .arg(qEnvironmentVariable("USER"), QString::fromLatin1(hash.toHex().left(16)));
+}
 
 // The channel is a plain Unix socket rather than QLocalServer: QtNetwork and the libraries it
 // brings (Kerberos, proxy lookup) cost a start more than the rest of the program's own setup.

@@ -26,6 +26,9 @@ void ListenForLaterStarts(const QString& dataRoot, QWidget* window);
 /// cannot be reached.
 bool BringRunningWindowToFront(const QString& dataRoot);
 
+/// The socket through which a later start on `dataRoot` reaches the running window.
+QString LaterStartChannel(const QString& dataRoot);
+
 /// The message for a start on a data root that another program holds.
 QString AlreadyRunningText(const QString& dataRoot);
 

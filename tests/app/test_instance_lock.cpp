@@ -35,6 +35,7 @@ class TestInstanceLock : public QObject {
         }
         // A closed window no longer answers, and leaves no channel behind.
         QVERIFY(!app::BringRunningWindowToFront(root.path()));
+        QVERIFY(!QFileInfo::exists(app::LaterStartChannel(root.path())));
     }
 };
 
