@@ -19,5 +19,6 @@ bench="$build/tests/bench"
 {
     "$bench/bench_startup" "$build/src/app/soramame" "$bench/bench_bare_window" "$rounds"
     "$bench/bench_reactions"
+    "$bench/bench_games_overview"
 } | awk -F'\t' 'BEGIN { print "| what | measured | goal |"; print "|---|---|---|" }
                 { printf "| %s | %s | %s |\n", $1, $2, $3 }'

@@ -82,6 +82,8 @@ class TestRecordText : public QObject {
         QTest::newRow("tab before") << "\t7" << true << 7;
         QTest::newRow("full-width blanks") << "　7　" << true << 7;
         QTest::newRow("full-width digit") << "７" << false << 0;
+        QTest::newRow("sign alone") << " - " << false << 0;
+        QTest::newRow("beyond 64 bits") << " 99999999999999999999 " << false << 0;
     }
     void numericFields() {
         QFETCH(QString, field);

@@ -191,6 +191,28 @@ class TestFileSafety : public QObject {
         QCOMPARE(table.lastRow, rows);
     }
 
+    void damagedBytesKeepTheirLines_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("lines");
+        const QString bad(QChar(0xFFFD));
+        QTest::newRow("lead byte before CR LF")
+            << QByteArray("a\x82\r\nb\r\n") << QStringList{"a" + bad, "b"};
+        QTest::newRow("lead byte at the end") << QByteArray("a\r\n\x82") << QStringList{"a", bad};
+        QTest::newRow("every line end")
+            << QByteArray("a\rb\nc\r\n\r\nd") << QStringList{"a", "b", "c", "", "d"};
+        QTest::newRow("kana and kanji")
+            << QByteArray("\xCA\xDE\r\n\x8D\x95\xFF") << QStringList{"ﾊﾞ", "黒" + bad};
+    }
+    void damagedBytesKeepTheirLines() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, lines);
+        TempRoot root;
+        root.Write("g.txt", bytes);
+        QStringList read;
+        QCOMPARE(int(ReadTextFile(root.File("g.txt"), read)), int(ReadStatus::Ok));
+        QCOMPARE(read, lines);
+    }
+
     void leftoversOfSavesAreNeverGames() {
         TempRoot root;
         root.Write("対局中棋譜/山田/01.txt", RecordBytes(1));
