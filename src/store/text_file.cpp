@@ -8,9 +8,9 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 
-#include <cstring>
 #include <dirent.h>
 #include <sys/stat.h>
+#include <cstring>
 
 namespace store {
 namespace {
