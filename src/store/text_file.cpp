@@ -161,29 +161,54 @@ bool IsSaveLeftover(const QString& fileName) {
            target.endsWith(QStringLiteral(".dat"), Qt::CaseInsensitive);
 }
 
-int RemoveSaveLeftovers(const QString& folder) {
-    // Plain readdir: a start looks into every opponent's folder, and Qt's listing, which
-    // builds a file information object for every entry, costs ten times as much.
+namespace {
+
+/// What an entry is, with a look at the disk only when the folder listing does not say.
+EntryKind KindOf(const QByteArray& path, unsigned char type) {
+    if (type == DT_DIR)
+        return EntryKind::Folder;
+    if (type != DT_LNK && type != DT_UNKNOWN)
+        return EntryKind::Other;
+    struct stat info {};
+    if (lstat(path.constData(), &info) != 0)
+        return EntryKind::Other;
+    if (S_ISDIR(info.st_mode))
+        return EntryKind::Folder;
+    if (S_ISLNK(info.st_mode) && stat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode))
+        return EntryKind::LinkedFolder;
+    return EntryKind::Other;
+}
+
+}  // namespace
+
+void VisitFolderEntries(
+    const QString& folder,
+    const std::function<void(const QString&, const QString&, EntryKind)>& visit) {
+    // Plain readdir: every start looks into every folder of the data root, and Qt's listing,
+    // which builds a file information object for every entry, costs ten times as much.
     DIR* dir = opendir(QFile::encodeName(folder).constData());
     if (dir == nullptr)
-        return 0;
-    int removed = 0;
+        return;
     while (const dirent* entry = readdir(dir)) {
+        if (std::strcmp(entry->d_name, ".") == 0 || std::strcmp(entry->d_name, "..") == 0)
+            continue;
         const QString name = QFile::decodeName(entry->d_name);
-        if (!IsSaveLeftover(name))
-            continue;
         const QString path = folder + '/' + name;
-        // Anything but a folder (or a link to one) goes, as QDir::Files | System lists it.
-        struct stat info {};
-        if (entry->d_type == DT_DIR ||
-            (entry->d_type != DT_REG && stat(QFile::encodeName(path).constData(), &info) == 0 &&
-             S_ISDIR(info.st_mode))) {
-            continue;
-        }
-        if (QFile::remove(path))
-            ++removed;
+        visit(name, path, KindOf(QFile::encodeName(path), entry->d_type));
     }
     closedir(dir);
+}
+
+bool RemoveIfSaveLeftover(const QString& name, const QString& path, EntryKind kind) {
+    // Anything but a folder (or a link to one) may be a leftover.
+    return kind == EntryKind::Other && IsSaveLeftover(name) && QFile::remove(path);
+}
+
+int RemoveSaveLeftovers(const QString& folder) {
+    int removed = 0;
+    VisitFolderEntries(folder, [&](const QString& name, const QString& path, EntryKind kind) {
+        removed += RemoveIfSaveLeftover(name, path, kind) ? 1 : 0;
+    });
     return removed;
 }
 

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace store {
 
 /// Far larger than any file of the program (a full record is about 27 KB); a bigger file is
@@ -58,5 +60,14 @@ bool CopyFileAtomically(const QString& from, const QString& to);
 bool IsSaveLeftover(const QString& fileName);
 /// Deletes such leftovers in one folder; returns how many went.
 int RemoveSaveLeftovers(const QString& folder);
+
+/// What a folder entry is: a folder, a link to one, or anything else.
+enum class EntryKind { Folder, LinkedFolder, Other };
+/// Calls `visit(name, path, kind)` for every entry of the folder but "." and "..".
+void VisitFolderEntries(
+    const QString& folder,
+    const std::function<void(const QString&, const QString&, EntryKind)>& visit);
+/// Removes the entry when it is a leftover of an interrupted save; true when it did.
+bool RemoveIfSaveLeftover(const QString& name, const QString& path, EntryKind kind);
 
 }  // namespace store
