@@ -15,11 +15,11 @@ namespace {
 void RemoveSaveLeftoversUnder(const QString& folder) {
     QStringList below;
     QStringList linked;
-    VisitFolderEntries(folder, [&](const QString& name, const QString& path, EntryKind kind) {
+    VisitFolderEntries(folder, [&](const QString& name, EntryKind kind) {
         if (kind == EntryKind::Other) {
-            RemoveIfSaveLeftover(name, path, kind);
+            RemoveIfSaveLeftover(folder, name, kind);
         } else if (!name.startsWith(QLatin1Char('.'))) {
-            (kind == EntryKind::Folder ? below : linked).append(path);
+            (kind == EntryKind::Folder ? below : linked).append(folder + '/' + name);
         }
     });
     for (const QString& path : below)

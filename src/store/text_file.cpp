@@ -164,11 +164,12 @@ bool IsSaveLeftover(const QString& fileName) {
 namespace {
 
 /// What an entry is, with a look at the disk only when the folder listing does not say.
-EntryKind KindOf(const QByteArray& path, unsigned char type) {
+EntryKind KindOf(const QByteArray& folder, const char* name, unsigned char type) {
     if (type == DT_DIR)
         return EntryKind::Folder;
     if (type != DT_LNK && type != DT_UNKNOWN)
         return EntryKind::Other;
+    const QByteArray path = folder + '/' + name;
     struct stat info {};
     if (lstat(path.constData(), &info) != 0)
         return EntryKind::Other;
@@ -181,33 +182,31 @@ EntryKind KindOf(const QByteArray& path, unsigned char type) {
 
 }  // namespace
 
-void VisitFolderEntries(
-    const QString& folder,
-    const std::function<void(const QString&, const QString&, EntryKind)>& visit) {
+void VisitFolderEntries(const QString& folder,
+                        const std::function<void(const QString&, EntryKind)>& visit) {
     // Plain readdir: every start looks into every folder of the data root, and Qt's listing,
     // which builds a file information object for every entry, costs ten times as much.
-    DIR* dir = opendir(QFile::encodeName(folder).constData());
+    const QByteArray folderBytes = QFile::encodeName(folder);
+    DIR* dir = opendir(folderBytes.constData());
     if (dir == nullptr)
         return;
     while (const dirent* entry = readdir(dir)) {
         if (std::strcmp(entry->d_name, ".") == 0 || std::strcmp(entry->d_name, "..") == 0)
             continue;
-        const QString name = QFile::decodeName(entry->d_name);
-        const QString path = folder + '/' + name;
-        visit(name, path, KindOf(QFile::encodeName(path), entry->d_type));
+        visit(QFile::decodeName(entry->d_name), KindOf(folderBytes, entry->d_name, entry->d_type));
     }
     closedir(dir);
 }
 
-bool RemoveIfSaveLeftover(const QString& name, const QString& path, EntryKind kind) {
+bool RemoveIfSaveLeftover(const QString& folder, const QString& name, EntryKind kind) {
     // Anything but a folder (or a link to one) may be a leftover.
-    return kind == EntryKind::Other && IsSaveLeftover(name) && QFile::remove(path);
+    return kind == EntryKind::Other && IsSaveLeftover(name) && QFile::remove(folder + '/' + name);
 }
 
 int RemoveSaveLeftovers(const QString& folder) {
     int removed = 0;
-    VisitFolderEntries(folder, [&](const QString& name, const QString& path, EntryKind kind) {
-        removed += RemoveIfSaveLeftover(name, path, kind) ? 1 : 0;
+    VisitFolderEntries(folder, [&](const QString& name, EntryKind kind) {
+        removed += RemoveIfSaveLeftover(folder, name, kind) ? 1 : 0;
     });
     return removed;
 }

@@ -63,11 +63,10 @@ int RemoveSaveLeftovers(const QString& folder);
 
 /// What a folder entry is: a folder, a link to one, or anything else.
 enum class EntryKind { Folder, LinkedFolder, Other };
-/// Calls `visit(name, path, kind)` for every entry of the folder but "." and "..".
-void VisitFolderEntries(
-    const QString& folder,
-    const std::function<void(const QString&, const QString&, EntryKind)>& visit);
-/// Removes the entry when it is a leftover of an interrupted save; true when it did.
-bool RemoveIfSaveLeftover(const QString& name, const QString& path, EntryKind kind);
+/// Calls `visit(name, kind)` for every entry of the folder but "." and "..".
+void VisitFolderEntries(const QString& folder,
+                        const std::function<void(const QString&, EntryKind)>& visit);
+/// Removes the folder's entry when it is a leftover of an interrupted save; true when it did.
+bool RemoveIfSaveLeftover(const QString& folder, const QString& name, EntryKind kind);
 
 }  // namespace store
