@@ -3,7 +3,6 @@
 #include "common/cp932_codec.h"
 
 #include <cstring>
-#include <iterator>
 
 namespace common {
 
@@ -152,17 +151,10 @@ bool ByteFieldReader::NextInt16(qint16& value) {
         return false;
     if (ReadPlainNumber(field, value))
         return true;
-    // A short ASCII field is widened in place; anything else is decoded first, so that the
-    // number is read exactly as from the decoded line (full-width blanks included).
-    char16_t wide[32];
-    bool ascii = field.size() <= qsizetype(std::size(wide));
-    for (qsizetype i = 0; ascii && i < field.size(); ++i) {
-        ascii = static_cast<unsigned char>(field[i]) < 0x80;
-        wide[i] = char16_t(field[i]);
-    }
+    // Anything unusual is read from the decoded field, exactly as from the decoded line
+    // (full-width blanks included).
     qint32 number = 0;
-    const bool read = ascii ? ParseInt32Field(QStringView(wide, field.size()), number)
-                            : ParseInt32Field(DecodeCp932(field.toByteArray()), number);
+    const bool read = ParseInt32Field(DecodeCp932(field.toByteArray()), number);
     return read && FitsInt16(number, value);
 }
 

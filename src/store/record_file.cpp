@@ -6,8 +6,8 @@
 #include "store/text_file.h"
 
 #include <QFile>
-
 #include <QStringList>
+
 #include <algorithm>
 #include <cstring>
 #include <vector>
