@@ -44,14 +44,12 @@ bool ReadWithOpponent(const QString& line, const QString& opponent, GameResult& 
 /// A known opponent's name may hold blanks: the longest one the line starts with wins;
 /// an opponent no longer registered ends at the first blank.
 bool ReadResultLine(const QString& line, const QStringList& knownOpponents, GameResult& result) {
-    QString best;
+    QString opponent = line.section(' ', 0, 0);
     for (const QString& name : knownOpponents) {
-        if (name.size() > best.size() && ReadWithOpponent(line, name, result))
-            best = name;
+        if (name.size() > opponent.size() && line.startsWith(name + ' '))
+            opponent = name;
     }
-    if (!best.isEmpty())
-        return ReadWithOpponent(line, best, result);
-    return ReadWithOpponent(line, line.section(' ', 0, 0), result);
+    return ReadWithOpponent(line, opponent, result);
 }
 
 void Count(Tally& tally, Outcome outcome) {
