@@ -1,6 +1,7 @@
 #include "admin/export.h"
 
 #include "common/record_text.h"
+#include "store/link_guard.h"
 #include "store/record_file.h"
 #include "store/text_file.h"
 
@@ -25,6 +26,26 @@ Notice DoneNotice(const QString& folder) {
 
 Notice FailureNotice() {
     return {QStringLiteral("クルミ用の棋譜データを作成できませんでした。"), kProgramTitle};
+}
+
+/// Names the link, so that the player can see what leads away from the export folder.
+Notice OutsideNotice(const QString& link, const QString& exportRoot) {
+    return {QStringLiteral("クルミ用の棋譜データを作成できませんでした。\n") +
+                QDir::toNativeSeparators(link) + QStringLiteral(" が ") +
+                QDir::toNativeSeparators(exportRoot) +
+                QStringLiteral(" の外か、存在しない場所を指しているため、書き込めません。"),
+            kProgramTitle};
+}
+
+/// The first of the paths that would be written through a link leading out of the export
+/// root (or to nowhere); empty when every write stays inside it.
+QString LinkLeadingOutside(const QString& exportRoot, const QStringList& paths) {
+    for (const QString& path : paths) {
+        const QString link = store::EntryLeadingOutside(exportRoot, path);
+        if (!link.isEmpty())
+            return link;
+    }
+    return QString();
 }
 
 Notice NoGameNotice() {
@@ -74,9 +95,14 @@ ExportOutcome ExportGame(const common::AppState& state, const QString& opponent,
         return {false, FailureNotice()};
     const QString opponentFolder = ExportTreeFolder(state) + "/" + opponent;
     const QString backupFolder = opponentFolder + "/" + kBackupFolderName;
+    const QString fileName = "/" + game + ".txt";
+    // The other program's tree may hold links; none is written through out of the export root.
+    const QString link =
+        LinkLeadingOutside(state.exportRoot, {opponentFolder + fileName, backupFolder + fileName});
+    if (!link.isEmpty())
+        return {false, OutsideNotice(link, state.exportRoot)};
     // Folders left by an earlier export are fine: exporting again replaces both copies.
     QDir().mkpath(backupFolder);
-    const QString fileName = "/" + game + ".txt";
     const bool written = store::WriteTextLines(opponentFolder + fileName, lines) &&
                          store::WriteTextLines(backupFolder + fileName, lines);
     return {written, written ? DoneNotice(opponentFolder) : FailureNotice()};

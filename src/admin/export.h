@@ -28,7 +28,9 @@ bool ExportedCopyExists(const common::AppState& state, const QString& opponent,
                         const QString& game);
 
 /// Copies the loaded game into the opponent's folder of the e-mail program's tree and into
-/// its backup folder, replacing earlier copies. Empty names mean no game is chosen.
+/// its backup folder, replacing earlier copies. Empty names mean no game is chosen. Writes
+/// nothing when a folder or file on the way is a link leading out of the export root or to
+/// nowhere, and names that link in the notice.
 ExportOutcome ExportGame(const common::AppState& state, const QString& opponent,
                          const QString& game, const store::RecordTable& table);
 

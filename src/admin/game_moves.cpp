@@ -1,6 +1,7 @@
 #include "admin/game_moves.h"
 
 #include "store/folder_tree.h"
+#include "store/link_guard.h"
 #include "store/text_file.h"
 
 #include <QDir>
@@ -131,12 +132,6 @@ bool IsPlainName(const QString& name) {
            !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'));
 }
 
-/// A file or folder, or a link to one that is gone: anything a copy would land on.
-bool Occupied(const QString& path) {
-    const QFileInfo info(path);
-    return info.exists() || info.isSymLink();
-}
-
 QString TargetRoot(const common::AppState& state, MoveKind kind) {
     return kind == MoveKind::BackUp ? state.backedUpFolder : state.inProgressFolder;
 }
@@ -165,17 +160,22 @@ std::optional<Notice> CheckMove(const common::AppState& state, const MoveRequest
         return std::nullopt;
     if (!SourceFits(state, request.kind))
         return FailureNotice(request);
-    const QString target =
-        TargetRoot(state, request.kind) + "/" + request.opponent + "/" + request.game + kTextSuffix;
-    if (IsGameMove(request) && Occupied(target))
+    const QString opponentTarget = TargetRoot(state, request.kind) + "/" + request.opponent;
+    const QString target = opponentTarget + "/" + request.game + kTextSuffix;
+    if (IsGameMove(request) && store::Occupied(target))
         return SameNameNotice(request);
+    // A game is never carried through a link out of the data root: it would leave it.
+    if (!store::EntryLeadingOutside(state.dataRoot, IsGameMove(request) ? target : opponentTarget)
+             .isEmpty()) {
+        return FailureNotice(request);
+    }
     return std::nullopt;
 }
 
 bool EraseGame(const QString& opponentFolder, const QString& game) {
     const QString path = opponentFolder + "/" + game + kTextSuffix;
     QFile::remove(path);
-    return !Occupied(path);
+    return !store::Occupied(path);
 }
 
 /// Every file of the folder goes, whatever its ending, then the folder. A folder that is a
@@ -191,7 +191,7 @@ bool EraseOpponent(const QString& gamesFolder, const QString& opponent) {
             QFile::remove(dir.filePath(file));
         QDir(gamesFolder).rmdir(opponent);
     }
-    return !Occupied(folder);
+    return !store::Occupied(folder);
 }
 
 /// Copies the record into the target opponent folder, then deletes the source. On any
@@ -199,8 +199,8 @@ bool EraseOpponent(const QString& gamesFolder, const QString& opponent) {
 bool MoveGame(const QString& fromFolder, const QString& toFolder, const QString& game) {
     const QString from = fromFolder + "/" + game + kTextSuffix;
     const QString to = toFolder + "/" + game + kTextSuffix;
-    const bool madeFolder = !Occupied(toFolder);
-    if (!QFileInfo(from).isFile() || Occupied(to) || !QDir().mkpath(toFolder))
+    const bool madeFolder = !store::Occupied(toFolder);
+    if (!QFileInfo(from).isFile() || store::Occupied(to) || !QDir().mkpath(toFolder))
         return false;
     bool moved = store::CopyFileAtomically(from, to);
     if (moved && !QFile::remove(from)) {
@@ -215,7 +215,7 @@ bool MoveGame(const QString& fromFolder, const QString& toFolder, const QString&
 /// Makes the opponent's folder on the other side and removes the (empty) one here. A source
 /// folder that cannot be removed, as when some file is left in it, undoes the new folder.
 bool MoveOpponent(const QString& fromFolder, const QString& toFolder) {
-    const bool madeFolder = !Occupied(toFolder);
+    const bool madeFolder = !store::Occupied(toFolder);
     if (!QDir().mkpath(toFolder))
         return false;
     if (QDir().rmdir(fromFolder))

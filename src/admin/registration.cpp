@@ -4,6 +4,7 @@
 #include "common/game_texts.h"
 #include "common/numerals.h"
 #include "store/folder_tree.h"
+#include "store/link_guard.h"
 #include "store/record_file.h"
 #include "store/text_file.h"
 
@@ -164,23 +165,27 @@ QString HeaderOf(const GameInput& input, const QDate& today) {
     return store::HeaderLine(today, input.handicapCode, input.komiCode, input.playerIsBlack);
 }
 
-bool CreateGame(const common::AppState& state, const GameInput& input, const QDate& today) {
-    if (!QDir().mkpath(state.currentGamesFolder + "/" + input.opponent))
-        return false;
-    return store::WriteTextLines(state.RecordPath(input.opponent, input.game),
-                                 {HeaderOf(input, today)});
+QString AddressPath(const common::AppState& state, const QString& opponent) {
+    return state.DataFile(store::kAddressFolderName) + "/" + opponent + kTextSuffix;
 }
 
 /// Four empty lines and the name with its honorific in the addressee's name line. An address
 /// already stored for the opponent is never replaced.
 void WriteInitialAddressFile(const common::AppState& state, const QString& opponent) {
-    const QString folder = state.DataFile(store::kAddressFolderName);
-    const QString path = folder + "/" + opponent + kTextSuffix;
+    const QString path = AddressPath(state, opponent);
     if (QFileInfo::exists(path))
         return;
-    QDir().mkpath(folder);
+    QDir().mkpath(QFileInfo(path).path());
     store::WriteTextLines(path, {QString(), QString(), QString(), QString(),
                                  opponent + QStringLiteral("様"), QString()});
+}
+
+/// A change rewrites only the record's header, but through the same guard as a new game.
+GameWrite ChangeGame(const common::AppState& state, const GameInput& input, const QDate& today) {
+    if (std::optional<Notice> refusal = OutsideRefusal(state, input.opponent, input.game))
+        return {false, refusal};
+    return {RewriteHeader(state.RecordPath(input.opponent, input.game), input, today),
+            std::nullopt};
 }
 
 }  // namespace
@@ -202,27 +207,48 @@ bool RewriteHeader(const QString& recordPath, const GameInput& input, const QDat
            store::RewriteFirstLine(recordPath, HeaderOf(input, today));
 }
 
+std::optional<Notice> OutsideRefusal(const common::AppState& state, const QString& opponent,
+                                     const QString& game) {
+    // The record's path passes the games folder and the opponent folder on its way.
+    const QStringList places{state.RecordPath(opponent, game), AddressPath(state, opponent)};
+    for (const QString& place : places) {
+        if (!store::EntryLeadingOutside(state.dataRoot, place).isEmpty()) {
+            return Notice{opponent + QStringLiteral(" さんの ") + game +
+                              QStringLiteral(" 局のファイルがデータフォルダの外を指しているため、"
+                                             "登録できません。"),
+                          QStringLiteral("対局の登録ができませんでした。")};
+        }
+    }
+    return std::nullopt;
+}
+
+GameWrite CreateGame(const common::AppState& state, const QString& opponent, const QString& game,
+                     const QStringList& recordLines) {
+    if (std::optional<Notice> refusal = OutsideRefusal(state, opponent, game))
+        return {false, refusal};
+    const QString recordPath = state.RecordPath(opponent, game);
+    if (!QDir().mkpath(QFileInfo(recordPath).path()) ||
+        !store::WriteTextLines(recordPath, recordLines)) {
+        return {};
+    }
+    WriteInitialAddressFile(state, opponent);
+    return {true, std::nullopt};
+}
+
 RegistrationOutcome RegisterGame(const common::AppState& state, const GameInput& input,
                                  const QDate& today) {
     RegistrationOutcome outcome;
     outcome.kind = DecideKind(state.currentGamesFolder, input.opponent, input.game);
-    if (outcome.kind == RegistrationKind::Change) {
-        outcome.written = RewriteHeader(state.RecordPath(input.opponent, input.game), input, today);
-    } else {
-        outcome.written = CreateGame(state, input, today);
-        if (outcome.written)
-            WriteInitialAddressFile(state, input.opponent);
-    }
-    outcome.notice = outcome.written ? SuccessNotice(outcome.kind, input) : FailureNotice(input);
+    const GameWrite write =
+        outcome.kind == RegistrationKind::Change
+            ? ChangeGame(state, input, today)
+            : CreateGame(state, input.opponent, input.game, {HeaderOf(input, today)});
+    outcome.written = write.written;
+    if (write.refusal)
+        outcome.notice = *write.refusal;
+    else
+        outcome.notice = write.written ? SuccessNotice(outcome.kind, input) : FailureNotice(input);
     return outcome;
-}
-
-}  // namespace admin
-
-namespace admin {
-
-void EnsureAddressFile(const common::AppState& state, const QString& opponent) {
-    WriteInitialAddressFile(state, opponent);
 }
 
 }  // namespace admin

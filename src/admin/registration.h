@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -65,22 +66,33 @@ struct RegistrationCheck {
 /// existing game's conditions is shown, old and new, to be confirmed.
 RegistrationCheck CheckRegistration(const common::AppState& state, const GameInput& input);
 
-/// Registers a new game (opponent folder, record file holding the header, the opponent's
-/// initial address file when there is none) or changes the conditions of an existing one,
-/// in the current games folder. The names must have passed CheckNames.
+/// Registers a new game (through CreateGame) or changes the conditions of an existing one, in
+/// the current games folder. The names must have passed CheckNames. A game whose files lead
+/// out of the data root is refused with the same notice as CheckRegistration gives.
 RegistrationOutcome RegisterGame(const common::AppState& state, const GameInput& input,
                                  const QDate& today);
+
+/// The refusal for a game one of whose files (the games folder, the opponent folder, the
+/// record, the opponent's address file) is a link out of the data root or to nowhere:
+/// writing through it would put the game's files outside the data root.
+std::optional<Notice> OutsideRefusal(const common::AppState& state, const QString& opponent,
+                                     const QString& game);
+
+/// What writing a game's files came to; the refusal is set when OutsideRefusal stopped it.
+struct GameWrite {
+    bool written = false;
+    std::optional<Notice> refusal;
+};
+
+/// Makes a new game in the current games folder: the opponent folder, the record file holding
+/// the lines, the opponent's initial address file when there is none (an address already
+/// stored is never replaced). Every new game, registered or read from SGF, is made here, so
+/// that none is written through a link leading out of the data root: then nothing is written.
+GameWrite CreateGame(const common::AppState& state, const QString& opponent, const QString& game,
+                     const QStringList& recordLines);
 
 /// Replaces the header line of a record file, keeping every later line byte for byte. The
 /// record is replaced atomically: on failure it is left as it was; no scratch file is made.
 bool RewriteHeader(const QString& recordPath, const GameInput& input, const QDate& today);
-
-}  // namespace admin
-
-namespace admin {
-
-/// The opponent's initial address file, as a new registration writes it; an address already
-/// stored is never replaced.
-void EnsureAddressFile(const common::AppState& state, const QString& opponent);
 
 }  // namespace admin

@@ -1,7 +1,6 @@
 #include "admin/registration.h"
 
 #include "common/game_texts.h"
-#include "store/folder_tree.h"
 #include "store/record_file.h"
 
 #include <QFileInfo>
@@ -17,36 +16,6 @@ const QString kArrow = QStringLiteral(" → ");
 
 QString GameNames(const GameInput& input) {
     return input.opponent + QStringLiteral(" さんの ") + input.game + QStringLiteral(" 局");
-}
-
-/// Whether a path that exists (or is a link) resolves to a place outside the data root. A
-/// link that leads nowhere counts as outside: writing through it would create its target.
-bool LeadsOutside(const QString& path, const QString& canonicalRoot) {
-    const QFileInfo info(path);
-    if (!info.exists() && !info.isSymLink())
-        return false;
-    const QString target = info.canonicalFilePath();
-    return target.isEmpty() ||
-           (target != canonicalRoot && !target.startsWith(canonicalRoot + QLatin1Char('/')));
-}
-
-/// Whether registering the game would write through a link out of the data root: the record,
-/// its opponent folder, the games folder or the opponent's address file.
-bool WritesOutsideDataRoot(const common::AppState& state, const GameInput& input) {
-    const QString root = QFileInfo(state.dataRoot).canonicalFilePath();
-    if (root.isEmpty())
-        return false;
-    const QStringList places{
-        state.currentGamesFolder,
-        state.currentGamesFolder + '/' + input.opponent,
-        state.RecordPath(input.opponent, input.game),
-        state.DataFile(store::kAddressFolderName) + '/' + input.opponent + QStringLiteral(".txt"),
-    };
-    for (const QString& place : places) {
-        if (LeadsOutside(place, root))
-            return true;
-    }
-    return false;
 }
 
 bool HasMoves(const store::RecordTable& table) {
@@ -106,12 +75,8 @@ RegistrationCheck CheckChange(const QString& recordPath, const GameInput& input)
 }  // namespace
 
 RegistrationCheck CheckRegistration(const common::AppState& state, const GameInput& input) {
-    if (WritesOutsideDataRoot(state, input)) {
-        return {Notice{GameNames(input) + QStringLiteral("のファイルがデータフォルダの外を指して"
-                                                         "いるため、登録できません。"),
-                       QStringLiteral("対局の登録ができませんでした。")},
-                std::nullopt};
-    }
+    if (std::optional<Notice> refusal = OutsideRefusal(state, input.opponent, input.game))
+        return {refusal, std::nullopt};
     const QString recordPath = state.RecordPath(input.opponent, input.game);
     if (!QFileInfo::exists(recordPath))
         return {};

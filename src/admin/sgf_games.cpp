@@ -7,10 +7,6 @@
 #include "postcard/address_files.h"
 #include "store/folder_tree.h"
 #include "store/record_file.h"
-#include "store/text_file.h"
-
-#include <QDir>
-#include <QFileInfo>
 
 namespace admin {
 
@@ -33,14 +29,14 @@ SgfImportOutcome ImportSgfGame(const common::AppState& state, const QString& opp
         return outcome;
     }
     outcome.notes = imported.notes;
-    const QString recordPath = state.RecordPath(opponent, game);
-    if (!QDir().mkpath(QFileInfo(recordPath).absolutePath()) ||
-        !store::WriteTextLines(recordPath, imported.lines)) {
-        outcome.message = opponent + QStringLiteral(" さんの ") + game +
-                          QStringLiteral(" 局のファイルを書き込めませんでした。");
+    const GameWrite write = CreateGame(state, opponent, game, imported.lines);
+    if (!write.written) {
+        outcome.message = write.refusal
+                              ? write.refusal->text
+                              : opponent + QStringLiteral(" さんの ") + game +
+                                    QStringLiteral(" 局のファイルを書き込めませんでした。");
         return outcome;
     }
-    EnsureAddressFile(state, opponent);
     outcome.written = true;
     outcome.message =
         opponent + QStringLiteral(" さんの ") + game +

@@ -19,10 +19,11 @@ struct SgfImportOutcome {
     QStringList notes;
 };
 
-/// Makes a new game of the current games folder from the SGF bytes, as registration makes one
-/// (opponent folder, record file, the opponent's address file when missing). Refuses, writing
-/// nothing, a name that cannot be used or already has a record, and a file the record cannot
-/// hold.
+/// Makes a new game of the current games folder from the SGF bytes through CreateGame, as
+/// registration makes one (opponent folder, record file, the opponent's address file when
+/// missing). Refuses, writing nothing, a name that cannot be used or already has a record, a
+/// file the record cannot hold, and a game whose files lead out of the data root (with the
+/// registration's message).
 SgfImportOutcome ImportSgfGame(const common::AppState& state, const QString& opponent,
                                const QString& game, const QByteArray& sgfBytes, bool playerIsBlack,
                                const QDate& today);

@@ -1,9 +1,16 @@
 // Registration without a window: the name checks in their order, new games with their header
-// and address file, changes that keep every move line, and the files never clobbered.
+// and address file, changes that keep every move line, and the files never clobbered. Also
+// every writer of a game's files (registration, SGF import, the e-mail export, back up) facing
+// links planted in the folders it writes.
+#include "admin/export.h"
+#include "admin/game_moves.h"
 #include "admin/registration.h"
+#include "admin/sgf_games.h"
+#include "store/record_file.h"
 #include "store/start_store.h"
 #include "testing/temp_root.h"
 
+#include <QDirIterator>
 #include <QtTest>
 
 using admin::GameInput;
@@ -54,6 +61,60 @@ struct Store {
         return admin::RegisterGame(state, input, kToday);
     }
 };
+
+/// Every entry under the folder: a file with its bytes, a link with its target (never
+/// followed), a folder as such.
+QMap<QString, QByteArray> Snapshot(const QString& folder) {
+    QMap<QString, QByteArray> entries;
+    QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo info(it.next());
+        QByteArray& entry = entries[QDir(folder).relativeFilePath(info.filePath())];
+        if (info.isSymLink()) {
+            entry = "link to " + info.symLinkTarget().toUtf8();
+        } else if (info.isFile()) {
+            QFile file(info.filePath());
+            entry = file.open(QIODevice::ReadOnly) ? file.readAll() : "unreadable";
+        } else {
+            entry = "folder";
+        }
+    }
+    return entries;
+}
+
+/// Whether one writer wrote, and its message ("title|text" where it shows a message box).
+struct WriterResult {
+    bool written = false;
+    QString message;
+};
+
+QString Joined(const admin::Notice& notice) {
+    return notice.title + "|" + notice.text;
+}
+
+/// Runs one writer on the game 山田/01 as the program would.
+WriterResult RunWriter(const QString& writer, const common::AppState& state) {
+    if (writer == "register") {
+        const auto outcome = admin::RegisterGame(state, Input("山田", "01"), kToday);
+        return {outcome.written, Joined(outcome.notice)};
+    }
+    if (writer == "import") {
+        const auto outcome =
+            admin::ImportSgfGame(state, "山田", "01", "(;FF[4];B[pd];W[dp])", true, kToday);
+        return {outcome.written, outcome.message};
+    }
+    if (writer == "export") {
+        store::RecordTable table;
+        store::ReadRecordFile(state.RecordPath("山田", "01"), table);
+        const auto outcome = admin::ExportGame(state, "山田", "01", table);
+        return {outcome.written, Joined(outcome.notice)};
+    }
+    const auto outcome =
+        admin::RunMove(state, {admin::MoveKind::BackUp, "山田", "01"},
+                       [](const admin::Notice&, common::MessageIcon) { return true; });
+    return {outcome.done, outcome.notice ? Joined(*outcome.notice) : QString()};
+}
 
 }  // namespace
 
@@ -321,6 +382,122 @@ class TestRegistration : public QObject {
                  refusal);
         QCOMPARE(check.confirmation ? check.confirmation->text : QString(), question);
         QCOMPARE(outside.Read("01.txt"), header + kMoves);
+    }
+
+    // A link planted where a writer puts a game's files: one leading out of the data root (or
+    // the export root), or to nowhere, is never written through; one inside is followed.
+    // "outside/..." lies in a folder of its own, "root/..." in the data root.
+    void plantedLinks_data() {
+        QTest::addColumn<QString>("writer");
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("madeFile");
+        const QString outside =
+            "山田 さんの 01 局のファイルがデータフォルダの外を指しているため、登録できません。";
+        const QString registerRefused = "対局の登録ができませんでした。|" + outside;
+        const QString exportRefused =
+            "ソラマメ Ｖ３．０|クルミ用の棋譜データを作成できませんでした。\n{root}/%1 が {root} "
+            "の外か、存在しない場所を指しているため、書き込めません。";
+        const QString exportDone =
+            "ソラマメ "
+            "Ｖ３．０|クルミ用の棋譜データを作成しました。\n保存先：{root}/_1クルミ棋譜/山田";
+        const QString imported = "山田 さんの 01 局を SGF から読み込みました（2行）。";
+        QTest::newRow("register, opponent folder linked outside")
+            << "register"
+            << "対局中棋譜/山田"
+            << "outside" << registerRefused << "";
+        QTest::newRow("register, dangling linked record")
+            << "register"
+            << "対局中棋譜/山田/01.txt"
+            << "outside/01.txt" << registerRefused << "";
+        QTest::newRow("register, linked address file")
+            << "register"
+            << "Address/山田.txt"
+            << "outside/山田.txt" << registerRefused << "";
+        QTest::newRow("register, change through a record linked outside")
+            << "register"
+            << "対局中棋譜/山田/01.txt"
+            << "outside/record.txt" << registerRefused << "";
+        QTest::newRow("register, opponent folder linked inside")
+            << "register"
+            << "対局中棋譜/山田"
+            << "root/別の場所/山田"
+            << "対局の登録をしました。|山田 さんの 01 局を登録をしました。"
+            << "別の場所/山田/01.txt";
+        QTest::newRow("import, opponent folder linked outside") << "import"
+                                                                << "対局中棋譜/山田"
+                                                                << "outside" << outside << "";
+        QTest::newRow("import, dangling linked record") << "import"
+                                                        << "対局中棋譜/山田/01.txt"
+                                                        << "outside/01.txt" << outside << "";
+        QTest::newRow("import, linked address file") << "import"
+                                                     << "Address/山田.txt"
+                                                     << "outside/山田.txt" << outside << "";
+        QTest::newRow("import, games folder linked outside") << "import"
+                                                             << "対局中棋譜"
+                                                             << "outside" << outside << "";
+        QTest::newRow("import, opponent folder linked inside")
+            << "import"
+            << "対局中棋譜/山田"
+            << "root/別の場所/山田" << imported << "別の場所/山田/01.txt";
+        QTest::newRow("export, linked export folder")
+            << "export"
+            << "_1クルミ棋譜/山田"
+            << "outside" << exportRefused.arg("_1クルミ棋譜/山田") << "";
+        QTest::newRow("export, dangling linked backup folder")
+            << "export"
+            << "_1クルミ棋譜/山田/ﾊﾞｯｸﾃﾞｰﾀ"
+            << "outside/gone" << exportRefused.arg("_1クルミ棋譜/山田/ﾊﾞｯｸﾃﾞｰﾀ") << "";
+        QTest::newRow("export, dangling linked copy")
+            << "export"
+            << "_1クルミ棋譜/山田/01.txt"
+            << "outside/01.txt" << exportRefused.arg("_1クルミ棋譜/山田/01.txt") << "";
+        QTest::newRow("export, tree linked inside the export root")
+            << "export"
+            << "_1クルミ棋譜"
+            << "root/クルミ" << exportDone << "クルミ/山田/ﾊﾞｯｸﾃﾞｰﾀ/01.txt";
+        QTest::newRow("back up, opponent folder linked outside")
+            << "back up"
+            << "退避後棋譜/山田"
+            << "outside"
+            << "棋譜データを退避できませんでした。|山田 さんの 01 "
+               "局を退避できませんでした。棋譜は元の場所にあります。"
+            << "";
+    }
+    void plantedLinks() {
+        QFETCH(QString, writer);
+        QFETCH(QString, link);
+        QFETCH(QString, target);
+        QFETCH(QString, message);
+        QFETCH(QString, madeFile);
+        Store store;
+        store.state.exportRoot = store.root.path();
+        TempRoot outside;
+        const QByteArray record = Header("2001/01/01", " 0 ", " 1 ", " 31 ", kKuro) + kMoves;
+        outside.Write("keep.txt", "not the program's\r\n");
+        outside.Write("record.txt", record);
+        if (writer == "export" || writer == "back up")
+            store.root.Write(kRecord, record);
+        const QString targetPath = target.startsWith("root/") ? store.root.File(target.mid(5))
+                                                              : outside.path() + target.mid(7);
+        if (target.startsWith("root/"))
+            QVERIFY(QDir().mkpath(targetPath));
+        const QString linkPath = store.root.File(link);
+        QDir(linkPath).removeRecursively();  // a folder the store made where the link goes
+        QDir().mkpath(QFileInfo(linkPath).path());
+        QVERIFY(QFile::link(targetPath, linkPath));
+        const auto outsideBefore = Snapshot(outside.path());
+        const auto rootBefore = Snapshot(store.root.path());
+
+        const WriterResult result = RunWriter(writer, store.state);
+        QCOMPARE(Snapshot(outside.path()), outsideBefore);
+        QCOMPARE(result.message, QString(message).replace("{root}", store.root.path()));
+        QCOMPARE(result.written, !madeFile.isEmpty());
+        if (madeFile.isEmpty())
+            QCOMPARE(Snapshot(store.root.path()), rootBefore);
+        else
+            QVERIFY(QFileInfo(store.root.File(madeFile)).isFile());
     }
 
     void failuresLeaveNothingBehind() {

@@ -1,5 +1,5 @@
 // The command-line SGF modes and the games listing: exit status, messages on the right
-// stream, files written.
+// stream, files written, and none written through a link planted out of the data root.
 #include "app/batch_mode.h"
 #include "testing/temp_root.h"
 
@@ -58,6 +58,19 @@ class TestBatchSgf : public QObject {
             << QStringList{"--import-sgf", "small.sgf", "--opponent", "相手", "--game", "新"} << 1
             << ""
             << "19路盤でない棋譜（SZ[9]）は読み込めません。\n";
+        // Links planted by the set-up below, each leading out of the data root.
+        const QString outside =
+            "局のファイルがデータフォルダの外を指しているため、登録できません。\n";
+        QTest::newRow("import, opponent folder linked outside")
+            << QStringList{"--import-sgf", "game.sgf", "--opponent", "外", "--game", "新"} << 1
+            << ""
+            << "外 さんの 新 " + outside;
+        QTest::newRow("import, dangling linked record") << import + QStringList{"宙"} << 1 << ""
+                                                        << "相手 さんの 宙 " + outside;
+        QTest::newRow("import, linked address file")
+            << QStringList{"--import-sgf", "game.sgf", "--opponent", "住所", "--game", "新"} << 1
+            << ""
+            << "住所 さんの 新 " + outside;
         QTest::newRow("export to stdout") << QStringList{"--export-sgf", "相手/旧"} << 0
                                           << "(;FF[4]GM[1]SZ[19]CA[UTF-8]AP[soramame:3.0]PB[自分]"
                                              "PW[相手]KM[0]DT[2026-10-01]\n;B[aa])\n"
@@ -89,11 +102,21 @@ class TestBatchSgf : public QObject {
                    "2026/10/01, 0 , 1 , 20 ,\x8d\x95" + QByteArray(29, ' ') +
                        "\r\n10-01-2026, 1 , 1 , 1 ," + QByteArray(30, ' ') + "\r\n");
         root.Write("退避後棋譜/退避/古.txt", root.Read("対局中棋譜/相手/旧.txt"));
+        TempRoot outside;
+        QDir().mkpath(root.File("Address"));
+        QVERIFY(QFile::link(outside.path(), root.File("対局中棋譜/外")));
+        QVERIFY(QFile::link(outside.File("宙.txt"), root.File("対局中棋譜/相手/宙.txt")));
+        QVERIFY(QFile::link(outside.File("住所.txt"), root.File("Address/住所.txt")));
         QDir::setCurrent(root.path());
         const Run run = RunMode(root, arguments);
         QTEST(run.status, "status");
         QTEST(run.out, "out");
         QTEST(run.err, "err");
+        // No mode writes through a planted link.
+        QCOMPARE(
+            QDir(outside.path())
+                .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System),
+            QStringList());
     }
 
     void exportToFile() {
