@@ -3,9 +3,9 @@
 #include "admin/sgf_games.h"
 #include "admin/window_controls.h"
 #include "common/window_geometry.h"
+#include "output/sgf_import.h"
 #include "store/text_file.h"
 
-#include <QFile>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QListWidget>
@@ -50,14 +50,14 @@ void Form2::Command7_Click() {
     const QString path = chooseSgfFile_(false, state_.exportRoot);
     if (path.isEmpty())
         return;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        platform_.ShowMessage(path + QStringLiteral(" を開けません。"), kImportTitle,
-                              common::MessageButtons::Ok, common::MessageIcon::Warning);
+    const output::SgfFileBytes file = output::ReadSgfFile(path);
+    if (!file.refusal.isEmpty()) {
+        platform_.ShowMessage(file.refusal, kImportTitle, common::MessageButtons::Ok,
+                              common::MessageIcon::Warning);
         return;
     }
     const SgfImportOutcome outcome = ImportSgfGame(
-        state_, input.opponent, input.game, file.readAll(), input.playerIsBlack, platform_.Today());
+        state_, input.opponent, input.game, file.bytes, input.playerIsBlack, platform_.Today());
     QStringList lines = outcome.notes;
     lines.append(outcome.message);
     platform_.ShowMessage(

@@ -2,9 +2,9 @@
 #include "app/batch_pdf.h"
 #include "app/batch_sgf.h"
 #include "common/app_state.h"
+#include "output/sgf_import.h"
 #include "store/folder_tree.h"
 
-#include <QFile>
 
 namespace app {
 namespace {
@@ -32,9 +32,9 @@ int RunImport(const BatchContext& context) {
         context.err << QStringLiteral("--colour は 黒 か 白 です。") << Qt::endl;
         return 2;
     }
-    QFile file(context.parser.value(kImportOption));
-    if (!file.open(QIODevice::ReadOnly)) {
-        context.err << file.fileName() << QStringLiteral(" を開けません。") << Qt::endl;
+    const output::SgfFileBytes file = output::ReadSgfFile(context.parser.value(kImportOption));
+    if (!file.refusal.isEmpty()) {
+        context.err << file.refusal << Qt::endl;
         return 1;
     }
     common::AppState state;
@@ -43,7 +43,7 @@ int RunImport(const BatchContext& context) {
     state.currentGamesFolder = state.inProgressFolder;
     const admin::SgfImportOutcome outcome = admin::ImportSgfGame(
         state, context.parser.value(kOpponentOption), context.parser.value(kGameOption),
-        file.readAll(), colour != QStringLiteral("白"), QDate::currentDate());
+        file.bytes, colour != QStringLiteral("白"), QDate::currentDate());
     QTextStream& stream = outcome.written ? context.out : context.err;
     for (const QString& note : outcome.notes)
         stream << note << Qt::endl;

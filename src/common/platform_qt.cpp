@@ -137,17 +137,13 @@ int QtPlatform::ScreenHeight() const {
 
 bool QtPlatform::PrintPage(const QString& documentName, PageOrientation orientation,
                            const std::function<void(PrintSurface&)>& drawPage) {
-    QPrinter printer(QPrinter::HighResolution);
     const QPrinterInfo target = ChoosePrinter();
-    if (!target.isNull()) {
-        printer.setPrinterName(target.printerName());
-    } else {
+    if (target.isNull()) {
         const QString path = AskPdfPath(documentName);
-        if (path.isEmpty())
-            return false;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(path);
+        return !path.isEmpty() && PrintToPdf(path, documentName, orientation, drawPage);
     }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPrinterName(target.printerName());
     printer.setDocName(documentName);
     return PrintOnPrinter(printer, orientation, drawPage);
 }

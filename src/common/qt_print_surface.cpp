@@ -1,6 +1,8 @@
 #include "common/qt_print_surface.h"
 
-#include <QFile>
+#include "common/atomic_file.h"
+
+#include <QBuffer>
 #include <QFont>
 #include <QPageLayout>
 #include <QPageSize>
@@ -81,22 +83,12 @@ bool QtPrintSurface::NewPage() {
 
 bool PrintOnPrinter(QPrinter& printer, PageOrientation orientation,
                     const std::function<void(PrintSurface&)>& drawPage) {
-    const bool pdf = printer.outputFormat() == QPrinter::PdfFormat;
     if (orientation != PageOrientation::AsPrinterIs) {
         // A printer that refuses A4 or the orientation prints with its own settings.
         printer.setPageSize(QPageSize(QPageSize::A4));
         printer.setPageOrientation(orientation == PageOrientation::Landscape
                                        ? QPageLayout::Landscape
                                        : QPageLayout::Portrait);
-    } else if (pdf) {
-        // A card printed to a file gets the card's own size, its printable area 3 mm inside.
-        printer.setPageSize(QPageSize(QSizeF(100, 148), QPageSize::Millimeter));
-        printer.setPageOrientation(QPageLayout::Portrait);
-        printer.setPageMargins(QMarginsF(3, 3, 3, 3), QPageLayout::Millimeter);
-    }
-    if (pdf && orientation != PageOrientation::AsPrinterIs) {
-        const double margin = kPdfMarginMillimetres;
-        printer.setPageMargins(QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter);
     }
     QPainter painter;
     if (!painter.begin(&printer))
@@ -108,37 +100,51 @@ bool PrintOnPrinter(QPrinter& printer, PageOrientation orientation,
     return ended && printer.printerState() != QPrinter::Error;
 }
 
+namespace {
+
+/// A4 in the orientation asked for, or for a card its own size with the printable area 3 mm
+/// inside, as a printer driver would give it.
+QPageLayout PdfPageLayout(PageOrientation orientation) {
+    if (orientation == PageOrientation::AsPrinterIs) {
+        return QPageLayout(QPageSize(QSizeF(100, 148), QPageSize::Millimeter),
+                           QPageLayout::Portrait, QMarginsF(3, 3, 3, 3), QPageLayout::Millimeter);
+    }
+    const double margin = kPdfMarginMillimetres;
+    return QPageLayout(
+        QPageSize(QPageSize::A4),
+        orientation == PageOrientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+        QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter);
+}
+
+/// Draws the pages into `pdf`; false when the writer could not start or finish.
+bool DrawPdfPages(QIODevice& pdf, const QString& title, PageOrientation orientation,
+                  const std::function<void(PrintSurface&)>& drawPages) {
+    QPdfWriter writer(&pdf);
+    writer.setTitle(title);
+    writer.setCreator(QStringLiteral("ソラマメ Ｖ３．０"));
+    writer.setResolution(1200);
+    writer.setPageLayout(PdfPageLayout(orientation));
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return false;
+    const QSizeF page = writer.pageLayout().paintRect(QPageLayout::Inch).size() * kTwipsPerInch;
+    QtPrintSurface surface(painter, writer.resolution(), page, &writer);
+    drawPages(surface);
+    return painter.end();
+}
+
+}  // namespace
+
 bool PrintToPdf(const QString& path, const QString& title, PageOrientation orientation,
                 const std::function<void(PrintSurface&)>& drawPages) {
-    // Written beside the target first, so that a failed run never leaves half a file in
-    // place of a good one.
-    const QString partPath = path + QStringLiteral(".part");
-    {
-        QPdfWriter writer(partPath);
-        writer.setTitle(title);
-        writer.setCreator(QStringLiteral("ソラマメ Ｖ３．０"));
-        writer.setResolution(1200);
-        const double margin = kPdfMarginMillimetres;
-        writer.setPageLayout(
-            QPageLayout(QPageSize(QPageSize::A4),
-                        orientation == PageOrientation::Landscape ? QPageLayout::Landscape
-                                                                  : QPageLayout::Portrait,
-                        QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter));
-        QPainter painter;
-        if (!painter.begin(&writer)) {
-            QFile::remove(partPath);
-            return false;
-        }
-        const QSizeF page = writer.pageLayout().paintRect(QPageLayout::Inch).size() * kTwipsPerInch;
-        QtPrintSurface surface(painter, writer.resolution(), page, &writer);
-        drawPages(surface);
-        if (!painter.end()) {
-            QFile::remove(partPath);
-            return false;
-        }
-    }
-    QFile::remove(path);
-    return QFile::rename(partPath, path);
+    // The PDF writer does not notice a write that fails (a full disk): the pages are made in
+    // memory, a few hundred KB at most, and then replace the file only once every byte is on
+    // the disk, so a failed run never leaves half a file in place of a good one.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    if (!DrawPdfPages(pdf, title, orientation, drawPages))
+        return false;
+    return ReplaceFileAtomically(path, pdf.data());
 }
 
 }  // namespace common

@@ -38,13 +38,15 @@ class QtPrintSurface : public PrintSurface {
     QPagedPaintDevice* pages_ = nullptr;
 };
 
-/// Prints one A4 page in `orientation` on a printer already aimed at its device or file.
+/// Prints one A4 page in `orientation` (or on the printer's own paper) on a real printer.
 /// False when the page could not be started or the printer reported an error.
 bool PrintOnPrinter(QPrinter& printer, PageOrientation orientation,
                     const std::function<void(PrintSurface&)>& drawPage);
 
-/// Writes A4 pages in `orientation` to a vector PDF file at `path`, with the fonts embedded,
-/// without any printer or display. False when the file could not be written.
+/// Writes pages in `orientation` (A4, or a card's own size for AsPrinterIs) to a vector PDF
+/// file at `path`, with the fonts embedded, without any printer or display. The file at
+/// `path` is replaced only by a complete PDF. False when it could not be written, with any
+/// earlier file there left as it was.
 bool PrintToPdf(const QString& path, const QString& title, PageOrientation orientation,
                 const std::function<void(PrintSurface&)>& drawPages);
 

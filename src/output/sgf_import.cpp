@@ -6,6 +6,7 @@
 #include "output/sgf_text.h"
 #include "store/record_file.h"
 #include "store/record_table.h"
+#include "store/text_file.h"
 
 #include <QRegularExpression>
 
@@ -224,6 +225,29 @@ SgfImport ImportSgf(const QByteArray& bytes, bool playerIsBlack, const QDate& to
         result.refusal = refusal.text;
     }
     return result;
+}
+
+SgfFileBytes ReadSgfFile(const QString& path) {
+    SgfFileBytes file;
+    switch (store::ReadFileBytes(path, file.bytes, kMaxSgfFileBytes)) {
+        case store::ReadStatus::Ok:
+            break;
+        case store::ReadStatus::TooLarge:
+            file.refusal = QStringLiteral(
+                               "%1 は SGF の棋譜ファイルとしては大きすぎるため読み込めません"
+                               "（%2 MB まで）。")
+                               .arg(path)
+                               .arg(kMaxSgfFileBytes / (1024 * 1024));
+            break;
+        case store::ReadStatus::NotAFile:
+            file.refusal = QStringLiteral("%1 はファイルではないため読み込めません。").arg(path);
+            break;
+        case store::ReadStatus::Missing:
+        case store::ReadStatus::Unreadable:
+            file.refusal = path + QStringLiteral(" を開けません。");
+            break;
+    }
+    return file;
 }
 
 }  // namespace output

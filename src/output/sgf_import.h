@@ -18,6 +18,19 @@ struct SgfImport {
     int komiCode = 20;
 };
 
+/// Far larger than any real game record with its comments and variations: a bigger file is
+/// refused before it is read, so that a wrong file never keeps the player waiting.
+inline constexpr qint64 kMaxSgfFileBytes = 4 * 1024 * 1024;
+
+/// The bytes of an SGF file to import, or the message that refuses it (empty when read).
+struct SgfFileBytes {
+    QByteArray bytes;
+    QString refusal;
+};
+
+/// Reads a file chosen for import: only a regular file of at most kMaxSgfFileBytes.
+SgfFileBytes ReadSgfFile(const QString& path);
+
 /// Reads the main line of the file's first game into record lines: handicap stones first,
 /// then a row per move and, after each capturing move, a removal row per captured stone.
 /// `today` dates the rows when the file gives no date.

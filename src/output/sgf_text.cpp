@@ -5,6 +5,7 @@
 #include <iconv.h>
 #include <algorithm>
 #include <cerrno>
+#include <vector>
 
 namespace output {
 namespace {
@@ -60,7 +61,7 @@ class TreeReader {
             return std::nullopt;
         pos_ = int(start);
         SgfGame game;
-        if (!ReadTree(game, true))
+        if (!ReadTree(game))
             return std::nullopt;
         SkipBlanks();
         game.hadMoreGames = pos_ < text_.size() && text_.at(pos_) == QLatin1Char('(');
@@ -70,6 +71,12 @@ class TreeReader {
     }
 
   private:
+    /// A tree whose ")" is still to come.
+    struct OpenTree {
+        bool mainLine = false;
+        int children = 0;
+    };
+
     void SkipBlanks() {
         while (pos_ < text_.size() && text_.at(pos_).isSpace())
             ++pos_;
@@ -79,11 +86,36 @@ class TreeReader {
         return pos_ < text_.size() && text_.at(pos_) == QLatin1Char(c);
     }
 
-    /// A tree: its sequence of nodes, then its continuations; only the first is kept.
-    bool ReadTree(SgfGame& game, bool mainLine) {
-        if (!At('('))
+    /// A tree: its sequence of nodes, then its continuations; only the first is kept. Read
+    /// with a stack of its own rather than by recursion, so that however deeply a file nests
+    /// its variations, reading it never runs out of the call stack.
+    bool ReadTree(SgfGame& game) {
+        std::vector<OpenTree> open;
+        if (!At('(') || !OpenSequence(game, true, open))
             return false;
+        while (!open.empty()) {
+            if (At('(')) {
+                OpenTree& parent = open.back();
+                const bool mainLine = parent.mainLine && parent.children == 0;
+                ++parent.children;
+                if (!OpenSequence(game, mainLine, open))
+                    return false;
+                continue;
+            }
+            if (!At(')'))
+                return false;
+            ++pos_;
+            if (open.back().children > 1)
+                game.hadVariations = true;
+            open.pop_back();
+        }
+        return true;
+    }
+
+    /// Steps over "(" and reads the tree's nodes; the main line keeps them.
+    bool OpenSequence(SgfGame& game, bool mainLine, std::vector<OpenTree>& open) {
         ++pos_;
+        open.push_back({mainLine, 0});
         while (At(';')) {
             ++pos_;
             SgfNode node;
@@ -92,17 +124,6 @@ class TreeReader {
             if (mainLine)
                 game.nodes.append(node);
         }
-        int children = 0;
-        while (At('(')) {
-            if (!ReadTree(game, mainLine && children == 0))
-                return false;
-            ++children;
-        }
-        if (children > 1)
-            game.hadVariations = true;
-        if (!At(')'))
-            return false;
-        ++pos_;
         return true;
     }
 

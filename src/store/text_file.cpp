@@ -1,5 +1,6 @@
 #include "store/text_file.h"
 
+#include "common/atomic_file.h"
 #include "common/cp932_codec.h"
 
 #include <QDir>
@@ -74,20 +75,10 @@ bool RewriteFirstLine(const QString& path, const QString& firstLine) {
 }
 
 bool WriteBytesAtomically(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    // write() only fills Qt's buffer, and commit() drops the error of its own last flush, so
-    // the flush is checked here: a full disk must never replace the file by a part of it.
-    if (file.write(bytes) != bytes.size() || !file.flush() ||
-        file.error() != QFileDevice::NoError || file.size() != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return common::ReplaceFileAtomically(path, bytes);
 }
 
-ReadStatus ReadFileBytes(const QString& path, QByteArray& bytes) {
+ReadStatus ReadFileBytes(const QString& path, QByteArray& bytes, qint64 maxBytes) {
     bytes.clear();
     const QFileInfo info(path);
     if (!info.exists() && !info.isSymLink())
@@ -95,16 +86,16 @@ ReadStatus ReadFileBytes(const QString& path, QByteArray& bytes) {
     // Only regular files are opened: a FIFO would block for ever, a device never ends.
     if (!info.isFile())
         return info.exists() ? ReadStatus::NotAFile : ReadStatus::Missing;
-    if (info.size() > kMaxTextFileBytes)
+    if (info.size() > maxBytes)
         return ReadStatus::TooLarge;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return ReadStatus::Unreadable;
-    bytes = file.read(kMaxTextFileBytes + 1);
+    bytes = file.read(maxBytes + 1);
     ReadStatus status = ReadStatus::Ok;
     if (file.error() != QFileDevice::NoError)
         status = ReadStatus::Unreadable;
-    else if (bytes.size() > kMaxTextFileBytes)
+    else if (bytes.size() > maxBytes)
         status = ReadStatus::TooLarge;
     if (status != ReadStatus::Ok)
         bytes.clear();

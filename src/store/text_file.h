@@ -22,8 +22,10 @@ enum class ReadStatus {
     TooLarge,    // over kMaxTextFileBytes
 };
 
-/// Reads a whole regular file; `bytes` stays empty unless the status is Ok.
-ReadStatus ReadFileBytes(const QString& path, QByteArray& bytes);
+/// Reads a whole regular file of at most `maxBytes`; `bytes` stays empty unless the status
+/// is Ok.
+ReadStatus ReadFileBytes(const QString& path, QByteArray& bytes,
+                         qint64 maxBytes = kMaxTextFileBytes);
 /// Reads a CP932 text file into lines; CR LF, lone LF and lone CR all end a line.
 ReadStatus ReadTextFile(const QString& path, QStringList& lines);
 /// The lines of the bytes, without their ends: CR LF, lone LF and lone CR all end a line, and

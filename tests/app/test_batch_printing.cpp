@@ -2,6 +2,7 @@
 // with pdftotext.
 #include "app/batch_mode.h"
 #include "common/font_setup.h"
+#include "testing/file_size_limit.h"
 #include "testing/temp_root.h"
 
 #include <QFile>
@@ -135,6 +136,38 @@ class TestBatchPrinting : public QObject {
         QCOMPARE(run.status, 1);
         QCOMPARE(run.err.trimmed(), message);
         QVERIFY(!QFile::exists(QStringLiteral("x.pdf")));
+    }
+
+    // A disk that fills while the PDF is written (files limited to 8 KB, as with 8 KB free):
+    // the run fails with a message and the PDF already at the path stays as it was.
+    void pdfOnFullDisk_data() {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<bool>("earlierPdf");
+        QTest::newRow("record page, new file") << "--print-record" << false;
+        QTest::newRow("record page over a good PDF") << "--print-record" << true;
+        QTest::newRow("figures over a good PDF") << "--figures" << true;
+    }
+    void pdfOnFullDisk() {
+        QFETCH(QString, mode);
+        QFETCH(bool, earlierPdf);
+        TempRoot target;
+        const QString pdf = target.File(QStringLiteral("game.pdf"));
+        const QByteArray earlier = "%PDF-1.4 an earlier good page";
+        if (earlierPdf)
+            target.Write(QStringLiteral("game.pdf"), earlier);
+        Run run;
+        {
+            const FileSizeLimit limit(8192);
+            run = RunProgram(root_.path(), {mode, "呉清源/第1", "--pdf", pdf});
+        }
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.err.trimmed(), QStringLiteral("PDF ファイルを書けませんでした: ") + pdf);
+        QVERIFY(run.out.isEmpty());
+        QCOMPARE(QFile::exists(pdf), earlierPdf);
+        if (earlierPdf)
+            QCOMPARE(target.Read(QStringLiteral("game.pdf")), earlier);
+        QCOMPARE(QDir(target.path()).entryList(QDir::Files | QDir::Hidden).size(),
+                 earlierPdf ? 1 : 0);
     }
 
   private:

@@ -8,6 +8,8 @@
 
 #include <QtTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 QString MoveSummary(const output::SgfGame& game) {
@@ -165,6 +167,58 @@ class TestSgf : public QObject {
         QVERIFY(!imported.accepted);
         QVERIFY(imported.lines.isEmpty());
         QCOMPARE(imported.refusal, message);
+    }
+
+    // Files made to hurt the reader: each is refused with its message, quickly, or read
+    // safely; none may crash the program or keep it waiting.
+    void hostileFiles_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("message");
+        // 40,000 levels of variations are read without running out of stack, then judged.
+        QTest::newRow("deep nesting without moves") << "nesting"
+                                                    << "";
+        QTest::newRow("deep nesting of moves") << "nested moves"
+                                               << "2手目（aa）は石のある点に打たれています。";
+        QTest::newRow("larger than any game record")
+            << "large"
+            << "%1 は SGF の棋譜ファイルとしては大きすぎるため読み込めません（4 MB まで）。";
+        QTest::newRow("FIFO") << "fifo"
+                              << "%1 はファイルではないため読み込めません。";
+        QTest::newRow("folder") << "folder"
+                                << "%1 はファイルではないため読み込めません。";
+    }
+    void hostileFiles() {
+        QFETCH(QString, kind);
+        QFETCH(QString, message);
+        TempRoot root;
+        const QString path = root.File("hostile.sgf");
+        if (kind == "nesting") {
+            root.Write("hostile.sgf",
+                       QByteArray("(;").repeated(40000) + QByteArray(")").repeated(40000));
+        } else if (kind == "nested moves") {
+            QByteArray bytes;
+            for (int i = 0; i < 40000; ++i)
+                bytes += i % 2 == 0 ? "(;B[aa]" : "(;W[aa]";
+            root.Write("hostile.sgf", bytes + QByteArray(")").repeated(40000));
+        } else if (kind == "large") {
+            root.Write("hostile.sgf", "(;B[aa]C[" + QByteArray(4 * 1024 * 1024, 'x') + "])");
+        } else if (kind == "fifo") {
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else {
+            QVERIFY(QDir().mkdir(path));
+        }
+        QElapsedTimer clock;
+        clock.start();
+        const output::SgfFileBytes file = output::ReadSgfFile(path);
+        if (file.refusal.isEmpty()) {
+            const output::SgfImport imported =
+                output::ImportSgf(file.bytes, true, QDate(2026, 12, 8));
+            QCOMPARE(imported.accepted, message.isEmpty());
+            QCOMPARE(imported.refusal, message);
+        } else {
+            QCOMPARE(file.refusal, message.arg(path));
+        }
+        QVERIFY(clock.elapsed() < 5000);
     }
 
     void importLines() {
