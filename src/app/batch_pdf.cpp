@@ -1,5 +1,6 @@
 #include "app/batch_pdf.h"
 
+#include "app/help_texts.h"
 #include "common/qt_print_surface.h"
 
 namespace app {
@@ -8,7 +9,7 @@ void AddOption(QCommandLineParser& parser, const QCommandLineOption& option) {
     // Both printing modes take --pdf; the parser warns about a name added twice.
     if (!parser.helpText().contains(QStringLiteral("--") + option.names().first() +
                                     QLatin1Char(' ')))
-        parser.addOption(option);
+        DeclareOption(parser, option);
 }
 
 /// The game's record file, or empty after telling why there is none.
