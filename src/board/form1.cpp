@@ -8,6 +8,7 @@
 #include "common/dates.h"
 #include "common/game_texts.h"
 #include "store/folder_tree.h"
+#include "store/hand_edited_text.h"
 #include "store/record_file.h"
 #include "store/start_store.h"
 #include "store/text_file.h"
@@ -302,7 +303,7 @@ void Form1::PlaceWindow() {
 
 void Form1::LoadTermList() {
     QStringList terms;
-    if (!store::ReadTextLines(state_.DataFile(store::kTermListName), terms))
+    if (!store::ReadHandEditedTextLines(state_.DataFile(store::kTermListName), terms))
         return;
     for (const QString& term : terms) {
         if (!term.trimmed().isEmpty())

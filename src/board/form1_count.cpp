@@ -22,6 +22,15 @@ void ShowWhole(QLabel* label, const QString& text) {
     label->setText(text);
 }
 
+/// Why the result is not in the results record.
+QString AppendFailureText(store::AppendOutcome outcome) {
+    if (outcome == store::AppendOutcome::NotCp932)
+        return QStringLiteral(
+            "対戦記録にシフトJISで書けない文字があるため、書き込めませんでした。結果は記録されて"
+            "いません。\nその文字を直してから、もう一度記録してください。");
+    return QStringLiteral("対戦記録に書き込めませんでした。結果は記録されていません。");
+}
+
 }  // namespace
 
 void Form1::CountTerritory(int searchLimit) {
@@ -62,11 +71,11 @@ void Form1::RecordResult() {
         const QString line = output::ResultsRecordLine(
             OpponentName(), GameName(), table.handicapCode, table.playerColour, table.komiCode,
             Label12->text(), platform_.Today());
-        if (!output::AppendResultsRecord(path, line)) {
-            platform_.ShowMessage(
-                QStringLiteral("対戦記録に書き込めませんでした。結果は記録されていません。"),
-                QStringLiteral("対戦記録ができません。"), common::MessageButtons::Ok,
-                common::MessageIcon::Warning);
+        const store::AppendOutcome outcome = output::AppendToResultsRecord(path, line);
+        if (outcome != store::AppendOutcome::Appended) {
+            platform_.ShowMessage(AppendFailureText(outcome),
+                                  QStringLiteral("対戦記録ができません。"),
+                                  common::MessageButtons::Ok, common::MessageIcon::Warning);
         }
     }
     platform_.OpenInEditor(path);

@@ -66,7 +66,87 @@ Converter& ReadyConverter(bool toCp932) {
     return converter;
 }
 
+bool InRange(unsigned char byte, unsigned char low, unsigned char high) {
+    return byte >= low && byte <= high;
+}
+
+/// Length of the well-formed UTF-8 sequence at `at` (overlong forms, surrogates and code
+/// points past U+10FFFF are not), 0 when there is none.
+qsizetype WellFormedUtf8Length(QByteArrayView bytes, qsizetype at) {
+    const auto byte = [&](qsizetype i) {
+        return at + i < bytes.size() ? static_cast<unsigned char>(bytes[at + i]) : 0;
+    };
+    const unsigned char lead = byte(0);
+    const auto continues = [&](qsizetype from, qsizetype to) {
+        for (qsizetype i = from; i <= to; ++i) {
+            if (!InRange(byte(i), 0x80, 0xBF))
+                return false;
+        }
+        return true;
+    };
+    if (lead < 0x80)
+        return 1;
+    if (InRange(lead, 0xC2, 0xDF))
+        return continues(1, 1) ? 2 : 0;
+    if (InRange(lead, 0xE0, 0xEF)) {
+        const unsigned char low = lead == 0xE0 ? 0xA0 : 0x80;
+        const unsigned char high = lead == 0xED ? 0x9F : 0xBF;
+        return InRange(byte(1), low, high) && continues(2, 2) ? 3 : 0;
+    }
+    if (InRange(lead, 0xF0, 0xF4)) {
+        const unsigned char low = lead == 0xF0 ? 0x90 : 0x80;
+        const unsigned char high = lead == 0xF4 ? 0x8F : 0xBF;
+        return InRange(byte(1), low, high) && continues(2, 3) ? 4 : 0;
+    }
+    return 0;
+}
+
+/// True when the bytes are well-formed UTF-8 with at least one character beyond ASCII.
+bool IsUtf8BeyondAscii(QByteArrayView bytes) {
+    bool beyondAscii = false;
+    for (qsizetype at = 0; at < bytes.size();) {
+        const qsizetype length = WellFormedUtf8Length(bytes, at);
+        if (length == 0)
+            return false;
+        beyondAscii = beyondAscii || length > 1;
+        at += length;
+    }
+    return beyondAscii;
+}
+
+const QByteArrayView kUtf8Mark("\xEF\xBB\xBF");
+
 }  // namespace
+
+TextEncoding DetectTextEncoding(QByteArrayView bytes) {
+    if (bytes.startsWith(kUtf8Mark))
+        return TextEncoding::Utf8WithBom;
+    return IsUtf8BeyondAscii(bytes) ? TextEncoding::Utf8 : TextEncoding::Cp932;
+}
+
+QString DecodeTextFile(const QByteArray& bytes, TextEncoding* found) {
+    const TextEncoding encoding = DetectTextEncoding(bytes);
+    if (found != nullptr)
+        *found = encoding;
+    switch (encoding) {
+        case TextEncoding::Utf8WithBom:
+            // A damaged sequence after the mark still reads as U+FFFD, as CP932 does.
+            return QString::fromUtf8(QByteArrayView(bytes).sliced(kUtf8Mark.size()));
+        case TextEncoding::Utf8:
+            return QString::fromUtf8(bytes);
+        case TextEncoding::Cp932:
+            break;
+    }
+    return DecodeCp932(bytes);
+}
+
+bool FitsCp932(const QString& text) {
+    // Every character without a code becomes one "?", and 0x3F is never the second byte of a
+    // CP932 character. Comparing counts (not the text read back) accepts the characters that
+    // CP932 writes under another code point's name, such as U+301C 〜, which Linux input
+    // methods type and which reads back as U+FF5E.
+    return EncodeCp932(text).count('?') == text.count(QLatin1Char('?'));
+}
 
 QByteArray EncodeCp932(const QString& text) {
     const QByteArray utf8 = text.toUtf8();

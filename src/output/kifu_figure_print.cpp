@@ -3,6 +3,7 @@
 #include "common/dates.h"
 #include "common/game_texts.h"
 #include "output/board_figure_print.h"
+#include "store/hand_edited_text.h"
 #include "store/record_file.h"
 #include "store/text_file.h"
 
@@ -206,7 +207,7 @@ BookOutcome MakeKifuBook(const QString& recordPath, const QString& resultsRecord
         return BookOutcome::NoMoves;
     // A missing results record only means that no result is known yet.
     QStringList results;
-    store::ReadTextLines(resultsRecordPath, results);
+    store::ReadHandEditedTextLines(resultsRecordPath, results);
     book.header = KifuHeaderOf(table, opponent, game, results);
     book.whiteFirst = table.whiteFirst;
     return BookOutcome::Made;

@@ -2,7 +2,6 @@
 
 #include "common/dates.h"
 #include "common/game_texts.h"
-#include "store/text_file.h"
 
 namespace output {
 
@@ -19,8 +18,12 @@ QString ResultsRecordLine(const QString& opponent, const QString& game, int hand
            QStringLiteral("] ") + common::ShortDate(date);
 }
 
+store::AppendOutcome AppendToResultsRecord(const QString& path, const QString& line) {
+    return store::AppendToHandEditedFile(path, QStringList{line});
+}
+
 bool AppendResultsRecord(const QString& path, const QString& line) {
-    return store::AppendTextLines(path, QStringList{line});
+    return AppendToResultsRecord(path, line) == store::AppendOutcome::Appended;
 }
 
 }  // namespace output

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/hand_edited_text.h"
+
 #include <QDate>
 #include <QString>
 
@@ -15,7 +17,10 @@ QString ResultsRecordLine(const QString& opponent, const QString& game, int hand
                           const QDate& date);
 
 /// Appends the line to the results record (CP932, CR LF), creating the file on the first
-/// result; false when the file could not be written.
+/// result. A record the player saved as UTF-8 is turned back into CP932 as a whole in the
+/// same atomic rewrite; one holding a character CP932 cannot write is left as it is.
+store::AppendOutcome AppendToResultsRecord(const QString& path, const QString& line);
+/// AppendToResultsRecord for callers that only need to know whether the line is there.
 bool AppendResultsRecord(const QString& path, const QString& line);
 
 }  // namespace output

@@ -2,8 +2,9 @@
 
 #include "output/results_record.h"
 #include "store/folder_tree.h"
-#include "store/text_file.h"
+#include "store/hand_edited_text.h"
 
+#include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
 
@@ -63,14 +64,18 @@ void Count(Tally& tally, Outcome outcome) {
 ResultsSummary SummariseResults(const QStringList& lines, const QStringList& knownOpponents) {
     ResultsSummary summary;
     QList<GameResult> all;
-    for (const QString& line : lines) {
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString& line = lines[i];
         if (line.trimmed().isEmpty())
             continue;
         GameResult result;
-        if (ReadResultLine(line, knownOpponents, result)) {
+        // A line with undecodable bytes may name a player it does not hold: not counted.
+        if (!line.contains(QChar::ReplacementCharacter) &&
+            ReadResultLine(line, knownOpponents, result)) {
             all.append(result);
         } else {
             ++summary.unreadLines;
+            summary.unread.append({int(i + 1), line});
         }
     }
     QHash<QString, qsizetype> lastLine;  // opponent + '/' + game → its last result in `all`
@@ -96,11 +101,67 @@ ResultsSummary SummariseResults(const QStringList& lines, const QStringList& kno
 }
 
 ResultsSummary ReadResultsSummary(const QString& dataRoot) {
+    const QString path = ResultsRecordPath(dataRoot);
     QStringList lines;
-    store::ReadTextFile(ResultsRecordPath(dataRoot), lines);
+    const store::ReadStatus status = store::ReadHandEditedLines(path, lines);
     const QStringList known = store::ListOpponents(dataRoot + '/' + store::kInProgressFolderName) +
                               store::ListOpponents(dataRoot + '/' + store::kBackedUpFolderName);
-    return SummariseResults(lines, known);
+    ResultsSummary summary = SummariseResults(lines, known);
+    summary.fileStatus = status;
+    summary.path = path;
+    return summary;
+}
+
+QStringList ResultsProblems(const ResultsSummary& summary) {
+    const QString name = QFileInfo(summary.path).fileName();
+    QStringList problems;
+    if (summary.fileStatus != store::ReadStatus::Ok &&
+        summary.fileStatus != store::ReadStatus::Missing)
+        problems.append(QStringLiteral("%1 を読めません（%2）。").arg(name, summary.path));
+    for (const UnreadResultLine& line : summary.unread) {
+        problems.append(QStringLiteral("%1 の %2 行目を結果として読めません：%3")
+                            .arg(name)
+                            .arg(line.number)
+                            .arg(line.text));
+    }
+    return problems;
+}
+
+QStringList TallyColumnNames() {
+    return {QStringLiteral("対局者"), QStringLiteral("勝ち"), QStringLiteral("負け"),
+            QStringLiteral("ジゴ"), QStringLiteral("対局数")};
+}
+
+QStringList TallyCells(const Tally& tally) {
+    return {tally.opponent.isEmpty() ? QStringLiteral("合計") : tally.opponent,
+            QString::number(tally.wins), QString::number(tally.losses),
+            QString::number(tally.draws), QString::number(tally.wins + tally.losses + tally.draws)};
+}
+
+QStringList GameColumnNames() {
+    return {QStringLiteral("対局者"), QStringLiteral("対局名"), QStringLiteral("手合割・コミ"),
+            QStringLiteral("結果"), QStringLiteral("日付")};
+}
+
+QStringList GameCells(const GameResult& game) {
+    return {game.opponent, game.game, game.terms, game.result, game.date};
+}
+
+QList<GameResult> NewestFirst(const ResultsSummary& summary) {
+    QList<GameResult> games(summary.games.crbegin(), summary.games.crend());
+    return games;
+}
+
+QString ResultsSummaryListing(const ResultsSummary& summary) {
+    QStringList lines{TallyColumnNames().join('\t')};
+    for (const Tally& tally : summary.opponents)
+        lines.append(TallyCells(tally).join('\t'));
+    lines.append(TallyCells(summary.total).join('\t'));
+    lines.append(QString());
+    lines.append(GameColumnNames().join('\t'));
+    for (const GameResult& game : NewestFirst(summary))
+        lines.append(GameCells(game).join('\t'));
+    return lines.join('\n') + '\n';
 }
 
 }  // namespace output

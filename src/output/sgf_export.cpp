@@ -3,7 +3,7 @@
 #include "common/dates.h"
 #include "go/go_rules.h"
 #include "output/sgf_text.h"
-#include "store/text_file.h"
+#include "store/hand_edited_text.h"
 
 #include <QDate>
 #include <QRegularExpression>
@@ -158,7 +158,7 @@ QString SgfResult(const QString& resultLabel) {
 
 QString LastResultLabel(const QString& resultsPath, const QString& opponent, const QString& game) {
     QStringList lines;
-    if (!store::ReadTextLines(resultsPath, lines))
+    if (!store::ReadHandEditedTextLines(resultsPath, lines))
         return QString();
     const QString start = opponent + QLatin1Char(' ') + game + QStringLiteral("局 ");
     for (auto line = lines.crbegin(); line != lines.crend(); ++line) {

@@ -2,6 +2,7 @@
 
 #include "common/record_text.h"
 #include "store/folder_tree.h"
+#include "store/hand_edited_text.h"
 #include "store/text_file.h"
 
 #include <QDir>
@@ -136,7 +137,7 @@ QString AddressFilePath(const QString& dataRoot, const QString& opponent) {
 
 std::optional<Addressee> ReadAddressee(const QString& path) {
     QStringList lines;
-    if (!store::ReadTextLines(path, lines))
+    if (!store::ReadHandEditedTextLines(path, lines))
         return std::nullopt;
     const QStringList fields = FieldsOf(lines);
     Addressee addressee;
@@ -159,7 +160,7 @@ bool WriteAddressee(const QString& path, const Addressee& addressee) {
 
 std::optional<SenderLines> ReadSender(const QString& path) {
     QStringList lines;
-    if (!store::ReadTextLines(path, lines))
+    if (!store::ReadHandEditedTextLines(path, lines))
         return std::nullopt;
     const QStringList fields = FieldsOf(lines);
     SenderLines sender;
@@ -177,7 +178,7 @@ bool WriteSender(const QString& path, const SenderLines& sender) {
 
 std::optional<AddressSettings> ReadAddressSettings(const QString& path) {
     QStringList lines;
-    if (!store::ReadTextLines(path, lines) || lines.isEmpty())
+    if (!store::ReadHandEditedTextLines(path, lines) || lines.isEmpty())
         return std::nullopt;
     common::FieldReader reader(lines.first());
     AddressSettings settings;
@@ -192,7 +193,7 @@ bool WriteAddressSettings(const QString& path, const AddressSettings& settings) 
 
 void ReadLayout(const QString& path, CardLayout& layout) {
     QStringList lines;
-    if (!store::ReadTextLines(path, lines))
+    if (!store::ReadHandEditedTextLines(path, lines))
         return;
     for (int box = 0; box < kLayoutBoxes && box < lines.size(); ++box) {
         common::FieldReader reader(lines[box]);

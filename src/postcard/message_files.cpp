@@ -2,6 +2,7 @@
 
 #include "common/dates.h"
 #include "postcard/reply_text.h"
+#include "store/hand_edited_text.h"
 #include "store/text_file.h"
 
 #include <QDir>
@@ -11,13 +12,18 @@ namespace postcard {
 namespace {
 
 /// A missing file reads as empty; one that is there but cannot be read fails, so that
-/// rewriting it cannot drop what it holds.
+/// rewriting it cannot drop what it holds. The player may have saved it as UTF-8.
 bool ReadEntries(const QString& path, QStringList& entries) {
     entries.clear();
     if (!QFile::exists(path))
         return true;
     QStringList lines;
-    if (!store::ReadTextLines(path, lines))
+    common::TextEncoding found = common::TextEncoding::Cp932;
+    if (store::ReadHandEditedLines(path, lines, &found) != store::ReadStatus::Ok)
+        return false;
+    // The file goes back whole in CP932: a character of a UTF-8 file that CP932 cannot hold
+    // would become "?" unnoticed, so the file is left as it is and the step fails.
+    if (found != common::TextEncoding::Cp932 && !common::FitsCp932(lines.join('\n')))
         return false;
     entries = FieldEntries(lines);
     return true;

@@ -1,18 +1,17 @@
 #include "views/edited_text.h"
 
-#include "common/cp932_codec.h"
 #include "store/text_file.h"
-
-#include <QFile>
 
 namespace views {
 
-bool LoadEditedText(const QString& path, QString& text) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+bool LoadEditedText(const QString& path, QString& text, common::TextEncoding* found) {
+    // Only a regular file of a sane size is read: a FIFO would hang the window.
+    QByteArray bytes;
+    if (store::ReadFileBytes(path, bytes) != store::ReadStatus::Ok)
         return false;
-    text = common::DecodeCp932(file.readAll());
+    text = common::DecodeTextFile(bytes, found);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return true;
 }
 
@@ -21,10 +20,6 @@ QByteArray EditedTextBytes(const QString& text) {
     withCrLf.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     withCrLf.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
     return common::EncodeCp932(withCrLf);
-}
-
-bool FitsCp932(const QString& text) {
-    return common::DecodeCp932(common::EncodeCp932(text)) == text;
 }
 
 bool SaveEditedText(const QString& path, const QString& text) {

@@ -28,19 +28,29 @@ void AppendRow(QTableWidget* table, const QStringList& cells, int firstCount = I
     }
 }
 
-QStringList TallyCells(const output::Tally& tally) {
-    return {tally.opponent.isEmpty() ? QStringLiteral("合計") : tally.opponent,
-            QString::number(tally.wins), QString::number(tally.losses),
-            QString::number(tally.draws), QString::number(tally.wins + tally.losses + tally.draws)};
-}
+/// At most this many unread lines are named in the window; the rest are counted.
+constexpr qsizetype kNamedProblems = 5;
 
 QString NoteText(const output::ResultsSummary& summary) {
-    if (summary.games.isEmpty() && summary.unreadLines == 0)
+    const QStringList problems = output::ResultsProblems(summary);
+    if (!problems.isEmpty()) {
+        QStringList lines = problems.mid(0, kNamedProblems);
+        if (problems.size() > kNamedProblems)
+            lines.append(
+                QStringLiteral("ほかに %1 行あります。").arg(problems.size() - kNamedProblems));
+        if (summary.unreadLines > 0)
+            lines.append(QStringLiteral("読めない行は数えていません。"));
+        return lines.join('\n');
+    }
+    if (summary.games.isEmpty())
         return QStringLiteral("対戦記録はまだありません。");
-    if (summary.unreadLines > 0)
-        return QStringLiteral("対戦記録に結果として読めない行が %1 行あります。")
-            .arg(summary.unreadLines);
     return QString();
+}
+
+/// A file that could not be read at all has no counts to show, not a total of 0.
+bool FileWasRead(const output::ResultsSummary& summary) {
+    return summary.fileStatus == store::ReadStatus::Ok ||
+           summary.fileStatus == store::ReadStatus::Missing;
 }
 
 }  // namespace
@@ -48,16 +58,8 @@ QString NoteText(const output::ResultsSummary& summary) {
 ResultsSummaryWindow::ResultsSummaryWindow(common::AppState& state, QWidget* parent)
     : QWidget(parent, Qt::Window),
       state_(state),
-      tallies_(
-          MakeListTable(this,
-                        {QStringLiteral("対局者"), QStringLiteral("勝ち"), QStringLiteral("負け"),
-                         QStringLiteral("ジゴ"), QStringLiteral("対局数")},
-                        {180, 60, 60, 60, 60})),
-      games_(MakeListTable(
-          this,
-          {QStringLiteral("対局者"), QStringLiteral("対局名"), QStringLiteral("手合割・コミ"),
-           QStringLiteral("結果"), QStringLiteral("日付")},
-          {120, 100, 200, 140, 90})),
+      tallies_(MakeListTable(this, output::TallyColumnNames(), {180, 60, 60, 60, 60})),
+      games_(MakeListTable(this, output::GameColumnNames(), {120, 100, 200, 140, 90})),
       note_(new QLabel(this)) {
     setObjectName(QStringLiteral("ResultsSummary"));
     // The names take the spare width; the counts stay narrow beside them.
@@ -66,9 +68,12 @@ ResultsSummaryWindow::ResultsSummaryWindow(common::AppState& state, QWidget* par
     setWindowTitle(QStringLiteral("成績"));
     auto* closeButton = new QPushButton(QStringLiteral("閉じる"), this);
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+    // The note may quote lines of the file: shown as they are, never as markup.
+    note_->setTextFormat(Qt::PlainText);
+    note_->setWordWrap(true);
+    note_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(note_);
-    bottom->addStretch();
+    bottom->addWidget(note_, 1);
     bottom->addWidget(closeButton);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("対局者ごとの成績"), this));
@@ -83,20 +88,20 @@ ResultsSummaryWindow::ResultsSummaryWindow(common::AppState& state, QWidget* par
 void ResultsSummaryWindow::Refresh() {
     const output::ResultsSummary summary = output::ReadResultsSummary(state_.dataRoot);
     tallies_->setRowCount(0);
+    games_->setRowCount(0);
+    note_->setText(NoteText(summary));
+    if (!FileWasRead(summary))
+        return;
     for (const output::Tally& tally : summary.opponents)
-        AppendRow(tallies_, TallyCells(tally), 1);
-    AppendRow(tallies_, TallyCells(summary.total), 1);
+        AppendRow(tallies_, output::TallyCells(tally), 1);
+    AppendRow(tallies_, output::TallyCells(summary.total), 1);
     QFont bold = tallies_->font();
     bold.setBold(true);
     for (int c = 0; c < tallies_->columnCount(); ++c)
         tallies_->item(tallies_->rowCount() - 1, c)->setFont(bold);
-    games_->setRowCount(0);
     // The newest result first: the game just counted is at the top.
-    for (qsizetype i = summary.games.size() - 1; i >= 0; --i) {
-        const output::GameResult& game = summary.games[i];
-        AppendRow(games_, {game.opponent, game.game, game.terms, game.result, game.date});
-    }
-    note_->setText(NoteText(summary));
+    for (const output::GameResult& game : output::NewestFirst(summary))
+        AppendRow(games_, output::GameCells(game));
 }
 
 bool ResultsSummaryWindow::event(QEvent* event) {

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeySequence>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
@@ -44,16 +45,22 @@ TextWindow::TextWindow(const QString& path, common::Platform& platform, QWidget*
       platform_(platform),
       editor_(new QPlainTextEdit(this)),
       saveButton_(new QPushButton(QStringLiteral("保存(&S)"), this)),
-      closeButton_(new QPushButton(QStringLiteral("閉じる(&C)"), this)) {
+      closeButton_(new QPushButton(QStringLiteral("閉じる(&C)"), this)),
+      desktopEditorButton_(new QPushButton(QStringLiteral("別のエディターで開く(&E)"), this)),
+      encodingNote_(new QLabel(this)) {
     setAttribute(Qt::WA_DeleteOnClose);
     editor_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    encodingNote_->setWordWrap(true);
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(desktopEditorButton_);
     buttons->addStretch();
     buttons->addWidget(saveButton_);
     buttons->addWidget(closeButton_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(editor_);
+    layout->addWidget(encodingNote_);
     layout->addLayout(buttons);
+    connect(desktopEditorButton_, &QPushButton::clicked, this, [this] { OpenInDesktopEditor(); });
     connect(saveButton_, &QPushButton::clicked, this, [this] { Save(); });
     connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
     connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this,
@@ -66,15 +73,39 @@ TextWindow::TextWindow(const QString& path, common::Platform& platform, QWidget*
 
 void TextWindow::Load() {
     QString text;
+    common::TextEncoding encoding = common::TextEncoding::Cp932;
     // A file not yet written (a first record, say) starts empty and is made by saving.
-    if (QFileInfo::exists(path_) && !LoadEditedText(path_, text)) {
+    if (QFileInfo::exists(path_) && !LoadEditedText(path_, text, &encoding)) {
         platform_.ShowMessage(QStringLiteral("ファイルを読めません。\n%1").arg(path_),
                               kProgramTitle, common::MessageButtons::Ok,
                               common::MessageIcon::Warning);
     }
     editor_->setPlainText(text);
     editor_->document()->setModified(false);
+    encodingNote_->setText(QStringLiteral(
+        "このファイルは UTF-8 で保存されています。保存するとシフトJIS（CP932）に戻ります。"));
+    encodingNote_->setVisible(encoding != common::TextEncoding::Cp932);
     ShowTitle();
+}
+
+void TextWindow::OpenInDesktopEditor() {
+    // The window's text goes to the file first: the other editor must see what is shown here.
+    const bool saveFirst = IsModified() || !QFileInfo::exists(path_);
+    QString question = QStringLiteral(
+        "ソラマメのデータファイルはシフトJIS（CP932）・改行 CR LF です。別のエディターでは文字"
+        "コードにシフトJISを選んで開き、シフトJISのまま保存してください（UTF-8 で保存しても"
+        "ソラマメは読めます）。");
+    if (saveFirst)
+        question += QStringLiteral("\nこの画面の内容を先に保存します。");
+    question += QStringLiteral("\n別のエディターで開きますか？");
+    if (platform_.ShowMessage(question, kProgramTitle, common::MessageButtons::OkCancel,
+                              common::MessageIcon::Warning) != common::MessageAnswer::Ok)
+        return;
+    if (saveFirst && !Save())
+        return;
+    platform_.OpenInDesktopEditor(path_);
+    // Two editors on one file would overwrite each other's changes: this one steps aside.
+    close();
 }
 
 void TextWindow::ShowTitle() {
@@ -88,7 +119,7 @@ bool TextWindow::IsModified() const {
 
 bool TextWindow::Save() {
     const QString text = editor_->toPlainText();
-    if (!FitsCp932(text) &&
+    if (!common::FitsCp932(text) &&
         platform_.ShowMessage(
             QStringLiteral("この文字コードで表せない文字は「?」として保存されます。保存しますか？"),
             kProgramTitle, common::MessageButtons::YesNo,
@@ -103,6 +134,7 @@ bool TextWindow::Save() {
         return false;
     }
     editor_->document()->setModified(false);
+    encodingNote_->hide();
     return true;
 }
 

@@ -4,14 +4,16 @@
 
 #include <QWidget>
 
+class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
 namespace views {
 
-/// The program's own plain-text window, for a desktop that has no application to open the
-/// data files with: shows the file, lets the player edit it and saves it as CP932 with CR LF.
-/// An edit is never dropped without asking.
+/// The program's own plain-text window, where the data files open: shows the file (CP932, or
+/// UTF-8 when the player saved it so elsewhere), lets the player edit it and saves it as CP932
+/// with CR LF. An edit is never dropped without asking. The desktop's editor opens the file
+/// only when the player asks for it here, after a word about the file's encoding.
 class TextWindow : public QWidget {
     Q_OBJECT
 
@@ -26,6 +28,9 @@ class TextWindow : public QWidget {
     QPlainTextEdit* editor() const { return editor_; }
     QPushButton* saveButton() const { return saveButton_; }
     QPushButton* closeButton() const { return closeButton_; }
+    QPushButton* desktopEditorButton() const { return desktopEditorButton_; }
+    /// Says when the file was read as UTF-8 and will be saved as CP932; hidden otherwise.
+    QLabel* encodingNote() const { return encodingNote_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -33,12 +38,15 @@ class TextWindow : public QWidget {
   private:
     void Load();
     void ShowTitle();
+    void OpenInDesktopEditor();
 
     QString path_;
     common::Platform& platform_;
     QPlainTextEdit* editor_;
     QPushButton* saveButton_;
     QPushButton* closeButton_;
+    QPushButton* desktopEditorButton_;
+    QLabel* encodingNote_;
 };
 
 /// Asks about every text window holding an unsaved edit, saving it on "はい"; for the moment

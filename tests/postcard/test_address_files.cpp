@@ -112,6 +112,9 @@ class TestAddressFiles : public QObject {
                                              << "1234" << QStringList{"A", "B", "C", "D", "E"};
         QTest::newRow("long code, lone LF, short file")
             << QByteArray("123456789\nA\n") << "1234567" << QStringList{"A", "", "", "", ""};
+        QTest::newRow("saved as UTF-8 with BOM")
+            << "\xEF\xBB\xBF" + QStringLiteral("1000001\n東京都\n\n\n山田様\n").toUtf8()
+            << "1000001" << QStringList{"東京都", "", "", "山田様", ""};
     }
     void addressFileReadByFields() {
         QFETCH(QByteArray, file);

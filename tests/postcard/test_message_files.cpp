@@ -1,4 +1,5 @@
 // The archive, reuse file and send record that follow each print, byte for byte.
+#include "common/cp932_codec.h"
 #include "postcard/message_files.h"
 #include "store/text_file.h"
 #include "testing/temp_root.h"
@@ -95,6 +96,27 @@ class TestMessageFiles : public QObject {
         QVERIFY(result.refused);
         QVERIFY(!result.Written());
         QVERIFY(QDir(root.path()).isEmpty());
+    }
+
+    // An archive the player saved as UTF-8 goes back whole as CP932 with the new card in
+    // front; one holding a character CP932 lacks stays as it is, and the step is reported.
+    void archiveSavedAsUtf8_data() {
+        QTest::addColumn<QString>("earlier");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("UTF-8") << QStringLiteral("前の便り") << true;
+        QTest::newRow("UTF-8 beyond CP932") << QStringLiteral("前の便り\U0001F600") << false;
+    }
+    void archiveSavedAsUtf8() {
+        QFETCH(QString, earlier);
+        QFETCH(bool, written);
+        TempRoot root;
+        const QByteArray utf8 = (earlier + "\n").toUtf8();
+        root.Write(kArchive, utf8);
+        const SentCardFiles result =
+            RecordSentCard({root.path(), "山田", "Hi", QDate(2002, 12, 7)});
+        QCOMPARE(result.failedFiles.contains(MessageArchivePath(root.path(), "山田")), !written);
+        QCOMPARE(root.Read(kArchive),
+                 written ? "Hi\r\n\r\n" + common::EncodeCp932(earlier) + "\r\n" : utf8);
     }
 
     void failedStepLeavesTheOthers() {
