@@ -11,6 +11,12 @@ namespace {
 const QString kBackupTitle = QStringLiteral("全データのバックアップ");
 const QString kRestoreTitle = QStringLiteral("バックアップから戻す");
 
+/// The report followed by what was left out and which leftovers were removed, if anything.
+QString WithNotes(const QString& report, const store::BackupOutcome& outcome) {
+    const QString notes = store::BackupNotes(outcome);
+    return notes.isEmpty() ? report : report + QStringLiteral("\n\n") + notes;
+}
+
 }  // namespace
 
 void BackUpWholeData(const QString& dataRoot, const QString& targetFolder,
@@ -18,19 +24,21 @@ void BackUpWholeData(const QString& dataRoot, const QString& targetFolder,
     const store::BackupOutcome outcome =
         store::BackUpDataRoot(dataRoot, targetFolder, QDateTime::currentDateTime());
     if (!outcome.ok) {
-        platform.ShowMessage(QStringLiteral("全データのバックアップができませんでした。\n\n%1\n\n"
-                                            "作りかけのバックアップは残していません。")
-                                 .arg(outcome.failure),
-                             kBackupTitle, common::MessageButtons::Ok,
-                             common::MessageIcon::Critical);
+        platform.ShowMessage(
+            WithNotes(QStringLiteral("全データのバックアップができませんでした。\n\n%1\n\n"
+                                     "作りかけのバックアップは残していません。")
+                          .arg(outcome.failure),
+                      outcome),
+            kBackupTitle, common::MessageButtons::Ok, common::MessageIcon::Critical);
         return;
     }
-    platform.ShowMessage(QStringLiteral("全データのバックアップが終わりました。\n\n%1\n\n"
-                                        "棋譜 %2 局、ファイル %3 個をコピーし、"
-                                        "すべて元と一致することを確かめました。")
-                             .arg(QDir::toNativeSeparators(outcome.folder))
-                             .arg(outcome.games)
-                             .arg(outcome.files),
+    platform.ShowMessage(WithNotes(QStringLiteral("全データのバックアップが終わりました。\n\n%1\n\n"
+                                                  "棋譜 %2 局、ファイル %3 個をコピーし、"
+                                                  "すべて元と一致することを確かめました。")
+                                       .arg(QDir::toNativeSeparators(outcome.folder))
+                                       .arg(outcome.games)
+                                       .arg(outcome.files),
+                                   outcome),
                          kBackupTitle, common::MessageButtons::Ok,
                          common::MessageIcon::Information);
 }
@@ -62,18 +70,22 @@ bool RestoreWholeData(const QString& dataRoot, const QString& backupFolder,
         store::RestoreDataRoot(backupFolder, dataRoot, QDateTime::currentDateTime());
     if (!outcome.ok) {
         platform.ShowMessage(
-            QStringLiteral("バックアップから戻せませんでした。\n\n%1\n\n今のデータはそのままです。")
-                .arg(outcome.failure),
+            WithNotes(QStringLiteral(
+                          "バックアップから戻せませんでした。\n\n%1\n\n今のデータはそのままです。")
+                          .arg(outcome.failure),
+                      outcome),
             kRestoreTitle, common::MessageButtons::Ok, common::MessageIcon::Critical);
         return false;
     }
-    platform.ShowMessage(QStringLiteral("バックアップから戻しました（棋譜 %1 局）。\n"
-                                        "これまでのデータは「%2」に残してあります。\n\n"
-                                        "ソラマメを終了します。もう一度起動してください。")
-                             .arg(outcome.games)
-                             .arg(QDir::toNativeSeparators(outcome.folder)),
-                         kRestoreTitle, common::MessageButtons::Ok,
-                         common::MessageIcon::Information);
+    QString report =
+        QStringLiteral("バックアップから戻しました（棋譜 %1 局）。").arg(outcome.games);
+    if (!outcome.folder.isEmpty())
+        report += QStringLiteral("\nこれまでのデータは「%1」に残してあります。")
+                      .arg(QDir::toNativeSeparators(outcome.folder));
+    report = WithNotes(report, outcome);
+    platform.ShowMessage(
+        report + QStringLiteral("\n\nソラマメを終了します。もう一度起動してください。"),
+        kRestoreTitle, common::MessageButtons::Ok, common::MessageIcon::Information);
     return true;
 }
 

@@ -10,4 +10,9 @@ BatchMode MakeBackupMode();
 /// the current one aside; asks nothing.
 BatchMode MakeRestoreBackupMode();
 
+/// Run at start, before anything makes the data root: finishes or undoes a restore that was
+/// stopped between its two renames, and tells the player what was done or where the data is,
+/// on stderr for a command-line mode and in a message box before the window otherwise.
+void RecoverInterruptedRestoreAtStart(const QString& dataRoot, bool withWindow);
+
 }  // namespace app

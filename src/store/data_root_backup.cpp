@@ -1,12 +1,14 @@
 #include "store/data_root_backup.h"
 
+#include "store/data_root_recovery.h"
 #include "store/folder_tree.h"
 #include "store/text_file.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
+#include <QThread>
 
 namespace store {
 namespace {
@@ -16,84 +18,122 @@ const QString kGamesKey = QStringLiteral("棋譜数=");
 const QString kFilesKey = QStringLiteral("ファイル数=");
 const QString kMadeFormat = QStringLiteral("yyyy/MM/dd HH:mm");
 
-/// The files and folders under `root`, relative to it, hidden ones included; `skipped` names
-/// top-level entries that do not belong to the copy.
-void ListTree(const QString& root, const QStringList& skipped, QStringList& folders,
-              QStringList& files) {
-    const QDir base(root);
-    QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        const QString relative = base.relativeFilePath(path);
-        if (skipped.contains(relative.section('/', 0, 0)))
-            continue;
-        if (it.fileInfo().isDir() && !it.fileInfo().isSymLink())
-            folders << relative;
-        else if (it.fileInfo().isFile())
-            files << relative;
-    }
-    folders.sort();
-    files.sort();
+/// Files of the program's own bookkeeping that never travel with the data.
+QStringList Bookkeeping() {
+    return {kInstanceLockName, kRestoreReadyMarkName, kWorkingLockName, kBackupMarkerName};
 }
 
-bool SameBytes(const QString& a, const QString& b) {
-    QFile first(a);
-    QFile second(b);
-    if (!first.open(QIODevice::ReadOnly) || !second.open(QIODevice::ReadOnly))
-        return false;
-    return first.readAll() == second.readAll();
-}
-
-/// Copies the tree into `to` (which must not exist yet) and compares every file after the
-/// copy. Returns the failure text, empty on success; `fileCount` gets the files copied.
-QString CopyAndVerify(const QString& fromFolder, const QString& to, const QStringList& skipped,
-                      int& fileCount) {
-    const QString from = QFileInfo(fromFolder).absoluteFilePath();
-    QStringList folders;
-    QStringList files;
-    ListTree(from, skipped, folders, files);
-    if (!QDir().mkpath(to))
+/// Makes `folder` and fills it with a verified copy of the plan, holding the working lock
+/// meanwhile so that no other backup or restore takes it for a leftover. Returns the failure.
+QString MakeVerifiedCopy(const TreePlan& plan, const QString& folder) {
+    if (!QDir().mkdir(folder))
         return QStringLiteral("フォルダ「%1」を作れませんでした。")
-            .arg(QDir::toNativeSeparators(to));
-    for (const QString& folder : folders) {
-        if (!QDir(to).mkpath(folder))
-            return QStringLiteral("フォルダ「%1」を作れませんでした。").arg(folder);
-    }
-    for (const QString& file : files) {
-        if (!CopyFileAtomically(from + '/' + file, to + '/' + file))
-            return QStringLiteral(
-                       "「%1」をコピーできませんでした（空き容量が足りない、"
-                       "または書き込みが許されていません）。")
-                .arg(file);
-    }
-    for (const QString& file : files) {
-        if (!SameBytes(from + '/' + file, to + '/' + file))
-            return QStringLiteral("「%1」のコピーが元のファイルと一致しません。").arg(file);
-    }
-    fileCount = static_cast<int>(files.size());
-    return {};
+            .arg(QDir::toNativeSeparators(folder));
+    QLockFile lock(folder + '/' + kWorkingLockName);
+    lock.setStaleLockTime(0);
+    if (!lock.tryLock(0))
+        return QStringLiteral("フォルダ「%1」に書き込めませんでした。")
+            .arg(QDir::toNativeSeparators(folder));
+    return CopyAndVerify(plan, folder);
 }
 
-/// A name in `parent` that is not taken yet: `name`, else `name_2`, `name_3`, ...
+/// A name in `parent` that nothing takes yet, not even a link: `name`, else `name_2`, ...
 QString FreeName(const QString& parent, const QString& name) {
     QString candidate = name;
-    for (int n = 2; QFileInfo::exists(parent + '/' + candidate); ++n)
+    for (int n = 2;; ++n) {
+        const QFileInfo taken(parent + '/' + candidate);
+        if (!taken.exists() && !taken.isSymLink())
+            return parent + '/' + candidate;
         candidate = name + QStringLiteral("_%1").arg(n);
-    return parent + '/' + candidate;
+    }
+}
+
+QString RealPath(const QString& path) {
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    return canonical.isEmpty() ? QFileInfo(path).absoluteFilePath() : canonical;
 }
 
 bool IsInside(const QString& folder, const QString& root) {
-    const QString f = QFileInfo(folder).absoluteFilePath() + '/';
-    const QString r = QFileInfo(root).absoluteFilePath() + '/';
-    return f.startsWith(r);
+    return (RealPath(folder) + '/').startsWith(RealPath(root) + '/');
 }
 
 int CountInt(const QString& line, const QString& key, bool& ok) {
     return line.startsWith(key) ? line.mid(key.size()).toInt(&ok) : (ok = false, 0);
 }
 
+/// Only tests/kill_backups.sh sets this, to kill a restore at the one moment when the data
+/// root is not there.
+void PauseBetweenRenamesWhenAsked() {
+    const int seconds = qEnvironmentVariableIntValue("SORAMAME_PAUSE_BETWEEN_RENAMES");
+    if (seconds > 0)
+        QThread::sleep(seconds);
+}
+
+bool HoldsMoreThanTheLock(const QString& folder) {
+    const QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden |
+                                                       QDir::System | QDir::NoDotAndDotDot);
+    return !entries.isEmpty() && entries != QStringList{kInstanceLockName};
+}
+
+/// Moves the data root aside (when it holds anything) and the ready copy into its place.
+/// Returns the failure; `aside` gets where the old data root went, empty when none was kept.
+QString SwitchDataRoot(const QString& incoming, const QString& dataRoot, const QDateTime& now,
+                       QString& aside) {
+    const QFileInfo root(dataRoot);
+    const QString lock = dataRoot + '/' + kInstanceLockName;
+    aside.clear();
+    if (root.exists() && HoldsMoreThanTheLock(dataRoot)) {
+        aside = FreeName(
+            root.absolutePath(),
+            RestoreAsideName(root.fileName(), now.toString(QStringLiteral("yyyyMMdd_HHmmss"))));
+        if (!QDir().rename(dataRoot, aside))
+            return QStringLiteral("今のデータフォルダ「%1」を移せませんでした。")
+                .arg(QDir::toNativeSeparators(dataRoot));
+    } else if (root.exists()) {
+        // A data root made only for this run (the lock in it) is no data to keep aside.
+        QFile::rename(lock, incoming + '/' + kInstanceLockName);
+        if (!QDir().rmdir(dataRoot)) {
+            QFile::rename(incoming + '/' + kInstanceLockName, lock);
+            return QStringLiteral("今のデータフォルダ「%1」を移せませんでした。")
+                .arg(QDir::toNativeSeparators(dataRoot));
+        }
+    }
+    PauseBetweenRenamesWhenAsked();
+    if (!QDir().rename(incoming, dataRoot)) {
+        if (aside.isEmpty()) {
+            QDir().mkdir(dataRoot);
+            QFile::rename(incoming + '/' + kInstanceLockName, lock);
+        } else {
+            QDir().rename(aside, dataRoot);  // the old data root goes back in place
+        }
+        aside.clear();
+        return QStringLiteral("フォルダ名を「%1」に変えられませんでした。").arg(root.fileName());
+    }
+    // The lock of the running program belongs to the data root's path, not to the old files.
+    if (!aside.isEmpty())
+        QFile::rename(aside + '/' + kInstanceLockName, lock);
+    QFile::remove(dataRoot + '/' + kRestoreReadyMarkName);
+    return {};
+}
+
 }  // namespace
+
+QString BackupNotes(const BackupOutcome& outcome) {
+    QStringList paragraphs;
+    if (!outcome.skipped.isEmpty()) {
+        QStringList lines{
+            QStringLiteral("次の %1 個はコピーしていません。").arg(outcome.skipped.size())};
+        for (const SkippedEntry& entry : outcome.skipped)
+            lines.append(QStringLiteral("「%1」：%2").arg(entry.path, entry.reason));
+        paragraphs.append(lines.join('\n'));
+    }
+    if (!outcome.removedLeftovers.isEmpty())
+        paragraphs.append(
+            QStringLiteral("前に中断されたときの作りかけのフォルダ %1 個を削除しました：「%2」")
+                .arg(outcome.removedLeftovers.size())
+                .arg(outcome.removedLeftovers.join(QStringLiteral("」「"))));
+    return paragraphs.join(QStringLiteral("\n\n"));
+}
 
 int CountGames(const QString& root) {
     int games = 0;
@@ -112,10 +152,13 @@ BackupOutcome BackUpDataRoot(const QString& dataRoot, const QString& targetFolde
         outcome.failure = QStringLiteral("データフォルダの中にはバックアップを作れません。");
         return outcome;
     }
+    QDir().mkpath(targetFolder);
+    outcome.removedLeftovers = RemoveInterruptedLeftovers(dataRoot, targetFolder);
     const QString name = kBackupFolderPrefix + now.toString(QStringLiteral("yyyyMMdd_HHmm"));
-    const QString working = FreeName(targetFolder, QStringLiteral(".作成中_") + name);
-    int files = 0;
-    outcome.failure = CopyAndVerify(dataRoot, working, {kInstanceLockName}, files);
+    const QString working = FreeName(targetFolder, BackupWorkingName(name));
+    const TreePlan plan = PlanTreeCopy(dataRoot, Bookkeeping(), QStringLiteral("データフォルダ"));
+    outcome.failure = MakeVerifiedCopy(plan, working);
+    const int files = static_cast<int>(plan.files.size());
     const int games = CountGames(working);
     const QStringList marker = {kBackupMarkerTitle, kMadeKey + now.toString(kMadeFormat),
                                 kGamesKey + QString::number(games),
@@ -128,13 +171,15 @@ BackupOutcome BackUpDataRoot(const QString& dataRoot, const QString& targetFolde
                               .arg(QFileInfo(finished).fileName());
     if (!outcome.failure.isEmpty()) {
         // Only the working copy made just now is removed; it never looks like a backup.
-        QDir(working).removeRecursively();
+        if (QFileInfo(working).isDir() && !QFileInfo(working).isSymLink())
+            QDir(working).removeRecursively();
         return outcome;
     }
     outcome.ok = true;
     outcome.folder = finished;
     outcome.games = games;
     outcome.files = files;
+    outcome.skipped = plan.skipped;
     return outcome;
 }
 
@@ -161,36 +206,27 @@ BackupOutcome RestoreDataRoot(const QString& backupFolder, const QString& dataRo
                               .arg(QDir::toNativeSeparators(backupFolder));
         return outcome;
     }
+    outcome.removedLeftovers =
+        RemoveInterruptedLeftovers(dataRoot, QFileInfo(backupFolder).absolutePath());
     const QFileInfo root(dataRoot);
-    const QString parent = root.absolutePath();
-    const QString incoming = FreeName(parent, root.fileName() + QStringLiteral("_戻し中"));
-    int files = 0;
-    outcome.failure = CopyAndVerify(backupFolder, incoming, {kBackupMarkerName}, files);
+    const QString incoming = FreeName(root.absolutePath(), RestoreIncomingName(root.fileName()));
+    const TreePlan plan = PlanTreeCopy(backupFolder, Bookkeeping(), QStringLiteral("バックアップ"));
+    outcome.failure = MakeVerifiedCopy(plan, incoming);
+    if (outcome.failure.isEmpty() && !WriteRestoreReadyMark(incoming, backupFolder))
+        outcome.failure = QStringLiteral("「%1」を書けませんでした。").arg(kRestoreReadyMarkName);
+    QString aside;
+    if (outcome.failure.isEmpty())
+        outcome.failure = SwitchDataRoot(incoming, dataRoot, now, aside);
     if (!outcome.failure.isEmpty()) {
-        QDir(incoming).removeRecursively();
+        if (QFileInfo(incoming).isDir() && !QFileInfo(incoming).isSymLink())
+            QDir(incoming).removeRecursively();
         return outcome;
     }
-    const QString aside = FreeName(
-        parent, root.fileName() + now.toString(QStringLiteral("'_戻す前_'yyyyMMdd_HHmmss")));
-    const bool hadDataRoot = root.exists();
-    if (hadDataRoot && !QDir().rename(root.absoluteFilePath(), aside)) {
-        QDir(incoming).removeRecursively();
-        outcome.failure = QStringLiteral("今のデータフォルダ「%1」を移せませんでした。")
-                              .arg(QDir::toNativeSeparators(dataRoot));
-        return outcome;
-    }
-    if (!QDir().rename(incoming, root.absoluteFilePath())) {
-        QDir().rename(aside, root.absoluteFilePath());  // the old data root goes back in place
-        outcome.failure =
-            QStringLiteral("フォルダ名を「%1」に変えられませんでした。").arg(root.fileName());
-        return outcome;
-    }
-    // The lock of the running program belongs to the data root's path, not to the old files.
-    QFile::rename(aside + '/' + kInstanceLockName, dataRoot + '/' + kInstanceLockName);
     outcome.ok = true;
-    outcome.folder = hadDataRoot ? aside : QString();
+    outcome.folder = aside;
     outcome.games = CountGames(dataRoot);
-    outcome.files = files;
+    outcome.files = static_cast<int>(plan.files.size());
+    outcome.skipped = plan.skipped;
     return outcome;
 }
 

@@ -53,6 +53,8 @@ class TestWholeBackup : public QObject {
     void failedBackupLeavesNothingThatLooksFinished();
     void restoreRefusesOrKeepsTheDataRoot_data();
     void restoreRefusesOrKeepsTheDataRoot();
+    void messagesNameWhatWasLeftOutOrRemoved_data();
+    void messagesNameWhatWasLeftOutOrRemoved();
 };
 
 void TestWholeBackup::backupCopiesEverythingButTheLockAndRestoresIt() {
@@ -149,6 +151,80 @@ void TestWholeBackup::restoreRefusesOrKeepsTheDataRoot() {
     QVERIFY(platform.messages.last().text.contains(lastMessage));
     QVERIFY(QFile::exists(root.File("対局中棋譜/山田/第一局.txt")));
     QVERIFY(!QFile::exists(root.File("対局中棋譜/田中/碁.txt")));
+}
+
+void TestWholeBackup::messagesNameWhatWasLeftOutOrRemoved_data() {
+    QTest::addColumn<QString>("dataRoot");  // games, or only the lock a start made
+    QTest::addColumn<QString>("planted");   // beside the data root; "link" links out of it
+    QTest::addColumn<QString>("message");   // %P the folder holding the data root, %E outside
+    QTest::addColumn<QStringList>("beside");
+    QTest::newRow("backup with a folder linked from outside")
+        << "games"
+        << "link"
+        << "全データのバックアップが終わりました。\n\n%P/保存先/%B"
+           "\n\n棋譜 1 局、ファイル 1 個をコピーし、すべて元と一致することを確かめました。"
+           "\n\n次の 1 個はコピーしていません。\n「対局中棋譜/鈴木」：データフォルダの外（%E）"
+           "を指すリンクです"
+        << QStringList{"data", "保存先"};
+    QTest::newRow("restore into a data root that held only the lock")
+        << "lock" << QString()
+        << "バックアップから戻しました（棋譜 1 局）。\n\nソラマメを終了します。"
+           "もう一度起動してください。"
+        << QStringList{"data", "保存先"};
+    QTest::newRow("restore after a killed one")
+        << "games"
+        << "data_戻し中"
+        << "バックアップから戻しました（棋譜 1 "
+           "局）。\nこれまでのデータは「%P/"
+           "%A」に残してあります。\n\n前に中断されたときの作りかけのフォルダ 1 個を"
+           "削除しました：「data_戻し中」\n\nソラマメを終了します。もう一度起動してください。"
+        << QStringList{"data", "data_戻す前_*", "保存先"};
+}
+
+void TestWholeBackup::messagesNameWhatWasLeftOutOrRemoved() {
+    QFETCH(QString, dataRoot);
+    QFETCH(QString, planted);
+    QFETCH(QString, message);
+    QFETCH(QStringList, beside);
+    TempRoot parent;
+    TempRoot elsewhere;
+    const QString root = parent.File("data");
+    parent.Write("data/対局中棋譜/山田/碁.txt", "g\r\n");
+    const QDateTime made(QDate(2026, 12, 1), QTime(9, 5));
+    const store::BackupOutcome backup = store::BackUpDataRoot(root, parent.File("保存先"), made);
+    QVERIFY(backup.ok);
+    FakePlatform platform;
+    if (dataRoot == "lock") {
+        QDir(root).removeRecursively();
+        parent.Write("data/" + store::kInstanceLockName, "1\n");
+    }
+    if (planted == "link")
+        QVERIFY(QFile::link(elsewhere.path(), root + "/対局中棋譜/鈴木"));
+    else if (!planted.isEmpty())
+        parent.Write(planted + "/対局中棋譜/山田/碁.txt", "half");
+    if (planted == "link") {
+        QDir(backup.folder).removeRecursively();  // the one left in 保存先 is the new backup
+        admin::BackUpWholeData(root, parent.File("保存先"), platform);
+    } else {
+        QVERIFY(admin::RestoreWholeData(root, backup.folder, platform));
+    }
+    // The names made now carry the time of the run.
+    QStringList found = Entries(parent.path());
+    QString aside;
+    for (QString& name : found) {
+        if (name.startsWith("data_戻す前_")) {
+            aside = name;
+            name = "data_戻す前_*";
+        }
+    }
+    QCOMPARE(found, beside);
+    QCOMPARE(platform.messages.last().text,
+             QString(message)
+                 .replace("%P", QDir::toNativeSeparators(parent.path()))
+                 .replace("%E", QFileInfo(elsewhere.path()).canonicalFilePath())
+                 .replace("%A", aside)
+                 .replace("%B", Entries(parent.File("保存先")).value(0)));
+    QCOMPARE(Entries(root + "/対局中棋譜/山田"), QStringList{"碁.txt"});
 }
 
 QTEST_GUILESS_MAIN(TestWholeBackup)
