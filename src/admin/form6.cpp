@@ -1,6 +1,7 @@
 #include "admin/form6.h"
 
 #include "admin/form3.h"
+#include "admin/old_data.h"
 #include "admin/whole_backup.h"
 #include "admin/window_controls.h"
 #include "board/board_picture.h"
@@ -20,6 +21,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
+#include <QStandardPaths>
 
 namespace admin {
 namespace {
@@ -112,7 +114,7 @@ void Form6::BuildButtons() {
         Button(this, "Command4", QStringLiteral("復帰の実行"), TwipsRect(8700, 4800, 3060, 600));
     // Apart from the other two: what it does cannot be undone.
     QPushButton* erase =
-        Button(this, "Command1", QStringLiteral("消去の実行"), TwipsRect(5520, 6360, 3060, 600));
+        Button(this, "Command1", QStringLiteral("消去の実行"), TwipsRect(5520, 5640, 3060, 600));
     QPushButton* help =
         Button(this, "Command6", QStringLiteral("操作説明"), TwipsRect(5520, 8040, 3060, 600));
     QPushButton* back =
@@ -127,9 +129,14 @@ void Form6::BuildButtons() {
 
 void Form6::BuildWholeBackupButtons() {
     QPushButton* backup = Button(this, "CommandBackup", QStringLiteral("全データのバックアップ"),
-                                 TwipsRect(5520, 7200, 3060, 600));
+                                 TwipsRect(5520, 6480, 3060, 600));
     QPushButton* restore = Button(this, "CommandRestore", QStringLiteral("バックアップから戻す"),
-                                  TwipsRect(8700, 7200, 3060, 600));
+                                  TwipsRect(8700, 6480, 3060, 600));
+    QPushButton* import = Button(this, "CommandImportOld", QStringLiteral("以前のデータを取り込む"),
+                                 TwipsRect(5520, 7140, 3060, 600));
+    QPushButton* open =
+        Button(this, "CommandOpenDataFolder", QStringLiteral("データフォルダーを開く"),
+               TwipsRect(8700, 7140, 3060, 600));
     connect(backup, &QPushButton::clicked, this, [this] {
         const QString folder = QFileDialog::getExistingDirectory(
             this, QStringLiteral("バックアップ先のフォルダを選んでください"));
@@ -143,6 +150,16 @@ void Form6::BuildWholeBackupButtons() {
         if (!folder.isEmpty() && RestoreWholeData(state_.dataRoot, folder, platform_))
             QCoreApplication::quit();
     });
+    connect(import, &QPushButton::clicked, this, [this] {
+        const QString folder = QFileDialog::getExistingDirectory(
+            this, QStringLiteral("以前のソラマメのデータフォルダを選んでください"),
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+        if (folder.isEmpty())
+            return;
+        BringInOldData(state_.dataRoot, folder, platform_);
+        Form_Activate();
+    });
+    connect(open, &QPushButton::clicked, this, [this] { platform_.ShowFolder(state_.dataRoot); });
 }
 
 void Form6::showEvent(QShowEvent* event) {

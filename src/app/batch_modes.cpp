@@ -1,8 +1,10 @@
 #include "app/batch_backup.h"
 #include "app/batch_figures.h"
+#include "app/batch_import_data.h"
 #include "app/batch_list_games.h"
 #include "app/batch_mode.h"
 #include "app/batch_print_record.h"
+#include "app/batch_results_summary.h"
 #include "app/batch_sgf.h"
 
 #include <cstring>
@@ -12,8 +14,9 @@ namespace app {
 const std::vector<BatchMode>& BatchModes() {
     // Each mode is made in its own file; this list is the one place that names them all.
     static const std::vector<BatchMode> modes = {
-        MakePrintRecordMode(), MakeFiguresMode(),       MakeSgfImportMode(), MakeSgfExportMode(),
-        MakeBackupMode(),      MakeRestoreBackupMode(), MakeListGamesMode(),
+        MakePrintRecordMode(), MakeFiguresMode(),        MakeSgfImportMode(),
+        MakeSgfExportMode(),   MakeBackupMode(),         MakeRestoreBackupMode(),
+        MakeListGamesMode(),   MakeResultsSummaryMode(), MakeImportDataMode(),
     };
     return modes;
 }

@@ -2,110 +2,75 @@
 
 #include "store/data_root_backup.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
-#include <QSocketNotifier>
-#include <QWidget>
 
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <unistd.h>
-
-#include <cstring>
 
 namespace app {
 
 DataRootLock::DataRootLock(const QString& dataRoot)
-    : file_(dataRoot + '/' + store::kInstanceLockName) {
+    : dataRoot_(dataRoot), file_(dataRoot + '/' + store::kInstanceLockName) {
     // The window may stay open for days: the lock never goes stale by age, only when the
     // program that made it is gone.
     file_.setStaleLockTime(0);
 }
 
-bool DataRootLock::TryLock() {
-    return file_.tryLock(0);
-}
-
 namespace {
 
-QByteArray ChannelPath(const QString& dataRoot) {
-    return QFile::encodeName(LaterStartChannel(dataRoot));
+QString NotALockFileText(const QString& lockPath) {
+    return QStringLiteral(
+               "データフォルダの「%1」がふつうのファイルではない（フォルダ、リンクなど）ため、"
+               "ソラマメを始められません。\n%2\n"
+               "ほかにソラマメが動いていないことを確かめてから、これを取り除いてください。")
+        .arg(store::kInstanceLockName, QDir::toNativeSeparators(lockPath));
 }
 
-/// The socket address of `path`; false when the path is too long for one.
-bool ChannelAddress(const QByteArray& path, sockaddr_un& address) {
-    std::memset(&address, 0, sizeof address);
-    address.sun_family = AF_UNIX;
-    if (size_t(path.size()) >= sizeof address.sun_path)
-        return false;
-    std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
-    return true;
+QString CannotMakeLockText(const QString& lockPath) {
+    return QStringLiteral(
+               "データフォルダに「%1」を作れないため、ソラマメを始められません。\n%2\n"
+               "ディスクの空きと、フォルダに書き込めることを確かめてください。")
+        .arg(store::kInstanceLockName, QDir::toNativeSeparators(lockPath));
+}
+
+QString ReadOnlyRootText(const QString& dataRoot) {
+    return QStringLiteral("フォルダ「%1」に書き込めません。棋譜や設定は保存できません。")
+        .arg(QDir::toNativeSeparators(dataRoot));
+}
+
+/// A program killed while it wrote the lock leaves it empty or cut short: no program can be
+/// read from it, so it would count as held for ever. One that old is no one's any more; a
+/// younger one may be in the middle of being written.
+void RemoveUnreadableLock(QLockFile& lock, const struct stat& status) {
+    if (!S_ISREG(status.st_mode))
+        return;
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    const bool readable = lock.getLockInfo(&pid, &host, &application);
+    if (!readable && time(nullptr) - status.st_mtime > 5)
+        QFile::remove(lock.fileName());
 }
 
 }  // namespace
 
-// One channel per data root and user, in the temporary folder: the path's hash keeps its name
-// short and plain.
-QString LaterStartChannel(const QString& dataRoot) {
-    const QByteArray hash =
-        QCryptographicHash::hash(QDir(dataRoot).absolutePath().toUtf8(), QCryptographicHash::Sha1);
-    return QDir::tempPath() +
-           QStringLiteral("/soramame-%1-%2")
-               .arg(qEnvironmentVariable("USER"), QString::fromLatin1(hash.toHex().left(16)));
-}
-
-// The channel is a plain Unix socket rather than QLocalServer: QtNetwork and the libraries it
-// brings (Kerberos, proxy lookup) cost a start more than the rest of the program's own setup.
-void ListenForLaterStarts(const QString& dataRoot, QWidget* window) {
-    const QByteArray path = ChannelPath(dataRoot);
-    sockaddr_un address{};
-    if (!ChannelAddress(path, address))
-        return;
-    const int server = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-    if (server < 0)
-        return;
-    // A channel left by a program that died is in the way; the lock says it is ours now.
-    unlink(path.constData());
-    // Only this user may knock.
-    const mode_t oldMask = umask(077);
-    const bool bound = bind(server, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
-    umask(oldMask);
-    if (!bound || listen(server, 8) != 0) {
-        close(server);
-        return;
-    }
-    auto* notifier = new QSocketNotifier(server, QSocketNotifier::Read, window);
-    QObject::connect(notifier, &QSocketNotifier::activated, window, [server, window] {
-        int knock = -1;
-        while ((knock = accept4(server, nullptr, nullptr, SOCK_CLOEXEC)) >= 0)
-            close(knock);
-        if (window->isMinimized())
-            window->showNormal();
-        window->show();
-        window->raise();
-        window->activateWindow();
-    });
-    QObject::connect(notifier, &QObject::destroyed, [server, path] {
-        close(server);
-        unlink(path.constData());
-    });
-}
-
-bool BringRunningWindowToFront(const QString& dataRoot) {
-    sockaddr_un address{};
-    if (!ChannelAddress(ChannelPath(dataRoot), address))
-        return false;
-    const int client = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-    if (client < 0)
-        return false;
-    // A listening local socket takes the connection at once or refuses it; a full queue
-    // refuses too instead of blocking the start.
-    const bool reached =
-        ::connect(client, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
-    close(client);
-    return reached;
+LockResult DataRootLock::TryLock() {
+    const QString lockPath = file_.fileName();
+    // The lock file is read when it exists: a FIFO there would block the start for ever, and
+    // a link would be followed out of the data root. Only a plain file is ever opened.
+    struct stat status {};
+    const QByteArray encoded = QFile::encodeName(lockPath);
+    if (lstat(encoded.constData(), &status) == 0 && !S_ISREG(status.st_mode))
+        return {LockState::Blocked, NotALockFileText(lockPath)};
+    RemoveUnreadableLock(file_, status);
+    if (file_.tryLock(0))
+        return {LockState::Taken, {}};
+    if (file_.error() == QLockFile::LockFailedError)
+        return {LockState::HeldElsewhere, AlreadyRunningText(dataRoot_)};
+    if (access(QFile::encodeName(dataRoot_).constData(), W_OK) != 0)
+        return {LockState::ReadOnlyRoot, ReadOnlyRootText(dataRoot_)};
+    return {LockState::Blocked, CannotMakeLockText(lockPath)};
 }
 
 QString AlreadyRunningText(const QString& dataRoot) {

@@ -1,6 +1,8 @@
 #include "admin/form2.h"
 #include "admin/form6.h"
+#include "app/batch_backup.h"
 #include "app/batch_mode.h"
+#include "app/help_texts.h"
 #include "app/instance_lock.h"
 #include "board/form1.h"
 #include "common/app_state.h"
@@ -30,15 +32,15 @@
 namespace {
 
 void DescribeOptions(QCommandLineParser& parser, const QCommandLineOption& dataRoot) {
-    parser.setApplicationDescription(
-        QStringLiteral("ソラマメ Ｖ３．０ — 郵便碁の棋譜の記録と管理"));
+    parser.setApplicationDescription(app::HelpDescription());
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addOption(dataRoot);
-    parser.addOption({QStringLiteral("scale"),
-                      QStringLiteral("Show every window at F times its size (1 to 2), instead of "
-                                     "the display size chosen in the options."),
-                      QStringLiteral("F")});
+    app::DeclareOption(parser, dataRoot);
+    app::DeclareOption(parser,
+                       {QStringLiteral("scale"),
+                        QStringLiteral("Show every window at F times its size (1 to 2), instead of "
+                                       "the display size chosen in the options."),
+                        QStringLiteral("F")});
     for (const app::BatchMode& mode : app::BatchModes())
         mode.declareOptions(parser);
 }
@@ -189,6 +191,11 @@ int main(int argc, char* argv[]) {
     std::unique_ptr<QCoreApplication> app;
     if (AsksForTextOnly(argc, argv)) {
         app = std::make_unique<QCoreApplication>(argc, argv);
+        // Qt's own words in --help ("Usage:", "Options:", its help options) need translating.
+        if (app::HelpSpeaksJapanese()) {
+            LoadQtJapanese(*app);
+            app::TranslateHelpOptions(*app);
+        }
     } else {
         app = std::make_unique<QApplication>(argc, argv);
     }
@@ -205,35 +212,51 @@ int main(int argc, char* argv[]) {
     QString dataRoot = parser.value(dataRootOption);
     if (dataRoot.isEmpty()) {
         // An installed program (its shipped files in ../share/soramame) keeps the games in the
-        // per-user data folder, even where it could write beside itself (as root).
+        // documents folder, even where it could write beside itself (as root).
         const QString programFolder = QCoreApplication::applicationDirPath();
         const bool installed = QFileInfo::exists(programFolder + "/../share/soramame");
+        const QString earlier = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        // A restore killed there must be finished first, or the data would seem to be gone.
+        app::RecoverInterruptedRestoreAtStart(earlier, batchMode == nullptr);
         dataRoot = common::ChooseDataRoot(
             installed ? QString() : programFolder,
-            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), earlier);
     } else {
         QDir().mkpath(dataRoot);
     }
     dataRoot = QDir(dataRoot).absolutePath();
+    // Before the lock and before the window makes files there: an empty data root may be
+    // what a restore that was killed left in place of the data.
+    app::RecoverInterruptedRestoreAtStart(dataRoot, batchMode == nullptr);
     common::SubstituteWindowsFonts();
     app::DataRootLock lock(dataRoot);
     if (batchMode != nullptr) {
         // Modes that write share the window's lock; modes that only read run beside it.
-        if (batchMode->writes && !lock.TryLock()) {
-            QTextStream(stderr) << app::AlreadyRunningText(dataRoot) << '\n';
-            return 3;
+        if (batchMode->writes) {
+            const app::LockResult locked = lock.TryLock();
+            if (locked.state != app::LockState::Taken) {
+                QTextStream(stderr) << locked.problem << '\n';
+                return locked.state == app::LockState::HeldElsewhere ? 3 : 1;
+            }
         }
         return RunBatchMode(*batchMode, dataRoot, parser);
     }
     const QString scaleNotice = ApplyDisplayScale(app, argc, argv, parser, dataRoot);
-    if (!lock.TryLock()) {
+    const app::LockResult locked = lock.TryLock();
+    if (locked.state == app::LockState::HeldElsewhere) {
         if (app::BringRunningWindowToFront(dataRoot))
             return 0;
-        common::QtPlatform().ShowMessage(app::AlreadyRunningText(dataRoot),
-                                         QStringLiteral("ソラマメ"), common::MessageButtons::Ok,
+        common::QtPlatform().ShowMessage(locked.problem, QStringLiteral("ソラマメ"),
+                                         common::MessageButtons::Ok,
                                          common::MessageIcon::Information);
         return 0;
     }
+    if (locked.state == app::LockState::Blocked) {
+        common::QtPlatform().ShowMessage(locked.problem, QStringLiteral("ソラマメ"),
+                                         common::MessageButtons::Ok, common::MessageIcon::Warning);
+        return 1;
+    }
+    // A data root that cannot be written still opens for reading; the window says so.
     common::InstallShippedFiles(dataRoot);
 
     common::AppState state;

@@ -3,6 +3,7 @@
 #include "common/cp932_codec.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -26,11 +27,27 @@ QByteArray ToFileBytes(const QByteArray& utf8) {
 
 }  // namespace
 
-QString ChooseDataRoot(const QString& programFolder, const QString& userDataFolder) {
+QString ChooseDataRoot(const QString& programFolder, const QString& documentsFolder,
+                       const QString& earlierUserDataFolder) {
     if (!programFolder.isEmpty() && FolderIsWritable(programFolder))
         return programFolder;
-    QDir().mkpath(userDataFolder);
-    return userDataFolder;
+    if (!earlierUserDataFolder.isEmpty() && HoldsPlayerData(earlierUserDataFolder))
+        return earlierUserDataFolder;
+    const QString visible = documentsFolder + '/' + kDocumentsDataFolderName;
+    QDir().mkpath(visible);
+    return visible;
+}
+
+bool HoldsPlayerData(const QString& folder) {
+    const QStringList shipped = ShippedDataFiles();
+    QDirIterator files(folder, QDir::Files | QDir::Hidden | QDir::System,
+                       QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString relative = files.next().mid(folder.size() + 1);
+        if (!shipped.contains(relative) && relative != QLatin1String(".soramame.lock"))
+            return true;
+    }
+    return false;
 }
 
 QStringList ShippedDataFiles() {

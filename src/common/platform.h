@@ -24,8 +24,14 @@ class Platform {
     virtual MessageAnswer ShowMessage(const QString& text, const QString& title,
                                       MessageButtons buttons = MessageButtons::Ok,
                                       MessageIcon icon = MessageIcon::None) = 0;
-    /// Opens a text file in the user's editor without waiting for it.
+    /// Opens a data file for the player to read and edit, in the program's own text window:
+    /// the files are CP932, which a desktop editor may garble or save in another encoding.
     virtual void OpenInEditor(const QString& path) = 0;
+    /// Hands the file to the desktop's editor, only ever at the player's explicit request,
+    /// without waiting for it; tells the player when no editor could be started.
+    virtual void OpenInDesktopEditor(const QString& path) = 0;
+    /// Shows a folder in the desktop's file manager; tells the player its path when it cannot.
+    virtual void ShowFolder(const QString& path) = 0;
     virtual QDate Today() const = 0;
     /// Available screen size in device-independent pixels.
     virtual int ScreenWidth() const = 0;
@@ -39,14 +45,14 @@ class Platform {
     /// The font families the printer can use, in the font list's order.
     virtual QStringList PrinterFontFamilies() const = 0;
 
-    /// What opens a file when the desktop has no application for it (no launcher installed):
-    /// the program's own text window. Without one, the player is told the file's path.
+    /// What opens a data file: the program's own text window. Without one, the player is
+    /// told the file's path.
     void SetEditorFallback(std::function<void(const QString&)> fallback) {
         editorFallback_ = std::move(fallback);
     }
 
   protected:
-    /// Opens the file without the desktop's help; never silent.
+    /// Opens the file without the desktop's help, in the program's own window; never silent.
     void OpenWithoutDesktop(const QString& path) {
         if (editorFallback_) {
             editorFallback_(path);

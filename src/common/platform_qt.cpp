@@ -4,9 +4,7 @@
 #include "common/qt_print_surface.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -17,7 +15,6 @@
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QUrl>
 
 namespace common {
 namespace {
@@ -72,7 +69,39 @@ QString AskPdfPath(const QString& documentName) {
     return path;
 }
 
+QString LaunchFailureText(const QString& launcher, const QString& reason, const QString& path) {
+    return QStringLiteral("別のエディターで開けませんでした（%1：%2）。\n%3")
+        .arg(launcher, reason, path);
+}
+
 }  // namespace
+
+QObject* LaunchDesktopEditor(const QString& launcher, const QString& path,
+                             const std::function<void(const QString&)>& onFailure) {
+    // Unparented: a launcher still running when the program ends (xdg-open may wait for the
+    // editor) is left alone, where a parent would kill it.
+    auto* process = new QProcess;
+    QObject::connect(process, &QProcess::errorOccurred, process, [=](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart)
+            return;  // a crash also ends in finished()
+        onFailure(LaunchFailureText(launcher, QStringLiteral("起動できません"), path));
+        process->deleteLater();
+    });
+    QObject::connect(
+        process, &QProcess::finished, process, [=](int exitCode, QProcess::ExitStatus exitStatus) {
+            if (exitStatus != QProcess::NormalExit)
+                onFailure(LaunchFailureText(launcher, QStringLiteral("異常終了"), path));
+            else if (exitCode != 0)
+                onFailure(LaunchFailureText(launcher, QStringLiteral("終了コード %1").arg(exitCode),
+                                            path));
+            process->deleteLater();
+        });
+    // The editor's own output is of no use to the player; the exit status says it all.
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    process->start(launcher, {path});
+    return process;
+}
 
 MessageAnswer QtPlatform::ShowMessage(const QString& text, const QString& title,
                                       MessageButtons buttons, MessageIcon icon) {
@@ -105,20 +134,35 @@ MessageAnswer QtPlatform::ShowMessage(const QString& text, const QString& title,
 }
 
 void QtPlatform::OpenInEditor(const QString& path) {
+    OpenWithoutDesktop(path);
+}
+
+void QtPlatform::OpenInDesktopEditor(const QString& path) {
 #ifdef Q_OS_WIN
-    QProcess::startDetached(QStringLiteral("notepad.exe"), {path});
+    const QString launcher = QStringLiteral("notepad.exe");
 #else
-    // The editor is asked for the file even when it is missing, as a new empty file.
-    if (!QFile::exists(path)) {
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly))
-            file.close();
-    }
-    // Without xdg-open (or any launcher) Qt only writes to stderr: the player must still
-    // see the file, so it opens in the program's own window.
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
-        OpenWithoutDesktop(path);
+    const QString launcher = QStringLiteral("xdg-open");
 #endif
+    // The player is told, and the file comes back in the program's own window.
+    LaunchDesktopEditor(launcher, path, [this, path](const QString& failure) {
+        ShowMessage(failure + QStringLiteral("\nソラマメの画面で開き直します。"),
+                    QStringLiteral("ソラマメ"), MessageButtons::Ok, MessageIcon::Warning);
+        OpenWithoutDesktop(path);
+    });
+}
+
+void QtPlatform::ShowFolder(const QString& path) {
+#ifdef Q_OS_WIN
+    const QString launcher = QStringLiteral("explorer.exe");
+#else
+    const QString launcher = QStringLiteral("xdg-open");
+#endif
+    LaunchDesktopEditor(launcher, path, [this, path](const QString&) {
+        ShowMessage(QStringLiteral("フォルダーを開けませんでした。ファイルマネージャーで次のフォル"
+                                   "ダーを開いてください。\n%1")
+                        .arg(QDir::toNativeSeparators(path)),
+                    QStringLiteral("ソラマメ"), MessageButtons::Ok, MessageIcon::Warning);
+    });
 }
 
 QDate QtPlatform::Today() const {

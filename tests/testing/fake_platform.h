@@ -70,6 +70,10 @@ class FakePlatform : public common::Platform {
         if (cannotOpen)
             OpenWithoutDesktop(path);
     }
+    /// Records the request; the desktop's editor is never started by a test.
+    void OpenInDesktopEditor(const QString& path) override { desktopEditorStarts.append(path); }
+    /// Records the folder; no file manager is started by a test.
+    void ShowFolder(const QString& path) override { shownFolders.append(path); }
     QDate Today() const override { return today; }
     int ScreenWidth() const override { return screenWidth; }
     int ScreenHeight() const override { return screenHeight; }
@@ -82,6 +86,8 @@ class FakePlatform : public common::Platform {
     QList<common::MessageAnswer> scriptedAnswers;
     QList<Message> messages;
     QStringList editorStarts;
+    QStringList desktopEditorStarts;
+    QStringList shownFolders;
     QList<Print> prints;
     bool failPrints = false;
     bool cannotOpen = false;
