@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QThread>
 
 namespace store {
@@ -29,9 +28,8 @@ QString MakeVerifiedCopy(const TreePlan& plan, const QString& folder) {
     if (!QDir().mkdir(folder))
         return QStringLiteral("フォルダ「%1」を作れませんでした。")
             .arg(QDir::toNativeSeparators(folder));
-    QLockFile lock(folder + '/' + kWorkingLockName);
-    lock.setStaleLockTime(0);
-    if (!lock.tryLock(0))
+    const WorkingFolderLock lock(folder);
+    if (!lock.held())
         return QStringLiteral("フォルダ「%1」に書き込めませんでした。")
             .arg(QDir::toNativeSeparators(folder));
     return CopyAndVerify(plan, folder);

@@ -4,10 +4,15 @@
 #include "store/text_file.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QRegularExpression>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <functional>
 
 namespace store {
@@ -69,25 +74,38 @@ bool IsReadyRestore(const QString& folder) {
            !lines.isEmpty() && lines[0] == kRestoreReadyTitle;
 }
 
-/// A working folder whose maker still runs holds a live lock; one left by a killed program
-/// holds a stale lock or none.
-bool InUseByAnother(const QString& folder) {
-    const QString path = folder + '/' + kWorkingLockName;
-    if (!QFileInfo::exists(path))
-        return false;
-    QLockFile lock(path);
-    lock.setStaleLockTime(0);
-    if (!lock.tryLock(0))
-        return true;
-    lock.unlock();
-    return false;
-}
-
 QString Native(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
 }  // namespace
+
+WorkingFolderLock::WorkingFolderLock(const QString& folder)
+    : path_(folder + '/' + kWorkingLockName) {
+    const QByteArray path = QFile::encodeName(path_);
+    fd_ = open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (fd_ >= 0 && flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+        close(fd_);
+        fd_ = -1;
+    }
+}
+
+WorkingFolderLock::~WorkingFolderLock() {
+    if (fd_ < 0)
+        return;
+    unlink(QFile::encodeName(path_).constData());
+    close(fd_);
+}
+
+bool WorkingFolderInUse(const QString& folder) {
+    const QByteArray path = QFile::encodeName(folder + '/' + kWorkingLockName);
+    const int fd = open(path.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    if (fd < 0)
+        return false;
+    const bool inUse = flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    close(fd);
+    return inUse;
+}
 
 QString BackupWorkingName(const QString& backupName) {
     return QStringLiteral(".作成中_") + backupName;
@@ -110,7 +128,7 @@ QStringList RemoveInterruptedLeftovers(const QString& dataRoot, const QString& t
     QStringList removed;
     const auto removeIfLeftOver = [&removed](const QString& parent, const QString& name) {
         const QString folder = parent + '/' + name;
-        if (!InUseByAnother(folder) && QDir(folder).removeRecursively())
+        if (!WorkingFolderInUse(folder) && QDir(folder).removeRecursively())
             removed.append(name);
     };
     if (!targetFolder.isEmpty()) {

@@ -14,6 +14,25 @@ inline const QString kRestoreReadyMarkName = QStringLiteral(".ソラマメ戻す
 /// is finished.
 inline const QString kWorkingLockName = QStringLiteral(".作成中.lock");
 
+/// Held by a backup or restore while it fills a working folder. It is the system's advisory
+/// lock on kWorkingLockName, which the system drops when the program ends however it ends:
+/// a killed run can never leave it held, nor leave a lock that cannot be read.
+class WorkingFolderLock {
+  public:
+    explicit WorkingFolderLock(const QString& folder);
+    ~WorkingFolderLock();
+    WorkingFolderLock(const WorkingFolderLock&) = delete;
+    WorkingFolderLock& operator=(const WorkingFolderLock&) = delete;
+    bool held() const { return fd_ >= 0; }
+
+  private:
+    QString path_;
+    int fd_ = -1;
+};
+
+/// Whether a running backup or restore holds the working lock of `folder`.
+bool WorkingFolderInUse(const QString& folder);
+
 /// The working name of a backup being made inside the target folder.
 QString BackupWorkingName(const QString& backupName);
 /// The name the restore copies a backup to, beside the data root named `rootName`.

@@ -5,7 +5,6 @@
 #include "testing/temp_root.h"
 
 #include <QDirIterator>
-#include <QLockFile>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -226,6 +225,8 @@ void TestDataRootBackup::leftoversOfKilledRunsGoAtTheNextOne_data() {
     QTest::newRow("killed backup, second of a minute") << working + "_2"
                                                        << "folder" << false << true;
     QTest::newRow("backup still being made") << working << "in use" << false << false;
+    QTest::newRow("backup killed while it made its lock")
+        << working << "empty lock" << false << true;
     QTest::newRow("link named as a killed backup") << working << "link" << false << false;
     QTest::newRow("link leading nowhere, named as the new backup")
         << "保存先/ソラマメバックアップ_20261202_1001"
@@ -260,7 +261,7 @@ void TestDataRootBackup::leftoversOfKilledRunsGoAtTheNextOne() {
     const store::BackupOutcome first = store::BackUpDataRoot(place.Root(), target, kNow);
     QVERIFY2(first.ok, qPrintable(first.failure));
     const QString path = place.Beside(leftover);
-    std::unique_ptr<QLockFile> owner;
+    std::unique_ptr<store::WorkingFolderLock> owner;
     if (kind == "link") {
         elsewhere.Write("mine.txt", "x");
         QVERIFY(QFile::link(elsewhere.path(), path));
@@ -274,8 +275,12 @@ void TestDataRootBackup::leftoversOfKilledRunsGoAtTheNextOne() {
     if (kind == "ready copy")
         QVERIFY(store::WriteRestoreReadyMark(path, first.folder));
     if (kind == "in use") {
-        owner = std::make_unique<QLockFile>(path + '/' + store::kWorkingLockName);
-        QVERIFY(owner->tryLock(0));
+        owner = std::make_unique<store::WorkingFolderLock>(path);
+        QVERIFY(owner->held());
+    }
+    if (kind == "empty lock") {
+        QFile emptyLock(path + '/' + store::kWorkingLockName);
+        QVERIFY(emptyLock.open(QIODevice::WriteOnly));
     }
     const store::BackupOutcome next =
         byRestore ? store::RestoreDataRoot(first.folder, place.Root(), kNow.addSecs(60))
