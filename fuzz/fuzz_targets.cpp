@@ -1,13 +1,13 @@
 // One entry for every reader of a file a player can edit or damage. The build picks the
 // reader with FUZZ_READER (the others go unused there); libFuzzer, or the replay program in the
 // normal build, calls it.
+#include "cards/address_files.h"
+#include "cards/message_files.h"
+#include "cards/reply_settings.h"
 #include "common/cp932_codec.h"
 #include "common/record_text.h"
 #include "go/board_model.h"
 #include "output/sgf_import.h"
-#include "postcard/address_files.h"
-#include "postcard/message_files.h"
-#include "postcard/reply_settings.h"
 #include "store/record_file.h"
 #include "store/settings_file.h"
 

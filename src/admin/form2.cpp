@@ -1,15 +1,14 @@
 #include "admin/form2.h"
 
-#include "admin/export.h"
 #include "admin/form3.h"
-#include "admin/window_controls.h"
-#include "board/board_picture.h"
 #include "common/game_texts.h"
+#include "registration/export.h"
 #include "store/display_settings.h"
 #include "store/folder_tree.h"
 #include "store/settings_file.h"
-
-#include "common/window_geometry.h"
+#include "widgets/board_picture.h"
+#include "widgets/window_controls.h"
+#include "widgets/window_geometry.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,6 +26,12 @@
 namespace admin {
 namespace {
 
+using widgets::Bar;
+using widgets::Button;
+using widgets::Caption;
+using widgets::Place;
+using widgets::ValueBox;
+
 constexpr int kDefaultHandicapCode = 1;
 constexpr int kDefaultKomiCode = 31;
 enum ColourRow { BlackRow = 0, WhiteRow = 1 };
@@ -36,10 +41,7 @@ const QString kHelpFileName = QStringLiteral("登録説明.txt");
 
 QScrollBar* CodeBar(QWidget* parent, const char* name, int maximum, const QRect& geometry) {
     // Vertical with the minimum on top: the up arrow moves towards code 1.
-    QScrollBar* bar = Place(new QScrollBar(Qt::Vertical, parent), name, geometry);
-    bar->setRange(1, maximum);
-    bar->setPageStep(1);
-    return bar;
+    return Bar(parent, Qt::Vertical, name, 1, maximum, geometry);
 }
 
 }  // namespace

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "admin/registration.h"
 #include "common/app_state.h"
 #include "common/platform.h"
 #include "go/board_model.h"
+#include "registration/registration.h"
 
 #include <QHash>
 #include <QWidget>

@@ -1,10 +1,10 @@
 // The SGF buttons of the registration window: games exchanged with other Go programs.
 #include "admin/form2.h"
-#include "admin/sgf_games.h"
-#include "admin/window_controls.h"
-#include "common/window_geometry.h"
 #include "output/sgf_import.h"
+#include "registration/sgf_games.h"
 #include "store/text_file.h"
+#include "widgets/window_controls.h"
+#include "widgets/window_geometry.h"
 
 #include <QFileDialog>
 #include <QGroupBox>
@@ -13,6 +13,8 @@
 
 namespace admin {
 namespace {
+
+using widgets::Button;
 
 const QString kSgfFilter = QStringLiteral("SGF 棋譜 (*.sgf);;すべてのファイル (*)");
 const QString kImportTitle = QStringLiteral("SGF読込");
@@ -56,8 +58,8 @@ void Form2::Command7_Click() {
                               common::MessageIcon::Warning);
         return;
     }
-    const SgfImportOutcome outcome = ImportSgfGame(
-        state_, input.opponent, input.game, file.bytes, input.playerIsBlack, platform_.Today());
+    const SgfImportOutcome outcome = ImportSgfGame(state_, input.opponent, input.game, file.bytes,
+                                                   input.playerIsBlack, platform_.Today());
     QStringList lines = outcome.notes;
     lines.append(outcome.message);
     platform_.ShowMessage(

@@ -2,8 +2,7 @@
 
 #include "store/folder_tree.h"
 #include "store/settings_file.h"
-
-#include "common/window_geometry.h"
+#include "widgets/window_geometry.h"
 
 #include <QFont>
 #include <QLabel>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "common/window_geometry.h"
+#include "widgets/window_geometry.h"
 
-#include "board/board_picture.h"
 #include "common/app_state.h"
 #include "common/platform.h"
+#include "widgets/board_picture.h"
 
 #include <QColor>
 #include <QRect>

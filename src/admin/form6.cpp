@@ -1,15 +1,14 @@
 #include "admin/form6.h"
 
 #include "admin/form3.h"
-#include "admin/old_data.h"
-#include "admin/whole_backup.h"
-#include "admin/window_controls.h"
-#include "board/board_picture.h"
-#include "common/box_radio_button.h"
 #include "common/game_texts.h"
+#include "housekeeping/old_data.h"
+#include "housekeeping/whole_backup.h"
 #include "store/folder_tree.h"
-
-#include "common/window_geometry.h"
+#include "widgets/board_picture.h"
+#include "widgets/box_radio_button.h"
+#include "widgets/window_controls.h"
+#include "widgets/window_geometry.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -25,6 +24,11 @@
 
 namespace admin {
 namespace {
+
+using widgets::Button;
+using widgets::Caption;
+using widgets::Place;
+using widgets::ValueBox;
 
 enum ColourRow { BlackRow = 0, WhiteRow = 1 };
 const QString kBlack = QStringLiteral("黒");

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "admin/game_moves.h"
 #include "common/app_state.h"
 #include "common/platform.h"
 #include "go/board_model.h"
+#include "housekeeping/game_moves.h"
 
 #include <QWidget>
 

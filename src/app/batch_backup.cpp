@@ -1,7 +1,7 @@
 #include "app/batch_backup.h"
 
 #include "app/help_texts.h"
-#include "common/platform_qt.h"
+#include "desktop/platform_qt.h"
 #include "store/data_root_backup.h"
 #include "store/data_root_recovery.h"
 

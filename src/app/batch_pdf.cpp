@@ -1,7 +1,7 @@
 #include "app/batch_pdf.h"
 
 #include "app/help_texts.h"
-#include "common/qt_print_surface.h"
+#include "desktop/qt_print_surface.h"
 
 namespace app {
 

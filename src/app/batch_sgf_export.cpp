@@ -1,8 +1,8 @@
-#include "admin/sgf_games.h"
 #include "app/batch_pdf.h"
 #include "app/batch_sgf.h"
 #include "common/app_state.h"
 #include "output/printed_game.h"
+#include "registration/sgf_games.h"
 #include "store/folder_tree.h"
 #include "store/text_file.h"
 

@@ -1,10 +1,9 @@
-#include "admin/sgf_games.h"
 #include "app/batch_pdf.h"
 #include "app/batch_sgf.h"
 #include "common/app_state.h"
 #include "output/sgf_import.h"
+#include "registration/sgf_games.h"
 #include "store/folder_tree.h"
-
 
 namespace app {
 namespace {
@@ -42,8 +41,8 @@ int RunImport(const BatchContext& context) {
     state.inProgressFolder = context.dataRoot + "/" + store::kInProgressFolderName;
     state.currentGamesFolder = state.inProgressFolder;
     const admin::SgfImportOutcome outcome = admin::ImportSgfGame(
-        state, context.parser.value(kOpponentOption), context.parser.value(kGameOption),
-        file.bytes, colour != QStringLiteral("白"), QDate::currentDate());
+        state, context.parser.value(kOpponentOption), context.parser.value(kGameOption), file.bytes,
+        colour != QStringLiteral("白"), QDate::currentDate());
     QTextStream& stream = outcome.written ? context.out : context.err;
     for (const QString& note : outcome.notes)
         stream << note << Qt::endl;

@@ -1,10 +1,7 @@
 #include "board/form1.h"
 
-#include "board/board_picture.h"
 #include "board/guide_texts.h"
 #include "board/mode_panels.h"
-#include "board/numeral_strips.h"
-#include "common/box_radio_button.h"
 #include "common/dates.h"
 #include "common/game_texts.h"
 #include "store/folder_tree.h"
@@ -12,6 +9,10 @@
 #include "store/record_file.h"
 #include "store/start_store.h"
 #include "store/text_file.h"
+#include "widgets/board_picture.h"
+#include "widgets/box_radio_button.h"
+#include "widgets/numeral_strips.h"
+#include "widgets/window_controls.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -29,16 +30,10 @@
 namespace board {
 namespace {
 
+using widgets::Caption;
+
 constexpr int kRightColumnX = 598;
 constexpr int kRightColumnWidth = 198;
-const QColor kLightGrey(224, 224, 224);
-
-QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& rect) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setGeometry(rect);
-    return label;
-}
 
 /// Colours a menu label or folder button as selected (white on `selected`) or not.
 void Highlight(QWidget* widget, bool on, const QColor& selected) {
@@ -87,8 +82,8 @@ void Form1::BuildControls() {
     printingPanel_ = new PrintingPanel(this);
     Picture3 = {recordingPanel_, reviewPanel_, printingPanel_};
 
-    Label2 = MakeLabel(this, QStringLiteral("Label2"), QString(),
-                       QRect(kRightColumnX, 526, kRightColumnWidth, 92));
+    Label2 = Caption(this, QStringLiteral("Label2"), QString(),
+                     QRect(kRightColumnX, 526, kRightColumnWidth, 92));
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label2->setFrameShape(QFrame::Panel);
@@ -109,7 +104,7 @@ void Form1::BuildMenu() {
     // Five rows of two fill the space above the folder buttons.
     for (int i = 0; i < MenuCount; ++i) {
         const QRect rect(kRightColumnX + (i % 2) * 100, 4 + (i / 2) * 21, 98, 20);
-        Label1[i] = MakeLabel(this, QStringLiteral("Label1_%1").arg(i), captions[i], rect);
+        Label1[i] = Caption(this, QStringLiteral("Label1_%1").arg(i), captions[i], rect);
         Label1[i]->setAlignment(Qt::AlignCenter);
         Label1[i]->setFrameShape(QFrame::Panel);
         Label1[i]->setFrameShadow(QFrame::Raised);
@@ -138,28 +133,28 @@ void Form1::BuildListsAndInfo() {
     const QStringList headings{QStringLiteral("対局名"), QStringLiteral("対局者"),
                                QStringLiteral("手合割")};
     for (int i = 0; i < 3; ++i) {
-        Label13[i] = MakeLabel(this, QStringLiteral("Label13_%1").arg(i), headings[i],
-                               QRect(x, 248 + i * 19, 44, 18));
-        Label14[i] = MakeLabel(this, QStringLiteral("Label14_%1").arg(i), QString(),
-                               QRect(x + 46, 248 + i * 19, kRightColumnWidth - 46, 18));
+        Label13[i] = Caption(this, QStringLiteral("Label13_%1").arg(i), headings[i],
+                             QRect(x, 248 + i * 19, 44, 18));
+        Label14[i] = Caption(this, QStringLiteral("Label14_%1").arg(i), QString(),
+                             QRect(x + 46, 248 + i * 19, kRightColumnWidth - 46, 18));
     }
 
     const QStringList prisonerCaptions{QStringLiteral("ハ  マ"), QStringLiteral("黒"), QString(),
                                        QStringLiteral("白"), QString()};
     const int prisonerX[5] = {0, 50, 70, 120, 140};
     for (int i = 0; i < 5; ++i) {
-        Label3[i] = MakeLabel(this, QStringLiteral("Label3_%1").arg(i), prisonerCaptions[i],
-                              QRect(x + prisonerX[i], 306, i == 0 ? 48 : 40, 18));
+        Label3[i] = Caption(this, QStringLiteral("Label3_%1").arg(i), prisonerCaptions[i],
+                            QRect(x + prisonerX[i], 306, i == 0 ? 48 : 40, 18));
     }
     const QStringList scoreCaptions{QStringLiteral("黒"), QString(), QStringLiteral("白"),
                                     QString()};
     const int scoreX[4] = {0, 18, 56, 74};
     for (int i = 0; i < 4; ++i) {
-        Label5[i] = MakeLabel(this, QStringLiteral("Label5_%1").arg(i), scoreCaptions[i],
-                              QRect(x + scoreX[i], 328, i % 2 == 0 ? 16 : 36, 18));
+        Label5[i] = Caption(this, QStringLiteral("Label5_%1").arg(i), scoreCaptions[i],
+                            QRect(x + scoreX[i], 328, i % 2 == 0 ? 16 : 36, 18));
     }
-    Label12 = MakeLabel(this, QStringLiteral("Label12"), QString(),
-                        QRect(x + 110, 328, kRightColumnWidth - 110, 18));
+    Label12 = Caption(this, QStringLiteral("Label12"), QString(),
+                      QRect(x + 110, 328, kRightColumnWidth - 110, 18));
 }
 
 void Form1::BuildCommentRow() {

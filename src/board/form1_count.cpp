@@ -1,8 +1,8 @@
 // The end-of-game count on the main board and the results record.
-#include "board/board_picture.h"
 #include "board/form1.h"
 #include "output/results_record.h"
 #include "output/territory_count.h"
+#include "widgets/board_picture.h"
 
 #include <QComboBox>
 #include <QFontMetricsF>

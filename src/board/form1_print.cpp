@@ -1,11 +1,11 @@
 // The printing panel's two prints: the record page of the shown position and a picture of
 // the whole main window.
 #include "board/form1.h"
+#include "board/kifu_figures_dialog.h"
 #include "board/mode_panels.h"
 #include "output/kifu_figure_print.h"
 #include "output/record_print.h"
 #include "output/results_record.h"
-#include "views/kifu_figures_dialog.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -62,7 +62,7 @@ void Form1::PrintScreenCopy() {
 }
 
 void Form1::AskKifuFigures() {
-    auto* dialog = new views::KifuFiguresDialog(this);
+    auto* dialog = new KifuFiguresDialog(this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this,
             [this, dialog] { PrintKifuFigures(dialog->Options()); });

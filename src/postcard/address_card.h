@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/window_geometry.h"
+#include "widgets/window_geometry.h"
 
 #include <QWidget>
 

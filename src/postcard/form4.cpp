@@ -1,11 +1,10 @@
 #include "postcard/form4.h"
 
-#include "admin/form3.h"
-#include "postcard/message_files.h"
+#include "cards/message_files.h"
+#include "cards/reply_text.h"
 #include "postcard/reply_card.h"
-#include "postcard/reply_text.h"
-
-#include "common/window_geometry.h"
+#include "widgets/window_controls.h"
+#include "widgets/window_geometry.h"
 
 #include <QDir>
 #include <QEvent>
@@ -22,6 +21,10 @@ namespace postcard {
 namespace {
 
 using common::TwipsRect;
+using widgets::Bar;
+using widgets::Caption;
+using widgets::Place;
+using widgets::ValueBox;
 
 const QString kToLayout = QStringLiteral("レイアウトへ");
 const QString kToInput = QStringLiteral("入力へ");
@@ -31,34 +34,6 @@ const QColor kCanTypeColour(0, 128, 0);
 const QColor kCannotTypeColour(255, 0, 0);
 
 enum Adjustment { LeftSpace = 0, TopSpace = 1, LineSpacing = 2, CharacterSize = 3 };
-
-template <typename Control>
-Control* Place(Control* control, const QString& name, const QRect& geometry) {
-    control->setObjectName(name);
-    control->setGeometry(geometry);
-    return control;
-}
-
-QLabel* Caption(QWidget* parent, const QString& name, const QString& text, const QRect& rect) {
-    return Place(new QLabel(text, parent), name, rect);
-}
-
-QLabel* ValueBox(QWidget* parent, const QString& name, const QRect& rect) {
-    QLabel* label = Caption(parent, name, QString(), rect);
-    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    label->setAlignment(Qt::AlignCenter);
-    return label;
-}
-
-QScrollBar* Bar(QWidget* parent, Qt::Orientation orientation, const QString& name, int minimum,
-                int maximum, const QRect& rect) {
-    // Vertical with the minimum on top, so that the lower arrow raises the value.
-    QScrollBar* bar = Place(new QScrollBar(orientation, parent), name, rect);
-    bar->setRange(minimum, maximum);
-    bar->setSingleStep(1);
-    bar->setPageStep(1);
-    return bar;
-}
 
 QString CurrentText(const QListWidget* list) {
     const QListWidgetItem* item = list->currentItem();

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "cards/reply_settings.h"
 #include "common/app_state.h"
 #include "common/platform.h"
-#include "postcard/reply_settings.h"
 
 #include <QStringList>
 #include <QWidget>

@@ -1,10 +1,9 @@
 #include "postcard/form5.h"
 
-#include "admin/window_controls.h"
 #include "postcard/address_card.h"
 #include "store/folder_tree.h"
-
-#include "common/window_geometry.h"
+#include "widgets/window_controls.h"
+#include "widgets/window_geometry.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -21,9 +20,9 @@
 namespace postcard {
 namespace {
 
-using admin::Button;
-using admin::Caption;
-using admin::Place;
+using widgets::Button;
+using widgets::Caption;
+using widgets::Place;
 
 constexpr int kTwipsPerPixel = 15;
 constexpr int kPostalStep = 10;

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "cards/address_files.h"
 #include "common/app_state.h"
 #include "common/platform.h"
-#include "postcard/address_files.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "postcard/reply_settings.h"
+#include "cards/reply_settings.h"
 
 #include <QFrame>
 

@@ -1,6 +1,6 @@
 #include "views/text_window.h"
 
-#include "views/edited_text.h"
+#include "store/edited_text.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -75,7 +75,7 @@ void TextWindow::Load() {
     QString text;
     common::TextEncoding encoding = common::TextEncoding::Cp932;
     // A file not yet written (a first record, say) starts empty and is made by saving.
-    if (QFileInfo::exists(path_) && !LoadEditedText(path_, text, &encoding)) {
+    if (QFileInfo::exists(path_) && !store::LoadEditedText(path_, text, &encoding)) {
         platform_.ShowMessage(QStringLiteral("ファイルを読めません。\n%1").arg(path_),
                               kProgramTitle, common::MessageButtons::Ok,
                               common::MessageIcon::Warning);
@@ -126,7 +126,7 @@ bool TextWindow::Save() {
             common::MessageIcon::Question) != common::MessageAnswer::Yes) {
         return false;
     }
-    if (!SaveEditedText(path_, text)) {
+    if (!store::SaveEditedText(path_, text)) {
         platform_.ShowMessage(
             QStringLiteral("ファイルに保存できませんでした。元のファイルはそのままです。\n%1")
                 .arg(path_),

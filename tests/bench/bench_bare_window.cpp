@@ -1,6 +1,6 @@
 // The floor for the start-up benchmark: a bare Qt window showing one Japanese label, ended
 // the moment it is first painted, exactly as the program is under SORAMAME_EXIT_WHEN_SHOWN.
-#include "common/exit_when_shown.h"
+#include "app/exit_when_shown.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -2,11 +2,11 @@
 // position at a typed move number, and the reply text of an opponent with many games. Each
 // step includes the board's repaint, as the window shows it.
 #include "bench_games.h"
-#include "board/board_picture.h"
-#include "common/font_setup.h"
+#include "cards/reply_text.h"
+#include "desktop/font_setup.h"
 #include "go/board_model.h"
-#include "postcard/reply_text.h"
 #include "testing/temp_root.h"
+#include "widgets/board_picture.h"
 
 #include <QApplication>
 #include <QCoreApplication>

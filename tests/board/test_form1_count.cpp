@@ -1,11 +1,11 @@
 // The end-of-game count on the main window and the results record it feeds.
-#include "board/board_picture.h"
 #include "board/form1.h"
-#include "common/font_setup.h"
+#include "desktop/font_setup.h"
 #include "testing/fake_platform.h"
 #include "testing/temp_root.h"
 #include "testing/window_probe.h"
 #include "views/results_summary_window.h"
+#include "widgets/board_picture.h"
 
 #include <QComboBox>
 #include <QDir>

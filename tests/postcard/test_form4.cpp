@@ -1,10 +1,10 @@
 // The reply window: the text rebuilt on activation, the send date, the two modes, restoring
 // the settings, printing with the files that follow it, and the files opened in the editor.
-#include "common/font_setup.h"
+#include "cards/message_files.h"
+#include "cards/reply_settings.h"
+#include "desktop/font_setup.h"
 #include "postcard/form4.h"
-#include "postcard/message_files.h"
 #include "postcard/reply_card.h"
-#include "postcard/reply_settings.h"
 #include "store/start_store.h"
 #include "testing/fake_platform.h"
 #include "testing/temp_root.h"

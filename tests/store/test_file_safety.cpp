@@ -1,9 +1,9 @@
 // Saves on a full disk leave every file as it was; odd files where a record should be are
 // refused with the right outcome instead of blocking, eating memory or passing as missing.
+#include "cards/address_files.h"
+#include "cards/message_files.h"
+#include "cards/reply_settings.h"
 #include "output/results_record.h"
-#include "postcard/address_files.h"
-#include "postcard/message_files.h"
-#include "postcard/reply_settings.h"
 #include "store/folder_tree.h"
 #include "store/record_file.h"
 #include "store/settings_file.h"

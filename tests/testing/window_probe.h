@@ -1,6 +1,6 @@
 #pragma once
 
-#include "board/board_picture.h"
+#include "widgets/board_picture.h"
 
 #include <QColor>
 #include <QComboBox>

@@ -2,7 +2,7 @@
 // window reaches it, it reads CP932 and UTF-8 alike, an edit saves byte-exact as CP932 with
 // CR LF, no edit is dropped without asking, and the desktop's editor opens only on request,
 // a launcher that fails being reported.
-#include "common/platform_qt.h"
+#include "desktop/platform_qt.h"
 #include "postcard/form4.h"
 #include "store/start_store.h"
 #include "testing/fake_platform.h"

@@ -1,0 +1,34 @@
+#include "widgets/window_controls.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace widgets {
+
+QLabel* Caption(QWidget* parent, const QString& name, const QString& text, const QRect& geometry) {
+    return Place(new QLabel(text, parent), name, geometry);
+}
+
+QLabel* ValueBox(QWidget* parent, const QString& name, const QRect& geometry) {
+    QLabel* label = Caption(parent, name, QString(), geometry);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+QPushButton* Button(QWidget* parent, const QString& name, const QString& text,
+                    const QRect& geometry) {
+    return Place(new QPushButton(text, parent), name, geometry);
+}
+
+QScrollBar* Bar(QWidget* parent, Qt::Orientation orientation, const QString& name, int minimum,
+                int maximum, const QRect& geometry) {
+    QScrollBar* bar = Place(new QScrollBar(orientation, parent), name, geometry);
+    bar->setRange(minimum, maximum);
+    bar->setSingleStep(1);
+    bar->setPageStep(1);
+    return bar;
+}
+
+}  // namespace widgets

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+#include <Qt>
+
+class QLabel;
+class QPushButton;
+class QScrollBar;
+class QWidget;
+
+namespace widgets {
+
+/// Names a control after the window's control name (for finding it in tests) and places it.
+template <typename Control>
+Control* Place(Control* control, const QString& name, const QRect& geometry) {
+    control->setObjectName(name);
+    control->setGeometry(geometry);
+    return control;
+}
+
+/// A plain caption.
+QLabel* Caption(QWidget* parent, const QString& name, const QString& text, const QRect& geometry);
+
+/// A value shown in a sunken panel, centred.
+QLabel* ValueBox(QWidget* parent, const QString& name, const QRect& geometry);
+
+QPushButton* Button(QWidget* parent, const QString& name, const QString& text,
+                    const QRect& geometry);
+
+/// A scroll bar that moves one step per arrow and per click beside the handle. A vertical
+/// one has its minimum on top, so that the lower arrow raises the value.
+QScrollBar* Bar(QWidget* parent, Qt::Orientation orientation, const QString& name, int minimum,
+                int maximum, const QRect& geometry);
+
+}  // namespace widgets
