@@ -8,7 +8,7 @@
 #include "board/form1.h"
 #include "common/app_state.h"
 #include "common/data_root.h"
-#include "desktop/font_setup.h"
+#include "common/font_setup.h"
 #include "desktop/platform_qt.h"
 #include "postcard/form4.h"
 #include "postcard/form5.h"

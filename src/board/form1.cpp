@@ -1,9 +1,9 @@
 #include "board/form1.h"
 
-#include "board/guide_texts.h"
 #include "board/mode_panels.h"
 #include "common/dates.h"
 #include "common/game_texts.h"
+#include "common/guide_texts.h"
 #include "store/folder_tree.h"
 #include "store/hand_edited_text.h"
 #include "store/record_file.h"
@@ -463,10 +463,10 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Form1::ShowGuideFor(const QString& objectName) {
-    const QString text = GuideText(objectName, state_.inProgressFolder);
+    const QString text = common::GuideText(objectName, state_.inProgressFolder);
     if (text.isEmpty())
         return;
-    Label2->setText(state_.settings.showGuide == 1 ? text : GuideOffText());
+    Label2->setText(state_.settings.showGuide == 1 ? text : common::GuideOffText());
 }
 
 void Form1::OpenGameForRecording(const QString& opponent, const QString& game) {

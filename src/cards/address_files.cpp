@@ -47,19 +47,6 @@ constexpr double kFrameLineWidth = 3 * kTwipsPerPrinterDot;
 constexpr double kLargestLayoutNumber = 1e6;
 const QColor kFrameRed(255, 0, 0);
 
-/// All fields of all lines in order, as the address files are read: a comma in a line
-/// starts the next field.
-QStringList FieldsOf(const QStringList& lines) {
-    QStringList fields;
-    for (const QString& line : lines) {
-        common::FieldReader reader(line);
-        QString field;
-        while (reader.NextText(field))
-            fields.append(field);
-    }
-    return fields;
-}
-
 /// A field that the reader would split or unquote is written with its comma as "、".
 QString FieldText(const QString& text) {
     return common::FileSafeComment(text);
@@ -139,7 +126,7 @@ std::optional<Addressee> ReadAddressee(const QString& path) {
     QStringList lines;
     if (!store::ReadHandEditedTextLines(path, lines))
         return std::nullopt;
-    const QStringList fields = FieldsOf(lines);
+    const QStringList fields = common::TextFieldsOf(lines);
     Addressee addressee;
     const QString code = fields.value(0);
     for (int i = 0; i < kPostalCodeBoxes; ++i)
@@ -162,7 +149,7 @@ std::optional<SenderLines> ReadSender(const QString& path) {
     QStringList lines;
     if (!store::ReadHandEditedTextLines(path, lines))
         return std::nullopt;
-    const QStringList fields = FieldsOf(lines);
+    const QStringList fields = common::TextFieldsOf(lines);
     SenderLines sender;
     for (int i = 0; i < kSenderLines; ++i)
         sender[size_t(i)] = fields.value(i);

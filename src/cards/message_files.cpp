@@ -2,6 +2,7 @@
 
 #include "cards/reply_text.h"
 #include "common/dates.h"
+#include "common/record_text.h"
 #include "store/hand_edited_text.h"
 #include "store/text_file.h"
 
@@ -25,7 +26,7 @@ bool ReadEntries(const QString& path, QStringList& entries) {
     // would become "?" unnoticed, so the file is left as it is and the step fails.
     if (found != common::TextEncoding::Cp932 && !common::FitsCp932(lines.join('\n')))
         return false;
-    entries = FieldEntries(lines);
+    entries = common::TextFieldsOf(lines);
     return true;
 }
 
@@ -62,7 +63,7 @@ bool ArchiveMessage(const SentCard& card) {
     QStringList earlier;
     if (!ReadEntries(path, earlier))
         return false;
-    QStringList lines = FieldEntries(TextLines(card.text));
+    QStringList lines = common::TextFieldsOf(TextLines(card.text));
     lines.append(QString());
     lines += earlier;
     return store::WriteTextLines(path, lines);
@@ -74,7 +75,7 @@ bool UpdateReuseFile(const SentCard& card) {
     if (!ReadEntries(path, earlier))
         return false;
     QStringList lines;
-    for (const QString& entry : FieldEntries(TextLines(card.text))) {
+    for (const QString& entry : common::TextFieldsOf(TextLines(card.text))) {
         if (IsReusable(entry))
             lines.append(entry);
     }

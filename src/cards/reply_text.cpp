@@ -73,17 +73,6 @@ QStringList TextLines(const QString& text) {
     return unified.split(QLatin1Char('\n'));
 }
 
-QStringList FieldEntries(const QStringList& lines) {
-    QStringList entries;
-    for (const QString& line : lines) {
-        common::FieldReader reader(line);
-        QString field;
-        while (reader.NextText(field))
-            entries.append(field);
-    }
-    return entries;
-}
-
 QStringList ReplyMoveLines(const QString& recordPath) {
     auto table = std::make_unique<store::RecordTable>();
     if (store::ReadRecordFile(recordPath, *table) != store::LoadOutcome::Complete)
@@ -124,7 +113,7 @@ std::optional<QString> BuildReplyText(const QString& opponent, const QStringList
 }
 
 QString ReplaceHeading(const QString& text, const QDate& sendDate) {
-    QStringList entries = FieldEntries(TextLines(text));
+    QStringList entries = common::TextFieldsOf(TextLines(text));
     if (!entries.isEmpty())
         entries.removeFirst();
     QString replaced = ReplyHeading(sendDate) + kLineEnd;

@@ -26,9 +26,6 @@ QString MoveLine(int number, int column, int row, const QString& comment, int wh
 
 /// The lines of a text: CR LF, LF or CR ends a line, and a final line end starts no new line.
 QStringList TextLines(const QString& text);
-/// The lines as the field reading gives them back: one entry per line, more where a line
-/// holds commas, blanks before an entry dropped, quotes around an entry removed.
-QStringList FieldEntries(const QStringList& lines);
 
 /// The move lines of one game: the stones placed on the day of the record's last line.
 /// A record that cannot be read contributes none.

@@ -85,6 +85,17 @@ bool FitsInt16(qint32 wide, qint16& value) {
 
 }  // namespace
 
+QStringList TextFieldsOf(const QStringList& lines) {
+    QStringList fields;
+    for (const QString& line : lines) {
+        FieldReader reader(line);
+        QString field;
+        while (reader.NextText(field))
+            fields.append(field);
+    }
+    return fields;
+}
+
 bool FieldReader::NextText(QString& field) {
     QStringView view;
     const bool found = NextField(QStringView(line_), pos_, exhausted_, view);

@@ -36,6 +36,10 @@ class FieldReader {
     bool exhausted_ = false;
 };
 
+/// Every field of every line in order, as FieldReader reads them: a comma in a line starts the
+/// next field, blanks before a field are dropped, quotes around it removed.
+QStringList TextFieldsOf(const QStringList& lines);
+
 /// Reads a number field: blanks around it are ignored and an empty field is 0. False when
 /// it is not a number or out of the 32-bit range.
 bool ParseInt32Field(QStringView field, qint32& value);

@@ -137,32 +137,39 @@ void QtPlatform::OpenInEditor(const QString& path) {
     OpenWithoutDesktop(path);
 }
 
-void QtPlatform::OpenInDesktopEditor(const QString& path) {
+namespace {
+
+/// The desktop's own opener; Windows has one program for files and another for folders.
+QString DesktopOpener(const QString& windowsProgram) {
 #ifdef Q_OS_WIN
-    const QString launcher = QStringLiteral("notepad.exe");
+    return windowsProgram;
 #else
-    const QString launcher = QStringLiteral("xdg-open");
+    Q_UNUSED(windowsProgram);
+    return QStringLiteral("xdg-open");
 #endif
+}
+
+}  // namespace
+
+void QtPlatform::OpenInDesktopEditor(const QString& path) {
     // The player is told, and the file comes back in the program's own window.
-    LaunchDesktopEditor(launcher, path, [this, path](const QString& failure) {
-        ShowMessage(failure + QStringLiteral("\nソラマメの画面で開き直します。"),
-                    QStringLiteral("ソラマメ"), MessageButtons::Ok, MessageIcon::Warning);
-        OpenWithoutDesktop(path);
-    });
+    LaunchDesktopEditor(
+        DesktopOpener(QStringLiteral("notepad.exe")), path, [this, path](const QString& failure) {
+            ShowMessage(failure + QStringLiteral("\nソラマメの画面で開き直します。"),
+                        QStringLiteral("ソラマメ"), MessageButtons::Ok, MessageIcon::Warning);
+            OpenWithoutDesktop(path);
+        });
 }
 
 void QtPlatform::ShowFolder(const QString& path) {
-#ifdef Q_OS_WIN
-    const QString launcher = QStringLiteral("explorer.exe");
-#else
-    const QString launcher = QStringLiteral("xdg-open");
-#endif
-    LaunchDesktopEditor(launcher, path, [this, path](const QString&) {
-        ShowMessage(QStringLiteral("フォルダーを開けませんでした。ファイルマネージャーで次のフォル"
-                                   "ダーを開いてください。\n%1")
-                        .arg(QDir::toNativeSeparators(path)),
-                    QStringLiteral("ソラマメ"), MessageButtons::Ok, MessageIcon::Warning);
-    });
+    LaunchDesktopEditor(
+        DesktopOpener(QStringLiteral("explorer.exe")), path, [this, path](const QString&) {
+            ShowMessage(
+                QStringLiteral("フォルダーを開けませんでした。ファイルマネージャーで次のフォル"
+                               "ダーを開いてください。\n%1")
+                    .arg(QDir::toNativeSeparators(path)),
+                QStringLiteral("ソラマメ"), MessageButtons::Ok, MessageIcon::Warning);
+        });
 }
 
 QDate QtPlatform::Today() const {

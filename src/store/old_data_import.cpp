@@ -2,6 +2,7 @@
 
 #include "common/atomic_file.h"
 #include "common/cp932_codec.h"
+#include "store/data_root_backup.h"
 #include "store/folder_tree.h"
 #include "store/record_file.h"
 #include "store/record_table.h"
@@ -150,7 +151,7 @@ class ImportPlanner {
     ImportPlanner(const QString& oldFolder, const QString& dataRoot, OldDataImport& report)
         : oldRoot_(QFile::encodeName(oldFolder)),
           dataRoot_(dataRoot),
-          rootHasGames_(CountGamesIn(dataRoot) > 0),
+          rootHasGames_(CountGames(dataRoot) > 0),
           report_(report) {}
 
     QList<PlannedFile> Plan() {
@@ -177,16 +178,6 @@ class ImportPlanner {
     bool LooksLikeDataFolder() const { return sawGamesFolder_; }
 
   private:
-    static int CountGamesIn(const QString& root) {
-        int games = 0;
-        for (const QString& folder : {kInProgressFolderName, kBackedUpFolderName}) {
-            const QString gamesFolder = root + '/' + folder;
-            for (const QString& opponent : ListOpponents(gamesFolder))
-                games += int(ListGames(gamesFolder, opponent).size());
-        }
-        return games;
-    }
-
     bool IsDataFolder(const QString& name) {
         if (name == kInProgressFolderName || name == kBackedUpFolderName) {
             sawGamesFolder_ = true;

@@ -1,7 +1,7 @@
 // The registration window: its checks with their messages and focus, registering and changing
 // through the controls, the lists and the small board, the keys, the guide and the options.
 #include "admin/form2.h"
-#include "desktop/font_setup.h"
+#include "common/font_setup.h"
 #include "store/start_store.h"
 #include "testing/fake_platform.h"
 #include "testing/temp_root.h"

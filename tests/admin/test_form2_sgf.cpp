@@ -1,7 +1,7 @@
 // The SGF buttons of the registration window: reading a file into a new game under the typed
 // names and colour, and writing the listed games, with their messages.
 #include "admin/form2.h"
-#include "desktop/font_setup.h"
+#include "common/font_setup.h"
 #include "store/start_store.h"
 #include "testing/fake_platform.h"
 #include "testing/temp_root.h"

@@ -2,7 +2,7 @@
 // writes the settings file and tells the windows that draw boards.
 #include "admin/form2.h"
 #include "admin/form3.h"
-#include "desktop/font_setup.h"
+#include "common/font_setup.h"
 #include "store/start_store.h"
 #include "testing/fake_platform.h"
 #include "testing/temp_root.h"

@@ -1,7 +1,7 @@
 // The erase window: every message through its buttons with the lists after it, the views that
 // switch the games folder, the chosen game on the small board, help and back.
 #include "admin/form6.h"
-#include "desktop/font_setup.h"
+#include "common/font_setup.h"
 #include "store/start_store.h"
 #include "testing/fake_platform.h"
 #include "testing/temp_root.h"

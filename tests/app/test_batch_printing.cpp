@@ -1,7 +1,7 @@
 // The printing modes of the command line, run as the program runs them, their PDF read back
 // with pdftotext.
 #include "app/batch_mode.h"
-#include "desktop/font_setup.h"
+#include "common/font_setup.h"
 #include "testing/file_size_limit.h"
 #include "testing/temp_root.h"
 

@@ -3,7 +3,7 @@
 // step includes the board's repaint, as the window shows it.
 #include "bench_games.h"
 #include "cards/reply_text.h"
-#include "desktop/font_setup.h"
+#include "common/font_setup.h"
 #include "go/board_model.h"
 #include "testing/temp_root.h"
 #include "widgets/board_picture.h"

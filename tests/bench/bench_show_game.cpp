@@ -1,6 +1,6 @@
 // Times choosing a game of 440 rows until its board is fully drawn: load, rebuild, drawing.
 #include "bench_games.h"
-#include "desktop/font_setup.h"
+#include "common/font_setup.h"
 #include "go/board_model.h"
 #include "testing/temp_root.h"
 #include "widgets/board_picture.h"

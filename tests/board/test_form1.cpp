@@ -1,7 +1,7 @@
 // The main window's frame: lists from the two games folders, game information, the guide,
 // exit, the messages when no game is chosen, help files and activation.
 #include "board/form1.h"
-#include "desktop/font_setup.h"
+#include "common/font_setup.h"
 #include "testing/fake_platform.h"
 #include "testing/temp_root.h"
 #include "testing/window_probe.h"

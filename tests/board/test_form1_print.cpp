@@ -1,6 +1,6 @@
 // The printing panel's record print and screen copy, through the recorded print operations.
 #include "board/form1.h"
-#include "desktop/font_setup.h"
+#include "common/font_setup.h"
 #include "testing/fake_platform.h"
 #include "testing/temp_root.h"
 #include "testing/window_probe.h"

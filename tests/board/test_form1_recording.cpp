@@ -1,7 +1,7 @@
 // The recording panel (clicks, save, restore, cut, comments) and stepping through a game on
 // the review and printing panels, checked through the record files on disk.
 #include "board/form1.h"
-#include "desktop/font_setup.h"
+#include "common/font_setup.h"
 #include "testing/fake_platform.h"
 #include "testing/temp_root.h"
 #include "testing/window_probe.h"

@@ -2,7 +2,7 @@
 // the settings, printing with the files that follow it, and the files opened in the editor.
 #include "cards/message_files.h"
 #include "cards/reply_settings.h"
-#include "desktop/font_setup.h"
+#include "common/font_setup.h"
 #include "postcard/form4.h"
 #include "postcard/reply_card.h"
 #include "store/start_store.h"

@@ -1,6 +1,6 @@
 // The address window: loading an opponent's address, storing to the right files, the layout
 // buttons, the kind list, typing the postal code, printing and the window buttons.
-#include "desktop/font_setup.h"
+#include "common/font_setup.h"
 #include "postcard/form5.h"
 #include "registration/registration.h"
 #include "store/start_store.h"

@@ -11,7 +11,7 @@
 #include "board/kifu_figures_dialog.h"
 #include "common/app_state.h"
 #include "common/cp932_codec.h"
-#include "desktop/font_setup.h"
+#include "common/font_setup.h"
 #include "postcard/form4.h"
 #include "postcard/form5.h"
 #include "store/start_store.h"

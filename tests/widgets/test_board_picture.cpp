@@ -2,7 +2,7 @@
 #include <QPoint>
 #include <QtTest>
 
-#include "desktop/font_setup.h"
+#include "common/font_setup.h"
 #include "widgets/board_picture.h"
 #include "widgets/numeral_strips.h"
 

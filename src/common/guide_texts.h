@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace board {
+namespace common {
 
 /// The operation guide text of a main window control, by its objectName; empty for a
 /// control without one. The text of "着手記録" names `recordsFolder`, where it saves.
@@ -10,4 +10,4 @@ QString GuideText(const QString& objectName, const QString& recordsFolder);
 /// The text every guided control shows while the operation guide is switched off.
 QString GuideOffText();
 
-}  // namespace board
+}  // namespace common

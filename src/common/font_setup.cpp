@@ -1,4 +1,4 @@
-#include "desktop/font_setup.h"
+#include "common/font_setup.h"
 
 #include <QFont>
 

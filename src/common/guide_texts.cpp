@@ -1,9 +1,9 @@
-#include "board/guide_texts.h"
+#include "common/guide_texts.h"
 
 #include <QDir>
 #include <QHash>
 
-namespace board {
+namespace common {
 
 QString GuideText(const QString& objectName, const QString& recordsFolder) {
     // Quoted as the players have always read them, with the half-width "｡" "､" and the
@@ -99,4 +99,4 @@ QString GuideOffText() {
     return QStringLiteral("「着手」画面で操作ガイドにチェックを入れるとここに説明が表示されます。");
 }
 
-}  // namespace board
+}  // namespace common
