@@ -2,7 +2,6 @@
 
 #include "common/app_state.h"
 #include "common/platform.h"
-#include "go/board_model.h"
 #include "registration/registration.h"
 
 #include <QHash>
@@ -22,6 +21,10 @@ namespace board {
 class BoardPicture;
 }
 
+namespace widgets {
+class GamePicker;
+}
+
 namespace admin {
 
 class Form3;
@@ -36,31 +39,19 @@ class Form2 : public QWidget {
           QWidget* parent = nullptr);
 
     /// "登録の実行"
-    void Command1_Click();
+    void Register();
     /// "戻　る"
-    void Command2_Click();
+    void GoBack();
     /// "碁盤色設定": opens the board colour window.
-    void Command3_Click();
+    void OpenBoardColourWindow();
     /// "「クルミ」へ棋譜データコピー": copies the shown game for the e-mail program.
-    void Command4_Click();
+    void CopyGameForMailProgram();
     /// "操作説明"
-    void Command6_Click();
-    void List1_Click();
-    void List2_Click();
-    void VScroll1_Change();
-    void VScroll2_Change();
-    void Check2_Click();
-    void Check3_Click();
-    void Check4_Click();
-    void Check5_Click();
-    /// "表示サイズ": stored now, used from the next start.
-    void DisplaySize_Change(int index);
-    void Text1_ReturnPressed();
-    void Text2_ReturnPressed();
+    void OpenHelp();
     /// "SGF読込": a new game from an SGF file under the typed names and the chosen colour.
-    void Command7_Click();
+    void ImportSgf();
     /// "SGF書出": the selected game, or every game of the listed opponent, to an SGF file.
-    void Command8_Click();
+    void ExportSgf();
     /// Asks for the SGF file to read (save false) or to write; empty when cancelled.
     using SgfFileChooser = std::function<QString(bool save, const QString& suggested)>;
     void SetSgfFileChooser(SgfFileChooser chooser) { chooseSgfFile_ = std::move(chooser); }
@@ -76,8 +67,7 @@ class Form2 : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void Form_Load();
-    void Form_Activate();
+    void BuildWindow();
     void BuildInputFrame();
     void BuildListsAndBoard();
     void BuildOptionFrame();
@@ -85,10 +75,12 @@ class Form2 : public QWidget {
     void BuildButtons();
     void BuildSgfButtons();
     void SetGuideTexts();
-    void FillOpponentList();
-    void FillGameList(const QString& opponent);
-    void ShowGame(const QString& recordPath);
-    void DrawSmallBoard();
+    void ShowChosenOpponent(const QString& opponent);
+    void ShowChosenGame(const QString& game);
+    void ShowHandicap();
+    void ShowKomi();
+    /// "表示サイズ": stored now, used from the next start.
+    void StoreDisplaySize(int index);
     void ShowNameProblem(const NameProblem& problem);
     void SetOption(qint16& setting, const QCheckBox* box);
     GameInput TypedInput() const;
@@ -96,31 +88,29 @@ class Form2 : public QWidget {
     common::AppState& state_;
     common::Platform& platform_;
     QWidget* mainWindow_;
-    go::BoardModel model_;
-    QString listedOpponent_;  // whose games List2 shows
-    QString shownRecord_;     // the record on the small board; empty for an empty board
+    widgets::GamePicker* picker_ = nullptr;
     QHash<QObject*, QString> guideTexts_;
-    Form3* form3_ = nullptr;
+    Form3* boardColourWindow_ = nullptr;
     SgfFileChooser chooseSgfFile_;
 
-    QGroupBox* Frame1_ = nullptr;
-    QGroupBox* Frame2_ = nullptr;
-    QLineEdit* Text1_ = nullptr;
-    QLineEdit* Text2_ = nullptr;
-    QLabel* Label2_ = nullptr;
-    QLabel* Label5_ = nullptr;
-    QLabel* Label9_ = nullptr;
-    QScrollBar* VScroll1_ = nullptr;
-    QScrollBar* VScroll2_ = nullptr;
-    QListWidget* List1_ = nullptr;
-    QListWidget* List2_ = nullptr;
-    QListWidget* List3_ = nullptr;
-    board::BoardPicture* Picture1_ = nullptr;
-    QCheckBox* Check2_ = nullptr;
-    QCheckBox* Check3_ = nullptr;
-    QCheckBox* Check4_ = nullptr;
-    QCheckBox* Check5_ = nullptr;
-    QPushButton* Command1_ = nullptr;
+    QGroupBox* inputFrame_ = nullptr;
+    QGroupBox* optionFrame_ = nullptr;
+    QLineEdit* opponentNameBox_ = nullptr;
+    QLineEdit* gameNameBox_ = nullptr;
+    QLabel* handicapBox_ = nullptr;
+    QLabel* komiBox_ = nullptr;
+    QLabel* guideLabel_ = nullptr;
+    QScrollBar* handicapBar_ = nullptr;
+    QScrollBar* komiBar_ = nullptr;
+    QListWidget* opponentList_ = nullptr;
+    QListWidget* gameList_ = nullptr;
+    QListWidget* colourList_ = nullptr;
+    board::BoardPicture* smallBoard_ = nullptr;
+    QCheckBox* numbersBox_ = nullptr;
+    QCheckBox* numeralsBox_ = nullptr;
+    QCheckBox* numeralPitchBox_ = nullptr;
+    QCheckBox* guideBox_ = nullptr;
+    QPushButton* registerButton_ = nullptr;
 };
 
 }  // namespace admin

@@ -3,12 +3,12 @@
 #include "output/sgf_import.h"
 #include "registration/sgf_games.h"
 #include "store/text_file.h"
+#include "widgets/game_picker.h"
 #include "widgets/window_controls.h"
 #include "widgets/window_geometry.h"
 
 #include <QFileDialog>
 #include <QGroupBox>
-#include <QListWidget>
 #include <QPushButton>
 
 namespace admin {
@@ -24,12 +24,12 @@ const QString kExportTitle = QStringLiteral("SGF書出");
 
 void Form2::BuildSgfButtons() {
     // Beside the names and the colour they use, under the colour list.
-    QPushButton* import = Button(Frame1_, "Command7", QStringLiteral("SGF読込"),
+    QPushButton* import = Button(inputFrame_, "Command7", QStringLiteral("SGF読込"),
                                  common::TwipsRect(4260, 1380, 1560, 420));
-    QPushButton* exportButton = Button(Frame1_, "Command8", QStringLiteral("SGF書出"),
+    QPushButton* exportButton = Button(inputFrame_, "Command8", QStringLiteral("SGF書出"),
                                        common::TwipsRect(4260, 1920, 1560, 420));
-    connect(import, &QPushButton::clicked, this, &Form2::Command7_Click);
-    connect(exportButton, &QPushButton::clicked, this, &Form2::Command8_Click);
+    connect(import, &QPushButton::clicked, this, &Form2::ImportSgf);
+    connect(exportButton, &QPushButton::clicked, this, &Form2::ExportSgf);
     guideTexts_.insert(import, QStringLiteral("他の碁のソフトのSGF棋譜を、入力した対局者・対局名"
                                               "と「自分の石」で新しい対局として読み込みます。"));
     guideTexts_.insert(exportButton,
@@ -43,7 +43,7 @@ void Form2::BuildSgfButtons() {
     }
 }
 
-void Form2::Command7_Click() {
+void Form2::ImportSgf() {
     const GameInput input = TypedInput();
     if (const std::optional<NameProblem> problem = CheckNames(input.opponent, input.game)) {
         ShowNameProblem(*problem);
@@ -67,14 +67,12 @@ void Form2::Command7_Click() {
         outcome.written ? common::MessageIcon::None : common::MessageIcon::Warning);
     if (!outcome.written)
         return;
-    FillOpponentList();
-    FillGameList(input.opponent);
+    picker_->ListAnew(input.opponent);
 }
 
-void Form2::Command8_Click() {
-    const QString opponent = listedOpponent_;
-    const QListWidgetItem* game = List2_->currentItem();
-    const QString gameName = game != nullptr ? game->text() : QString();
+void Form2::ExportSgf() {
+    const QString opponent = picker_->ListedOpponent();
+    const QString gameName = picker_->ChosenGame();
     const std::optional<QByteArray> sgf =
         opponent.isEmpty() ? std::nullopt : ExportSgfGames(state_, opponent, gameName);
     if (!sgf) {

@@ -2,6 +2,7 @@
 
 #include "store/folder_tree.h"
 #include "store/settings_file.h"
+#include "widgets/board_colour.h"
 #include "widgets/window_geometry.h"
 
 #include <QFont>
@@ -12,6 +13,8 @@
 
 namespace admin {
 namespace {
+
+using widgets::BoardColourOf;
 
 constexpr int kGap = 240;
 constexpr int kColumnMinWidth = 2040;
@@ -28,10 +31,10 @@ Form3::Form3(common::AppState& state, common::Platform& platform, QWidget* mainW
     : QWidget(parent, Qt::Window), state_(state), platform_(platform), mainWindow_(mainWindow) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("碁盤色の変更"));
-    Form_Load();
+    BuildWindow();
 }
 
-void Form3::Form_Load() {
+void Form3::BuildWindow() {
     common::PlaceSecondaryWindow(this, board::kPictureFontFamily, platform_.ScreenHeight(),
                                  mainWindow_);
     // The preview lies where the main board lies, so that the two colours compare in place;
@@ -52,9 +55,9 @@ QPoint Form3::MainBoardPosition() const {
 }
 
 void Form3::BuildControls(int pictureLeft, int pictureTop) {
-    Picture1_ = new board::BoardPicture(kPreviewGeometry, this);
-    Picture1_->setObjectName(QStringLiteral("Picture1"));
-    Picture1_->move(TwipsRect(pictureLeft, pictureTop, 0, 0).topLeft());
+    preview_ = new board::BoardPicture(kPreviewGeometry, this);
+    preview_->setObjectName(QStringLiteral("Picture1"));
+    preview_->move(TwipsRect(pictureLeft, pictureTop, 0, 0).topLeft());
 
     const int left = pictureLeft + kPreviewGeometry.pictureWidth + kGap;
     const int width =
@@ -67,21 +70,19 @@ void Form3::BuildControls(int pictureLeft, int pictureTop) {
         control->setGeometry(TwipsRect(left, top, width, 1080));
         return control;
     };
-    Label1_ = label("Label1",
-                    QStringLiteral("矢印を押すか、スクロールバーをドラッグして盤の色を作成してく"
-                                   "ださい。"),
-                    pictureTop + 120);
-    Label2_ =
-        label("Label2", QStringLiteral("黄色の濃淡調整のみのときは下段のバーで設定したください。"),
-              pictureTop + 1320);
-    for (int i = 0; i < int(HScroll1_.size()); ++i) {
+    label("Label1",
+          QStringLiteral("矢印を押すか、スクロールバーをドラッグして盤の色を作成してください。"),
+          pictureTop + 120);
+    label("Label2", QStringLiteral("黄色の濃淡調整のみのときは下段のバーで設定したください。"),
+          pictureTop + 1320);
+    for (int i = 0; i < int(colourBars_.size()); ++i) {
         QScrollBar* bar = new QScrollBar(Qt::Horizontal, this);
         bar->setObjectName(QStringLiteral("HScroll1_%1").arg(i));
         bar->setRange(0, 255);
         bar->setPageStep(kLargeStep);
         bar->setGeometry(TwipsRect(left, pictureTop + 2760 + 480 * i, width, 255));
-        connect(bar, &QScrollBar::valueChanged, this, [this, i] { HScroll1_Change(i); });
-        HScroll1_[size_t(i)] = bar;
+        connect(bar, &QScrollBar::valueChanged, this, &Form3::PreviewBarColour);
+        colourBars_[size_t(i)] = bar;
     }
     auto button = [&](const char* name, const QString& text, int top) {
         auto* control = new QPushButton(text, this);
@@ -89,45 +90,45 @@ void Form3::BuildControls(int pictureLeft, int pictureTop) {
         control->setGeometry(TwipsRect(left, top, width, 600));
         return control;
     };
-    Command1_ = button("Command1", QStringLiteral("碁盤色の登録"), pictureTop + 6480);
-    Command2_ = button("Command2", QStringLiteral("戻　る"), pictureTop + 7440);
-    connect(Command1_, &QPushButton::clicked, this, &Form3::Command1_Click);
-    connect(Command2_, &QPushButton::clicked, this, &Form3::Command2_Click);
+    QPushButton* store = button("Command1", QStringLiteral("碁盤色の登録"), pictureTop + 6480);
+    QPushButton* back = button("Command2", QStringLiteral("戻　る"), pictureTop + 7440);
+    connect(store, &QPushButton::clicked, this, &Form3::StoreColour);
+    connect(back, &QPushButton::clicked, this, &Form3::GoBack);
 }
 
 void Form3::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!event->spontaneous())
-        Form_Activate();
+        ShowStoredColour();
 }
 
-void Form3::Form_Activate() {
+void Form3::ShowStoredColour() {
     // The stored colour is the one to show: what the bars held when the window was left
     // without "碁盤色の登録" is dropped.
     const common::Settings& settings = state_.settings;
     const int components[] = {settings.red, settings.green, settings.blue};
-    for (size_t i = 0; i < HScroll1_.size(); ++i) {
-        const QSignalBlocker quiet(HScroll1_[i]);
-        HScroll1_[i]->setValue(components[i]);
+    for (size_t i = 0; i < colourBars_.size(); ++i) {
+        const QSignalBlocker quiet(colourBars_[i]);
+        colourBars_[i]->setValue(components[i]);
     }
     DrawPreview(BoardColourOf(settings));
 }
 
 void Form3::DrawPreview(const QColor& colour) {
-    Picture1_->SetBackground(colour);
-    Picture1_->DrawBoard();
+    preview_->SetBackground(colour);
+    preview_->DrawBoard();
 }
 
-void Form3::HScroll1_Change(int) {
+void Form3::PreviewBarColour() {
     DrawPreview(
-        QColor(HScroll1_[Red]->value(), HScroll1_[Green]->value(), HScroll1_[Blue]->value()));
+        QColor(colourBars_[Red]->value(), colourBars_[Green]->value(), colourBars_[Blue]->value()));
 }
 
-void Form3::Command1_Click() {
+void Form3::StoreColour() {
     common::Settings& settings = state_.settings;
-    settings.red = qint16(HScroll1_[Red]->value());
-    settings.green = qint16(HScroll1_[Green]->value());
-    settings.blue = qint16(HScroll1_[Blue]->value());
+    settings.red = qint16(colourBars_[Red]->value());
+    settings.green = qint16(colourBars_[Green]->value());
+    settings.blue = qint16(colourBars_[Blue]->value());
     settings.boardColour =
         common::Settings::WindowsColour(settings.red, settings.green, settings.blue);
     DrawPreview(BoardColourOf(settings));
@@ -135,7 +136,7 @@ void Form3::Command1_Click() {
     emit BoardColourChanged();
 }
 
-void Form3::Command2_Click() {
+void Form3::GoBack() {
     if (mainWindow_ != nullptr) {
         mainWindow_->show();
         mainWindow_->raise();

@@ -12,19 +12,11 @@
 
 #include <array>
 
-class QLabel;
-class QPushButton;
 class QScrollBar;
 
 namespace admin {
 
 using common::TwipsRect;
-
-/// The board colour of the settings as a colour to draw with.
-inline QColor BoardColourOf(const common::Settings& settings) {
-    const qint32 value = settings.boardColour;
-    return QColor(value & 0xff, (value >> 8) & 0xff, (value >> 16) & 0xff);
-}
 
 /// The preview board: the main board's size with the smaller star points of the colour window.
 inline constexpr board::BoardGeometry kPreviewGeometry{4297, 4297, 450,  450, 32,
@@ -41,11 +33,12 @@ class Form3 : public QWidget {
     Form3(common::AppState& state, common::Platform& platform, QWidget* mainWindow,
           QWidget* parent = nullptr);
 
-    void HScroll1_Change(int index);
+    /// The bars moved: the preview shows their colour, nothing is stored.
+    void PreviewBarColour();
     /// "碁盤色の登録"
-    void Command1_Click();
+    void StoreColour();
     /// "戻　る"
-    void Command2_Click();
+    void GoBack();
 
   signals:
     /// The stored board colour changed; boards drawn from now on use it.
@@ -55,8 +48,8 @@ class Form3 : public QWidget {
     void showEvent(QShowEvent* event) override;
 
   private:
-    void Form_Load();
-    void Form_Activate();
+    void BuildWindow();
+    void ShowStoredColour();
     void BuildControls(int pictureLeft, int pictureTop);
     QPoint MainBoardPosition() const;
     void DrawPreview(const QColor& colour);
@@ -64,12 +57,8 @@ class Form3 : public QWidget {
     common::AppState& state_;
     common::Platform& platform_;
     QWidget* mainWindow_;
-    board::BoardPicture* Picture1_ = nullptr;
-    std::array<QScrollBar*, 3> HScroll1_{};
-    QPushButton* Command1_ = nullptr;
-    QPushButton* Command2_ = nullptr;
-    QLabel* Label1_ = nullptr;
-    QLabel* Label2_ = nullptr;
+    board::BoardPicture* preview_ = nullptr;
+    std::array<QScrollBar*, 3> colourBars_{};  // by Bar
 };
 
 }  // namespace admin

@@ -1,12 +1,14 @@
 #include "admin/form6.h"
 
 #include "admin/form3.h"
+#include "admin/small_board_picker.h"
 #include "common/game_texts.h"
+#include "common/stone_colour.h"
 #include "housekeeping/old_data.h"
 #include "housekeeping/whole_backup.h"
-#include "store/folder_tree.h"
 #include "widgets/board_picture.h"
 #include "widgets/box_radio_button.h"
+#include "widgets/game_picker.h"
 #include "widgets/window_controls.h"
 #include "widgets/window_geometry.h"
 
@@ -25,14 +27,13 @@
 namespace admin {
 namespace {
 
+using common::StoneColour;
 using widgets::Button;
 using widgets::Caption;
 using widgets::Place;
 using widgets::ValueBox;
 
 enum ColourRow { BlackRow = 0, WhiteRow = 1 };
-const QString kBlack = QStringLiteral("黒");
-const QString kWhite = QStringLiteral("白");
 const QString kHelpFileName = QStringLiteral("消去説明.txt");
 const QString kSelectedView = QStringLiteral("background-color: rgb(0, 0, 128); color: white;");
 const QString kOtherView =
@@ -53,68 +54,70 @@ Form6::Form6(common::AppState& state, common::Platform& platform, QWidget* mainW
     : QWidget(parent, Qt::Window), state_(state), platform_(platform), mainWindow_(mainWindow) {
     setObjectName(QStringLiteral("Form6"));
     setWindowTitle(QStringLiteral("対局の消去／退避／復帰"));
-    Form_Load();
+    BuildWindow();
 }
 
-void Form6::Form_Load() {
+void Form6::BuildWindow() {
     common::PlaceSecondaryWindow(this, board::kPictureFontFamily, platform_.ScreenHeight(),
                                  mainWindow_);
     BuildListsAndBoard();
     BuildContentsFrame();
     BuildButtons();
-    List3_->addItems({kBlack, kWhite});
-    Label7_->setText(QStringLiteral("１．「退避の実行」は対局または対局者を退避します。") +
-                     QStringLiteral("\r\n") +
-                     QStringLiteral("２．「退避の実行」は「対局中の棋譜」を退避します。") +
-                     QStringLiteral("\r\n") +
-                     QStringLiteral("３．「復帰の実行」は「退避後の棋譜」を復帰します。"));
+    colourList_->addItems(
+        {common::ColourText(StoneColour::Black), common::ColourText(StoneColour::White)});
+    noteLabel_->setText(QStringLiteral("１．「退避の実行」は対局または対局者を退避します。") +
+                        QStringLiteral("\r\n") +
+                        QStringLiteral("２．「退避の実行」は「対局中の棋譜」を退避します。") +
+                        QStringLiteral("\r\n") +
+                        QStringLiteral("３．「復帰の実行」は「退避後の棋譜」を復帰します。"));
     ShowView(true);
-    DrawSmallBoard();
 }
 
 void Form6::BuildListsAndBoard() {
-    Picture1_ = new board::BoardPicture(board::kSmallBoardGeometry, this);
-    Picture1_->setObjectName(QStringLiteral("Picture1"));
-    Picture1_->move(TwipsRect(120, 120, 0, 0).topLeft());
-    model_.SetCanvas(Picture1_);
-    List1_ = Place(new QListWidget(this), "List1", TwipsRect(120, 5400, 2460, 3240));
-    List2_ = Place(new QListWidget(this), "List2", TwipsRect(2700, 5400, 2577, 3240));
-    connect(List1_, &QListWidget::currentRowChanged, this, &Form6::List1_Click);
-    connect(List2_, &QListWidget::currentRowChanged, this, &Form6::List2_Click);
+    // Another opponent forgets the game: the buttons act on what the lists show chosen.
+    const SmallBoardPicker made =
+        MakeSmallBoardPicker(this, state_, widgets::GameIndexOnNewOpponent::Reset);
+    smallBoard_ = made.board;
+    opponentList_ = made.opponentList;
+    gameList_ = made.gameList;
+    picker_ = made.picker;
+    connect(picker_, &widgets::GamePicker::OpponentChosen, this, &Form6::ShowChosenOpponent);
+    connect(picker_, &widgets::GamePicker::GameChosen, this,
+            [this](const QString&, const QString& game) { ShowChosenGame(game); });
 }
 
 void Form6::BuildContentsFrame() {
-    Option1_ = Place(new common::BoxRadioButton(QStringLiteral("対局中の棋譜"), this), "Option1",
-                     TwipsRect(5520, 120, 3000, 420));
-    Option2_ = Place(new common::BoxRadioButton(QStringLiteral("退避後の棋譜"), this), "Option2",
-                     TwipsRect(8760, 120, 3000, 420));
-    connect(Option1_, &QRadioButton::clicked, this, &Form6::Option1_Click);
-    connect(Option2_, &QRadioButton::clicked, this, &Form6::Option2_Click);
+    inProgressView_ = Place(new common::BoxRadioButton(QStringLiteral("対局中の棋譜"), this),
+                            "Option1", TwipsRect(5520, 120, 3000, 420));
+    backedUpView_ = Place(new common::BoxRadioButton(QStringLiteral("退避後の棋譜"), this),
+                          "Option2", TwipsRect(8760, 120, 3000, 420));
+    connect(inProgressView_, &QRadioButton::clicked, this, &Form6::ShowGamesInProgress);
+    connect(backedUpView_, &QRadioButton::clicked, this, &Form6::ShowBackedUpGames);
 
     auto* frame = Place(new QGroupBox(QStringLiteral("登録の内容表示"), this), "Frame1",
                         TwipsRect(5520, 720, 6240, 2580));
     Caption(frame, "Label1", QStringLiteral("対局者"), TwipsRect(240, 420, 900, 300));
-    Text1_ = ShownNameBox(frame, "Text1", TwipsRect(1140, 360, 2760, 360));
+    opponentNameBox_ = ShownNameBox(frame, "Text1", TwipsRect(1140, 360, 2760, 360));
     Caption(frame, "Label3", QStringLiteral("対局名"), TwipsRect(240, 900, 900, 300));
-    Text2_ = ShownNameBox(frame, "Text2", TwipsRect(1140, 840, 2760, 360));
+    gameNameBox_ = ShownNameBox(frame, "Text2", TwipsRect(1140, 840, 2760, 360));
     Caption(frame, "Label4", QStringLiteral("手合割"), TwipsRect(240, 1440, 900, 300));
-    Label2_ = ValueBox(frame, "Label2", TwipsRect(1140, 1380, 2760, 360));
+    handicapBox_ = ValueBox(frame, "Label2", TwipsRect(1140, 1380, 2760, 360));
     Caption(frame, "Label6", QStringLiteral("コミ出し"), TwipsRect(240, 1980, 900, 300));
-    Label5_ = ValueBox(frame, "Label5", TwipsRect(1140, 1920, 2760, 360));
+    komiBox_ = ValueBox(frame, "Label5", TwipsRect(1140, 1920, 2760, 360));
     Caption(frame, "Label8", QStringLiteral("自分の石"), TwipsRect(4260, 420, 1740, 300));
-    List3_ = Place(new QListWidget(frame), "List3", TwipsRect(4260, 780, 1200, 660));
+    colourList_ = Place(new QListWidget(frame), "List3", TwipsRect(4260, 780, 1200, 660));
     // It shows the colour of the chosen game; a click must not seem to change it.
-    List3_->setFocusPolicy(Qt::NoFocus);
-    List3_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    colourList_->setFocusPolicy(Qt::NoFocus);
+    colourList_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    Label7_ = Caption(this, "Label7", QString(), TwipsRect(5520, 3480, 6240, 1080));
-    Label7_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    noteLabel_ = Caption(this, "Label7", QString(), TwipsRect(5520, 3480, 6240, 1080));
+    noteLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
 void Form6::BuildButtons() {
-    Command3_ =
+    backUpButton_ =
         Button(this, "Command3", QStringLiteral("退避の実行"), TwipsRect(5520, 4800, 3060, 600));
-    Command4_ =
+    restoreButton_ =
         Button(this, "Command4", QStringLiteral("復帰の実行"), TwipsRect(8700, 4800, 3060, 600));
     // Apart from the other two: what it does cannot be undone.
     QPushButton* erase =
@@ -123,11 +126,11 @@ void Form6::BuildButtons() {
         Button(this, "Command6", QStringLiteral("操作説明"), TwipsRect(5520, 8040, 3060, 600));
     QPushButton* back =
         Button(this, "Command2", QStringLiteral("戻　る"), TwipsRect(8700, 8040, 3060, 600));
-    connect(erase, &QPushButton::clicked, this, &Form6::Command1_Click);
-    connect(back, &QPushButton::clicked, this, &Form6::Command2_Click);
-    connect(Command3_, &QPushButton::clicked, this, &Form6::Command3_Click);
-    connect(Command4_, &QPushButton::clicked, this, &Form6::Command4_Click);
-    connect(help, &QPushButton::clicked, this, &Form6::Command6_Click);
+    connect(erase, &QPushButton::clicked, this, &Form6::EraseChosen);
+    connect(back, &QPushButton::clicked, this, &Form6::GoBack);
+    connect(backUpButton_, &QPushButton::clicked, this, &Form6::BackUpChosen);
+    connect(restoreButton_, &QPushButton::clicked, this, &Form6::RestoreChosen);
+    connect(help, &QPushButton::clicked, this, &Form6::OpenHelp);
     BuildWholeBackupButtons();
 }
 
@@ -161,7 +164,7 @@ void Form6::BuildWholeBackupButtons() {
         if (folder.isEmpty())
             return;
         BringInOldData(state_.dataRoot, folder, platform_);
-        Form_Activate();
+        ShowCurrentFolder();
     });
     connect(open, &QPushButton::clicked, this, [this] { platform_.ShowFolder(state_.dataRoot); });
 }
@@ -169,140 +172,77 @@ void Form6::BuildWholeBackupButtons() {
 void Form6::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!event->spontaneous())
-        Form_Activate();
+        ShowCurrentFolder();
 }
 
-void Form6::Form_Activate() {
+void Form6::ShowCurrentFolder() {
     // The main window may have switched the games folder since; a view that showed one
     // folder while its buttons moved games from the other would move a record onto itself.
     ShowView(state_.currentGamesFolder != state_.backedUpFolder);
-    const int opponent = state_.selectedOpponentIndex;
-    const int game = state_.selectedGameIndex;
-    FillOpponentList();
-    FillGameList(QString());
     ClearGameDisplay();
-    if (opponent < 0 || opponent >= List1_->count())
-        return;
-    List1_->setCurrentRow(opponent);
-    if (game >= 0 && game < List2_->count())
-        List2_->setCurrentRow(game);
+    picker_->Refill();
 }
 
 void Form6::ShowView(bool inProgress) {
-    Option1_->setChecked(inProgress);
-    Option2_->setChecked(!inProgress);
-    Option1_->setStyleSheet(inProgress ? kSelectedView : kOtherView);
-    Option2_->setStyleSheet(inProgress ? kOtherView : kSelectedView);
-    Command3_->setEnabled(inProgress);
-    Command4_->setEnabled(!inProgress);
+    inProgressView_->setChecked(inProgress);
+    backedUpView_->setChecked(!inProgress);
+    inProgressView_->setStyleSheet(inProgress ? kSelectedView : kOtherView);
+    backedUpView_->setStyleSheet(inProgress ? kOtherView : kSelectedView);
+    backUpButton_->setEnabled(inProgress);
+    restoreButton_->setEnabled(!inProgress);
 }
 
-void Form6::Option1_Click() {
+void Form6::ShowGamesInProgress() {
     SwitchGamesFolder(state_.inProgressFolder);
 }
 
-void Form6::Option2_Click() {
+void Form6::ShowBackedUpGames() {
     SwitchGamesFolder(state_.backedUpFolder);
 }
 
 void Form6::SwitchGamesFolder(const QString& folder) {
-    state_.currentGamesFolder = folder;
-    // The indexes pointed into the other folder's lists.
-    state_.selectedOpponentIndex = -1;
-    state_.selectedGameIndex = -1;
-    state_.replyStale = -1;
+    picker_->SwitchFolder(folder);
     ShowView(folder != state_.backedUpFolder);
-    FillOpponentList();
-    FillGameList(QString());
     ClearGameDisplay();
 }
 
-void Form6::FillOpponentList() {
-    const QSignalBlocker quiet(List1_);
-    List1_->clear();
-    List1_->addItems(store::ListOpponents(state_.currentGamesFolder));
-    List1_->setCurrentRow(-1);
-}
-
-void Form6::FillGameList(const QString& opponent) {
-    const QSignalBlocker quiet(List2_);
-    listedOpponent_ = opponent;
-    List2_->clear();
-    List2_->addItems(store::ListGames(state_.currentGamesFolder, opponent));
-    List2_->setCurrentRow(-1);
+void Form6::ClearGameBoxes() {
+    opponentNameBox_->clear();
+    gameNameBox_->clear();
+    handicapBox_->clear();
+    komiBox_->clear();
+    colourList_->setCurrentRow(-1);
 }
 
 void Form6::ClearGameDisplay() {
-    Text1_->clear();
-    Text2_->clear();
-    Label2_->clear();
-    Label5_->clear();
-    List3_->setCurrentRow(-1);
-    shownRecord_.clear();
-    DrawSmallBoard();
+    ClearGameBoxes();
+    picker_->ClearBoard();
 }
 
-void Form6::List1_Click() {
-    const int row = List1_->currentRow();
-    if (row < 0)
-        return;
-    const QString opponent = List1_->item(row)->text();
-    FillGameList(opponent);
-    // The game box empties too: the boxes show exactly what the buttons will act on.
-    ClearGameDisplay();
-    Text1_->setText(opponent);
-    state_.selectedOpponentIndex = row;
-    state_.selectedGameIndex = -1;
+void Form6::ShowChosenOpponent(const QString& opponent) {
+    // The game box empties too (the picker empties the board): the boxes show exactly what
+    // the buttons will act on.
+    ClearGameBoxes();
+    opponentNameBox_->setText(opponent);
 }
 
-void Form6::List2_Click() {
-    const int row = List2_->currentRow();
-    if (row < 0)
-        return;
-    state_.selectedGameIndex = row;
-    const QString game = List2_->item(row)->text();
-    Text2_->setText(game);
-    ShowGame(state_.RecordPath(listedOpponent_, game));
-}
-
-void Form6::ShowGame(const QString& recordPath) {
-    shownRecord_ = recordPath;
-    DrawSmallBoard();
-    const store::RecordTable& table = model_.table();
+void Form6::ShowChosenGame(const QString& game) {
+    gameNameBox_->setText(game);
+    const store::RecordTable& table = picker_->ShownTable();
     if (!table.headerRead) {
-        Label2_->clear();
-        Label5_->clear();
-        List3_->setCurrentRow(-1);
+        handicapBox_->clear();
+        komiBox_->clear();
+        colourList_->setCurrentRow(-1);
         return;
     }
-    Label2_->setText(common::HandicapText(table.handicapCode));
-    Label5_->setText(common::KomiText(table.komiCode));
-    List3_->setCurrentRow(table.playerColour == kBlack ? BlackRow : WhiteRow);
+    handicapBox_->setText(common::HandicapText(table.handicapCode));
+    komiBox_->setText(common::KomiText(table.komiCode));
+    // A header that names no colour has always shown White.
+    colourList_->setCurrentRow(table.playerColour == StoneColour::Black ? BlackRow : WhiteRow);
 }
 
-void Form6::DrawSmallBoard() {
-    Picture1_->SetBackground(BoardColourOf(state_.settings));
-    model_.options().numbersWhileRecording = state_.settings.numbersWhileRecording != 0;
-    if (shownRecord_.isEmpty()) {
-        model_.Clear();
-        Picture1_->DrawBoard();
-    } else {
-        model_.ShowRecord(shownRecord_);
-    }
-}
-
-QString Form6::SelectedOpponent() const {
-    const QListWidgetItem* item = List1_->currentItem();
-    return item != nullptr && List1_->currentRow() >= 0 ? item->text() : QString();
-}
-
-QString Form6::SelectedGame() const {
-    const QListWidgetItem* item = List2_->currentItem();
-    return item != nullptr && List2_->currentRow() >= 0 ? item->text() : QString();
-}
-
-void Form6::Run(MoveKind kind) {
-    const MoveRequest request{kind, SelectedOpponent(), SelectedGame()};
+void Form6::MoveChosen(MoveKind kind) {
+    const MoveRequest request{kind, picker_->ChosenOpponent(), picker_->ChosenGame()};
     const MoveOutcome outcome =
         RunMove(state_, request, [this](const Notice& question, common::MessageIcon icon) {
             return platform_.ShowMessage(question.text, question.title,
@@ -317,24 +257,23 @@ void Form6::Run(MoveKind kind) {
         state_.selectedOpponentIndex = -1;
     state_.selectedGameIndex = -1;
     state_.replyStale = -1;
-    FillOpponentList();
-    FillGameList(QString());
+    picker_->ListAnew();
     ClearGameDisplay();
 }
 
-void Form6::Command1_Click() {
-    Run(MoveKind::Erase);
+void Form6::EraseChosen() {
+    MoveChosen(MoveKind::Erase);
 }
 
-void Form6::Command3_Click() {
-    Run(MoveKind::BackUp);
+void Form6::BackUpChosen() {
+    MoveChosen(MoveKind::BackUp);
 }
 
-void Form6::Command4_Click() {
-    Run(MoveKind::Restore);
+void Form6::RestoreChosen() {
+    MoveChosen(MoveKind::Restore);
 }
 
-void Form6::Command2_Click() {
+void Form6::GoBack() {
     if (mainWindow_ != nullptr) {
         mainWindow_->show();
         mainWindow_->raise();
@@ -343,7 +282,7 @@ void Form6::Command2_Click() {
     hide();
 }
 
-void Form6::Command6_Click() {
+void Form6::OpenHelp() {
     platform_.OpenInEditor(state_.DataFile(kHelpFileName));
 }
 

@@ -2,7 +2,6 @@
 
 #include "common/app_state.h"
 #include "common/platform.h"
-#include "go/board_model.h"
 #include "housekeeping/game_moves.h"
 
 #include <QWidget>
@@ -17,6 +16,10 @@ namespace board {
 class BoardPicture;
 }
 
+namespace widgets {
+class GamePicker;
+}
+
 namespace admin {
 
 /// The erase window: erases games and opponents, backs finished games up into the backed-up
@@ -29,63 +32,56 @@ class Form6 : public QWidget {
           QWidget* parent = nullptr);
 
     /// "消去の実行"
-    void Command1_Click();
-    /// "戻　る"
-    void Command2_Click();
+    void EraseChosen();
     /// "退避の実行"
-    void Command3_Click();
+    void BackUpChosen();
     /// "復帰の実行"
-    void Command4_Click();
+    void RestoreChosen();
+    /// "戻　る"
+    void GoBack();
     /// "操作説明"
-    void Command6_Click();
+    void OpenHelp();
     /// "対局中の棋譜"
-    void Option1_Click();
+    void ShowGamesInProgress();
     /// "退避後の棋譜"
-    void Option2_Click();
-    void List1_Click();
-    void List2_Click();
+    void ShowBackedUpGames();
 
   protected:
     void showEvent(QShowEvent* event) override;
 
   private:
-    void Form_Load();
-    void Form_Activate();
+    void BuildWindow();
     void BuildContentsFrame();
     void BuildListsAndBoard();
     void BuildButtons();
     void BuildWholeBackupButtons();
+    void ShowCurrentFolder();
     void ShowView(bool inProgress);
     void SwitchGamesFolder(const QString& folder);
-    void FillOpponentList();
-    void FillGameList(const QString& opponent);
+    void ClearGameBoxes();
     void ClearGameDisplay();
-    void ShowGame(const QString& recordPath);
-    void DrawSmallBoard();
-    QString SelectedOpponent() const;
-    QString SelectedGame() const;
-    void Run(MoveKind kind);
+    void ShowChosenOpponent(const QString& opponent);
+    void ShowChosenGame(const QString& game);
+    void MoveChosen(MoveKind kind);
 
     common::AppState& state_;
     common::Platform& platform_;
     QWidget* mainWindow_;
-    go::BoardModel model_;
-    QString listedOpponent_;  // whose games List2 shows
-    QString shownRecord_;     // the record on the small board; empty for an empty board
+    widgets::GamePicker* picker_ = nullptr;
 
-    QRadioButton* Option1_ = nullptr;
-    QRadioButton* Option2_ = nullptr;
-    QLineEdit* Text1_ = nullptr;
-    QLineEdit* Text2_ = nullptr;
-    QLabel* Label2_ = nullptr;  // handicap
-    QLabel* Label5_ = nullptr;  // komi
-    QLabel* Label7_ = nullptr;
-    QListWidget* List1_ = nullptr;
-    QListWidget* List2_ = nullptr;
-    QListWidget* List3_ = nullptr;
-    board::BoardPicture* Picture1_ = nullptr;
-    QPushButton* Command3_ = nullptr;
-    QPushButton* Command4_ = nullptr;
+    QRadioButton* inProgressView_ = nullptr;
+    QRadioButton* backedUpView_ = nullptr;
+    QLineEdit* opponentNameBox_ = nullptr;
+    QLineEdit* gameNameBox_ = nullptr;
+    QLabel* handicapBox_ = nullptr;
+    QLabel* komiBox_ = nullptr;
+    QLabel* noteLabel_ = nullptr;
+    QListWidget* opponentList_ = nullptr;
+    QListWidget* gameList_ = nullptr;
+    QListWidget* colourList_ = nullptr;
+    board::BoardPicture* smallBoard_ = nullptr;
+    QPushButton* backUpButton_ = nullptr;
+    QPushButton* restoreButton_ = nullptr;
 };
 
 }  // namespace admin

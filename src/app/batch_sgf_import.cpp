@@ -1,6 +1,7 @@
 #include "app/batch_pdf.h"
 #include "app/batch_sgf.h"
 #include "common/app_state.h"
+#include "common/stone_colour.h"
 #include "output/sgf_import.h"
 #include "registration/sgf_games.h"
 #include "store/folder_tree.h"
@@ -25,9 +26,21 @@ void DeclareImportOptions(QCommandLineParser& parser) {
                QStringLiteral("COLOUR")});
 }
 
+/// The colour the option names: Black when it is not given; none unless it is "黒" or "白"
+/// exactly, without blanks.
+std::optional<common::StoneColour> ColourOption(const QString& text) {
+    if (text.isEmpty())
+        return common::StoneColour::Black;
+    const std::optional<common::StoneColour> colour = common::ColourFromText(text);
+    if (colour && common::ColourText(*colour) == text)
+        return colour;
+    return std::nullopt;
+}
+
 int RunImport(const BatchContext& context) {
-    const QString colour = context.parser.value(kColourOption);
-    if (!colour.isEmpty() && colour != QStringLiteral("黒") && colour != QStringLiteral("白")) {
+    const std::optional<common::StoneColour> colour =
+        ColourOption(context.parser.value(kColourOption));
+    if (!colour) {
         context.err << QStringLiteral("--colour は 黒 か 白 です。") << Qt::endl;
         return 2;
     }
@@ -42,7 +55,7 @@ int RunImport(const BatchContext& context) {
     state.currentGamesFolder = state.inProgressFolder;
     const admin::SgfImportOutcome outcome = admin::ImportSgfGame(
         state, context.parser.value(kOpponentOption), context.parser.value(kGameOption), file.bytes,
-        colour != QStringLiteral("白"), QDate::currentDate());
+        *colour == common::StoneColour::Black, QDate::currentDate());
     QTextStream& stream = outcome.written ? context.out : context.err;
     for (const QString& note : outcome.notes)
         stream << note << Qt::endl;

@@ -5,7 +5,7 @@
 #include "app/exit_when_shown.h"
 #include "app/help_texts.h"
 #include "app/instance_lock.h"
-#include "board/form1.h"
+#include "board/main_window.h"
 #include "common/app_state.h"
 #include "common/data_root.h"
 #include "common/font_setup.h"
@@ -46,60 +46,60 @@ void DescribeOptions(QCommandLineParser& parser, const QCommandLineOption& dataR
 }
 
 /// The registration window, made on the first use of its menu label.
-void OfferRegistrationWindow(board::Form1& mainWindow) {
-    mainWindow.SetWindowFactory(board::MenuRegistration, [](board::Form1& main) -> QWidget* {
+void OfferRegistrationWindow(board::MainWindow& mainWindow) {
+    mainWindow.SetWindowFactory(board::MenuRegistration, [](board::MainWindow& main) -> QWidget* {
         auto* window = new admin::Form2(main.state(), main.platform(), &main);
         QObject::connect(window, &admin::Form2::BoardColourChanged, &main,
-                         &board::Form1::RefreshBoardColour);
+                         &board::MainWindow::RefreshBoardColour);
         QObject::connect(window, &admin::Form2::SettingsChanged, &main,
-                         &board::Form1::DrawNumerals);
+                         &board::MainWindow::DrawNumerals);
         return window;
     });
 }
 
 /// The erase, back-up and restore window, made on the first use of its menu label.
-void OfferEraseWindow(board::Form1& mainWindow) {
-    mainWindow.SetWindowFactory(board::MenuErase, [](board::Form1& main) -> QWidget* {
+void OfferEraseWindow(board::MainWindow& mainWindow) {
+    mainWindow.SetWindowFactory(board::MenuErase, [](board::MainWindow& main) -> QWidget* {
         return new admin::Form6(main.state(), main.platform(), &main);
     });
 }
 
 /// The reply card window, made on the first use of its menu label; it builds the card for
 /// the main window's chosen opponent and opens the address window through the menu.
-void OfferReplyWindow(board::Form1& mainWindow) {
-    mainWindow.SetWindowFactory(board::MenuReply, [](board::Form1& main) -> QWidget* {
+void OfferReplyWindow(board::MainWindow& mainWindow) {
+    mainWindow.SetWindowFactory(board::MenuReply, [](board::MainWindow& main) -> QWidget* {
         auto subject = [&main] {
             return postcard::ReplySubject{main.OpponentName(), main.GameNames()};
         };
         auto* window = new postcard::Form4(main.state(), main.platform(), &main, subject);
         QObject::connect(window, &postcard::Form4::AddressWindowRequested, &main,
-                         [&main] { main.Label1_Click(board::MenuAddress); });
+                         [&main] { main.RunCommand(board::Panel::Menu, board::MenuAddress); });
         return window;
     });
 }
 
 /// The address card window, made on the first use of its menu label; it shows the address of
 /// the main window's chosen opponent and opens the reply window through the menu.
-void OfferAddressWindow(board::Form1& mainWindow) {
-    mainWindow.SetWindowFactory(board::MenuAddress, [](board::Form1& main) -> QWidget* {
+void OfferAddressWindow(board::MainWindow& mainWindow) {
+    mainWindow.SetWindowFactory(board::MenuAddress, [](board::MainWindow& main) -> QWidget* {
         auto* window = new postcard::Form5(main.state(), main.platform(), &main);
         window->SetOpponentSource([&main] { return main.OpponentName(); });
         QObject::connect(window, &postcard::Form5::ReplyWindowRequested, &main,
-                         [&main] { main.Label1_Click(board::MenuReply); });
+                         [&main] { main.RunCommand(board::Panel::Menu, board::MenuReply); });
         return window;
     });
 }
 
 /// The games overview and the results summary, each made on the first use of its menu label;
 /// a game chosen in the overview is opened for recording in the main window.
-void OfferOverviewWindows(board::Form1& mainWindow) {
-    mainWindow.SetWindowFactory(board::MenuOverview, [](board::Form1& main) -> QWidget* {
+void OfferOverviewWindows(board::MainWindow& mainWindow) {
+    mainWindow.SetWindowFactory(board::MenuOverview, [](board::MainWindow& main) -> QWidget* {
         auto* window = new views::GamesOverviewWindow(main.state(), main.platform(), &main);
         QObject::connect(window, &views::GamesOverviewWindow::GameChosen, &main,
-                         &board::Form1::OpenGameForRecording);
+                         &board::MainWindow::OpenGameForRecording);
         return window;
     });
-    mainWindow.SetWindowFactory(board::MenuResults, [](board::Form1& main) -> QWidget* {
+    mainWindow.SetWindowFactory(board::MenuResults, [](board::MainWindow& main) -> QWidget* {
         return new views::ResultsSummaryWindow(main.state(), &main);
     });
 }
@@ -266,7 +266,7 @@ int main(int argc, char* argv[]) {
     LoadQtJapanese(*app);
     platform.SetEditorFallback(
         [&platform](const QString& path) { views::ShowTextWindow(path, platform); });
-    board::Form1 form(state, platform);
+    board::MainWindow form(state, platform);
     views::SettleTextWindowsWhenHidden(form, platform);
     OfferRegistrationWindow(form);
     OfferEraseWindow(form);

@@ -5,6 +5,7 @@
 #include "common/dates.h"
 #include "common/game_texts.h"
 #include "common/record_text.h"
+#include "common/stone_colour.h"
 #include "store/record_file.h"
 
 #include <QSet>
@@ -52,7 +53,7 @@ QString ReplyHeading(const QDate& sendDate) {
 }
 
 QString MoveLine(int number, int column, int row, const QString& comment, int whiteFirst) {
-    const bool white = store::RowColour(number, whiteFirst) == QLatin1Char('W');
+    const bool white = common::ColourOfStone(number, whiteFirst) == common::StoneColour::White;
     QString line = white ? QStringLiteral("○") : QStringLiteral("●");
     line += number > 0 ? QString::number(number) : QStringLiteral("置石");
     line += QLatin1Char(':') + OrDecimal(ColumnNumeral(column), column) + QStringLiteral("・") +

@@ -1,5 +1,6 @@
 #include "common/game_texts.h"
 #include "common/numerals.h"
+#include "common/stone_colour.h"
 
 namespace common {
 
@@ -20,7 +21,8 @@ QString KomiShortText(int komiCode) {
     if (komiCode == 20)
         return QStringLiteral("コミなし");
     const int halfPoints = komiCode > 20 ? komiCode - 20 : 20 - komiCode;
-    const QString colour = komiCode > 20 ? QStringLiteral("黒") : QStringLiteral("白");
+    // The colour named is the one that gives the komi: Black above code 20, White below.
+    const QString colour = ColourText(komiCode > 20 ? StoneColour::Black : StoneColour::White);
     const int wholePoints = halfPoints / 2;
     const bool half = halfPoints % 2 != 0;
     if (wholePoints == 0)

@@ -36,10 +36,4 @@ class BoardGrid {
     std::array<std::array<qint16, kBoardSize + 1>, kBoardSize + 1> points_{};
 };
 
-/// The colour rule: stones numbered 0 or below are handicap stones (black); otherwise the
-/// parity of number + whiteFirst decides.
-inline bool IsBlackStone(int number, int whiteFirst) {
-    return number <= 0 || (number + whiteFirst) % 2 != 0;
-}
-
 }  // namespace go

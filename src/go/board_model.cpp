@@ -1,6 +1,7 @@
 #include "go/board_model.h"
 
 #include "common/record_text.h"
+#include "common/stone_colour.h"
 #include "go/view_transform.h"
 
 namespace go {
@@ -59,7 +60,7 @@ void BoardModel::SetNumberFlag(int number, bool on) {
 
 void BoardModel::DrawStone(int x, int y, int number) {
     StoneLook look;
-    look.white = !IsBlackStone(number, table_.whiteFirst);
+    look.white = common::ColourOfStone(number, table_.whiteFirst) == common::StoneColour::White;
     switch (mode_) {
         case Mode::Recording:
             look.writeNumber = number > 0 && options_.numbersWhileRecording;
@@ -111,7 +112,7 @@ PlaceResult BoardModel::PlaceAt(int x, int y) {
     if (!board_.Occupied(x, y)) {
         row.mark = QLatin1Char('U');
         row.number = qint16(table_.rows[SearchLastStoneRow(newRow - 1)].number + 1);
-        row.colour = store::RowColour(row.number, table_.whiteFirst);
+        row.colour = common::ColourOfStone(row.number, table_.whiteFirst);
         SetNumberFlag(row.number, options_.printNumbers);
         table_.rows[newRow] = row;
         table_.lastRow = newRow;
@@ -126,7 +127,7 @@ PlaceResult BoardModel::PlaceAt(int x, int y) {
         return PlaceResult::Nothing;
     row.mark = QLatin1Char('T');
     row.number = board_.At(x, y);
-    row.colour = store::RowColour(row.number, table_.whiteFirst);
+    row.colour = common::ColourOfStone(row.number, table_.whiteFirst);
     table_.rows[newRow] = row;
     table_.lastRow = newRow;
     board_.Set(x, y, kEmptyPoint);
@@ -157,7 +158,7 @@ bool BoardModel::TakeBack(int limit) {
 void BoardModel::CountRemoval(bool add, int row) {
     const int number = table_.rows[row].number;
     const int change = add ? 1 : -1;
-    if (IsBlackStone(number, table_.whiteFirst)) {
+    if (common::ColourOfStone(number, table_.whiteFirst) == common::StoneColour::Black) {
         blackCaptured_ += change;
     } else {
         whiteCaptured_ += change;

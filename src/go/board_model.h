@@ -54,6 +54,8 @@ class BoardModel {
     store::LoadOutcome LoadRecord(const QString& path);
     /// Loads and shows the final saved position with the last-move mark.
     store::LoadOutcome ShowRecord(const QString& path);
+    /// The record the model works on from now on, before it is loaded.
+    void SetRecordPath(const QString& path) { recordPath_ = path; }
 
     PlaceResult PlaceAt(int x, int y);
     bool TakeBack(int limit);

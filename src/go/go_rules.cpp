@@ -1,10 +1,14 @@
 #include "go/go_rules.h"
 
+#include "common/stone_colour.h"
+
 #include <algorithm>
 #include <array>
 
 namespace go {
 namespace {
+
+using common::ColourOfStone;
 
 constexpr std::array<Point, 4> kSteps{{{1, 0}, {-1, 0}, {0, 1}, {0, -1}}};
 
@@ -18,13 +22,13 @@ PointList GroupAt(const BoardGrid& board, int whiteFirst, int x, int y) {
     PointList group;
     if (!board.Occupied(x, y))
         return group;
-    const bool black = IsBlackStone(board.At(x, y), whiteFirst);
+    const common::StoneColour colour = ColourOfStone(board.At(x, y), whiteFirst);
     group.push_back({x, y});
     for (size_t i = 0; i < group.size(); ++i) {
         for (const Point& step : kSteps) {
             const Point next{group[i].x + step.x, group[i].y + step.y};
             if (board.Occupied(next.x, next.y) &&
-                IsBlackStone(board.At(next.x, next.y), whiteFirst) == black &&
+                ColourOfStone(board.At(next.x, next.y), whiteFirst) == colour &&
                 !Contains(group, next)) {
                 group.push_back(next);
             }
@@ -59,11 +63,11 @@ MoveOutcome PlayStone(BoardGrid& board, int whiteFirst, int x, int y, qint16 num
     }
     BoardGrid after = board;
     after.Set(x, y, number);
-    const bool black = IsBlackStone(number, whiteFirst);
+    const common::StoneColour colour = ColourOfStone(number, whiteFirst);
     for (const Point& step : kSteps) {
         const Point next{x + step.x, y + step.y};
         if (!after.Occupied(next.x, next.y) ||
-            IsBlackStone(after.At(next.x, next.y), whiteFirst) == black) {
+            ColourOfStone(after.At(next.x, next.y), whiteFirst) == colour) {
             continue;
         }
         const PointList group = GroupAt(after, whiteFirst, next.x, next.y);

@@ -2,6 +2,7 @@
 
 #include "common/numerals.h"
 #include "common/record_text.h"
+#include "common/stone_colour.h"
 #include "common/stone_number.h"
 
 namespace output {
@@ -42,7 +43,8 @@ void PrintStoneNumber(common::PrintSurface& surface, double px, double py, int n
 
 void PrintStone(common::PrintSurface& surface, double px, double py, int number,
                 const BoardFigure& figure) {
-    const bool black = go::IsBlackStone(number, figure.whiteFirst);
+    const bool black =
+        common::ColourOfStone(number, figure.whiteFirst) == common::StoneColour::Black;
     surface.DrawCircle(px, py, PageGeometry::stoneRadius, kStoneOutlineWidth,
                        black ? kBlack : kWhite);
     // Handicap stones never carry a number.

@@ -2,6 +2,7 @@
 
 #include "common/dates.h"
 #include "common/game_texts.h"
+#include "common/stone_colour.h"
 #include "store/folder_tree.h"
 
 #include <QRegularExpression>
@@ -10,9 +11,6 @@
 
 namespace output {
 namespace {
-
-const QString kBlack = QStringLiteral("黒");
-const QString kWhite = QStringLiteral("白");
 
 QString UnreadableNote(store::LoadOutcome outcome) {
     switch (outcome) {
@@ -33,11 +31,10 @@ QString UnreadableNote(store::LoadOutcome outcome) {
 
 /// The colour to play next: after the last move the other colour; before the first move
 /// White in a handicap game, else Black.
-QString ColourToPlay(const store::RecordOutline& record) {
+common::StoneColour ColourToPlay(const store::RecordOutline& record) {
     if (record.highestMove <= 0)
-        return record.whiteFirst == 1 ? kWhite : kBlack;
-    const bool blackLast = store::RowColour(record.highestMove, record.whiteFirst) == 'B';
-    return blackLast ? kWhite : kBlack;
+        return record.whiteFirst == 1 ? common::StoneColour::White : common::StoneColour::Black;
+    return common::Opposite(common::ColourOfStone(record.highestMove, record.whiteFirst));
 }
 
 int TurnRank(Turn turn) {
@@ -61,19 +58,19 @@ GameOverviewRow SummariseGame(const QString& opponent, const QString& game,
     if (record.headerRead) {
         row.handicapCode = record.handicapCode;
         row.komiCode = record.komiCode;
-        row.colour = record.playerColour;
+        row.colour = record.PlayerColourText();
     }
     if (outcome != store::LoadOutcome::Complete) {
         // A record read in part would give a move count and a turn that may be wrong.
         row.note = UnreadableNote(outcome);
         return row;
     }
-    if (row.colour != kBlack && row.colour != kWhite) {
+    if (!record.playerColour) {
         row.note = QStringLiteral("自分の石の色が分かりません");
         return row;
     }
     row.moveCount = std::max(0, record.highestMove);
-    row.turn = ColourToPlay(record) == row.colour ? Turn::Mine : Turn::Theirs;
+    row.turn = ColourToPlay(record) == *record.playerColour ? Turn::Mine : Turn::Theirs;
     row.lastDay = record.lastDay;
     if (row.lastDay.isValid())
         row.waitingDays = int(row.lastDay.daysTo(today));

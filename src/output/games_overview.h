@@ -22,7 +22,7 @@ struct GameOverviewRow {
     QString game;
     int handicapCode = 0;
     int komiCode = 0;
-    QString colour;     // the player's colour, "黒" or "白"
+    QString colour;     // the player's colour as the record's header writes it
     int moveCount = 0;  // the highest move number; handicap stones are not moves
     QDate lastDay;      // the last day anything was recorded; invalid when unknown
     Turn turn = Turn::Unknown;

@@ -161,7 +161,8 @@ KifuHeader KifuHeaderOf(const store::RecordTable& table, const QString& opponent
     KifuHeader header;
     header.gameName = game;
     header.opponent = opponent;
-    header.playerColour = table.playerColour;
+    header.playerColour = table.PlayerColourText();
+    header.opponentColour = common::ColourText(table.OpponentColour());
     header.handicapText = common::HandicapText(table.handicapCode);
     header.komiText = common::KomiText(table.komiCode);
     const QDate started = common::ParseShortDate(table.headerDate);
@@ -182,12 +183,10 @@ KifuHeader KifuHeaderOf(const store::RecordTable& table, const QString& opponent
 }
 
 QStringList KifuHeaderLines(const KifuHeader& header) {
-    const bool playerBlack = header.playerColour == QStringLiteral("黒");
-    const QString opponentColour = playerBlack ? QStringLiteral("白") : QStringLiteral("黒");
     QStringList lines{
         QStringLiteral("対局名 : No.%1  ［ 全 %2 手 ］").arg(header.gameName).arg(header.moves),
         QStringLiteral("対局者 : (%1) %2  vs  (%3) 自分")
-            .arg(opponentColour, header.opponent, header.playerColour),
+            .arg(header.opponentColour, header.opponent, header.playerColour),
         QStringLiteral("手合割 : ") + header.handicapText + QStringLiteral(" ［") +
             header.komiText + QStringLiteral("］"),
         QStringLiteral("記録日 : ") + header.firstDay + QStringLiteral(" 〜 ") + header.lastDay};

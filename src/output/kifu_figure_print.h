@@ -14,7 +14,8 @@ namespace output {
 struct KifuHeader {
     QString gameName;
     QString opponent;
-    QString playerColour;  // "黒" or "白"
+    QString playerColour;    // as the record's header writes it
+    QString opponentColour;  // "黒" or "白"
     QString handicapText;
     QString komiText;
     QString firstDay;  // yyyy/MM/dd, empty when unknown

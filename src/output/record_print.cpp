@@ -1,6 +1,7 @@
 #include "output/record_print.h"
 
 #include "common/game_texts.h"
+#include "common/stone_colour.h"
 
 namespace output {
 namespace {
@@ -21,10 +22,7 @@ RecordPage RecordPageOf(const go::BoardModel& model, const QString& opponent, co
     record.gameName = game;
     record.lastMoveNumber = table.rows[size_t(model.SearchLastStoneRow(table.lastRow))].number;
     if (table.headerRead) {
-        const QString opponentColour = table.playerColour == QStringLiteral("黒")
-                                           ? QStringLiteral("白")
-                                           : QStringLiteral("黒");
-        record.opponentLabel = "(" + opponentColour + ") " + opponent;
+        record.opponentLabel = "(" + common::ColourText(table.OpponentColour()) + ") " + opponent;
         record.handicapLabel = common::HandicapText(table.handicapCode) + QStringLiteral(" ［") +
                                common::KomiText(table.komiCode) + QStringLiteral("］");
     }
@@ -63,8 +61,8 @@ QString RemovedLine(const QString& entry, int whiteFirst) {
     // Read up to the colon rather than three characters, so that "-003" reads as -3.
     const int colon = entry.indexOf(QLatin1Char(':'));
     const int number = entry.left(colon).toInt();
-    const QString mark =
-        go::IsBlackStone(number, whiteFirst) ? QStringLiteral("●") : QStringLiteral("○");
+    const bool black = common::ColourOfStone(number, whiteFirst) == common::StoneColour::Black;
+    const QString mark = black ? QStringLiteral("●") : QStringLiteral("○");
     return mark + QString::number(number) + QStringLiteral(": ") + entry.mid(colon + 1);
 }
 

@@ -11,7 +11,8 @@ namespace output {
 QString ResultsRecordPath(const QString& dataRoot);
 
 /// One line of the results record, without its line end:
-/// "<opponent> <game>局 <handicap>(<colour>) <komi> [<result>] <date>".
+/// "<opponent> <game>局 <handicap>(<colour>) <komi> [<result>] <date>"; the colour as the
+/// record's header writes it (RecordTable::PlayerColourText).
 QString ResultsRecordLine(const QString& opponent, const QString& game, int handicapCode,
                           const QString& playerColour, int komiCode, const QString& resultLabel,
                           const QDate& date);

@@ -31,7 +31,8 @@ QList<QDate> RecordingDays(const store::RecordTable& table) {
 
 QString RootNode(const store::RecordTable& table, const SgfGameNames& names,
                  const QStringList& handicapStones) {
-    const bool playerBlack = table.playerColour != QStringLiteral("白");
+    // A header that names no colour is written as the player holding Black.
+    const bool playerBlack = table.playerColour != common::StoneColour::White;
     QString root = QStringLiteral(";FF[4]GM[1]SZ[19]CA[UTF-8]AP[soramame:3.0]");
     root += Property(QStringLiteral("PB"), playerBlack ? names.player : names.opponent);
     root += Property(QStringLiteral("PW"), playerBlack ? names.opponent : names.player);
@@ -88,7 +89,9 @@ class MoveWriter {
             for (int x = 1; x <= go::kBoardSize; ++x) {
                 if (!recordBoard_.Occupied(x, y) || board_.Occupied(x, y))
                     continue;
-                const bool isBlack = go::IsBlackStone(recordBoard_.At(x, y), table_.whiteFirst);
+                const bool isBlack =
+                    common::ColourOfStone(recordBoard_.At(x, y), table_.whiteFirst) ==
+                    common::StoneColour::Black;
                 (isBlack ? black : white) += QLatin1Char('[') + SgfPoint(x, y) + QLatin1Char(']');
             }
         }
@@ -110,7 +113,7 @@ class MoveWriter {
         // A record may hold what the rules forbid; the stone stands as the record has it.
         if (outcome.check != go::MoveCheck::Legal)
             board_.Set(row.x, row.y, row.number);
-        moves_ += QStringLiteral("\n;") + (row.colour == QLatin1Char('W') ? 'W' : 'B') + point;
+        moves_ += QStringLiteral("\n;") + SgfColourLetter(row.colour) + point;
         const QString comment = row.text.trimmed();
         if (!comment.isEmpty())
             moves_ += Property(QStringLiteral("C"), comment);
@@ -143,13 +146,14 @@ QString SgfResult(const QString& resultLabel) {
     const QString label = resultLabel.trimmed();
     const QRegularExpressionMatch match = scored.match(label);
     if (match.hasMatch()) {
-        const bool playerBlack = match.captured(1) == QStringLiteral("黒");
+        // The pattern takes only 黒 or 白 here, so the colour is always known.
+        const std::optional<common::StoneColour> player = common::ColourFromText(match.captured(1));
         const bool playerWon = match.captured(4) == QStringLiteral("勝ち");
         const double margin =
             match.captured(2).toInt() +
             (match.captured(2).isEmpty() || !match.captured(3).isEmpty() ? 0.5 : 0.0);
-        const QString winner = playerBlack == playerWon ? QStringLiteral("B") : QStringLiteral("W");
-        return winner + QLatin1Char('+') + QString::number(margin);
+        const common::StoneColour winner = playerWon ? *player : common::Opposite(*player);
+        return SgfColourLetter(winner) + QLatin1Char('+') + QString::number(margin);
     }
     if (draw.match(label).hasMatch())
         return QStringLiteral("0");

@@ -2,6 +2,7 @@
 
 #include "common/dates.h"
 #include "common/record_text.h"
+#include "common/stone_colour.h"
 #include "go/go_rules.h"
 #include "output/sgf_text.h"
 #include "store/record_file.h"
@@ -45,9 +46,10 @@ class RecordBuilder {
     }
 
     /// Plays a move; the next number keeps the colour rule even after a skipped pass.
-    void Move(bool black, const SgfPointValue& point, const QString& comment, int moveIndex) {
+    void Move(common::StoneColour colour, const SgfPointValue& point, const QString& comment,
+              int moveIndex) {
         int number = lastNumber_ + 1;
-        if (go::IsBlackStone(number, whiteFirst_) != black)
+        if (common::ColourOfStone(number, whiteFirst_) != colour)
             ++number;
         const go::BoardGrid before = board_;  // holds the numbers of the stones taken off
         const go::MoveOutcome outcome =
@@ -150,10 +152,12 @@ void PlayMainLine(const SgfGame& game, RecordBuilder& builder, QStringList& note
                                   .arg(QLatin1String(setup))};
             }
         }
-        for (const char* colour : {"B", "W"}) {
-            if (!node.contains(QLatin1String(colour)))
+        for (const common::StoneColour colour :
+             {common::StoneColour::Black, common::StoneColour::White}) {
+            const QString property(SgfColourLetter(colour));
+            if (!node.contains(property))
                 continue;
-            const QString value = Value(node, QLatin1String(colour));
+            const QString value = Value(node, property);
             ++moveIndex;
             if (IsSgfPass(value)) {
                 ++passes;
@@ -165,8 +169,7 @@ void PlayMainLine(const SgfGame& game, RecordBuilder& builder, QStringList& note
                     QStringLiteral("%1手目の点 [%2] が読めません。").arg(moveIndex).arg(value)};
             }
             const QString comment = node.value(QStringLiteral("C")).join(QLatin1Char(' '));
-            builder.Move(QLatin1String(colour) == QLatin1String("B"), *point,
-                         comment.simplified().left(store::kTextWidth), moveIndex);
+            builder.Move(colour, *point, comment.simplified().left(store::kTextWidth), moveIndex);
         }
     }
     if (passes > 0)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/stone_colour.h"
+
 #include <QByteArray>
 #include <QDate>
 #include <QList>
@@ -32,6 +34,11 @@ std::optional<QString> DecodeSgfBytes(const QByteArray& bytes, QString* charset 
 /// Reads the first game tree of the text. Property names of old files ("AddBlack", "b") come
 /// out as their capital letters ("AB", "B"). Nothing when the text is not SGF.
 std::optional<SgfGame> ParseSgf(const QString& text);
+
+/// The letter SGF writes for a colour: "B" or "W" (the move properties, the winner of RE).
+inline QChar SgfColourLetter(common::StoneColour colour) {
+    return colour == common::StoneColour::Black ? QLatin1Char('B') : QLatin1Char('W');
+}
 
 /// A property value with "\" and "]" escaped.
 QString EscapeSgfText(const QString& text);

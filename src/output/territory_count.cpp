@@ -17,8 +17,10 @@ RayResult LookAlong(const go::BoardGrid& board, int whiteFirst, int searchLimit,
         if (!go::BoardGrid::OnBoard(pointX, pointY))
             return RayResult::NoStone;
         if (board.Occupied(pointX, pointY)) {
-            return go::IsBlackStone(board.At(pointX, pointY), whiteFirst) ? RayResult::BlackStone
-                                                                          : RayResult::WhiteStone;
+            const common::StoneColour colour =
+                common::ColourOfStone(board.At(pointX, pointY), whiteFirst);
+            return colour == common::StoneColour::Black ? RayResult::BlackStone
+                                                        : RayResult::WhiteStone;
         }
     }
     return RayResult::NoStone;
@@ -92,15 +94,14 @@ QString MarginText(double difference) {
     return points + (difference == whole ? QStringLiteral("目") : QStringLiteral("目半"));
 }
 
-QString OutcomeWord(double difference, const QString& playerColour,
+QString OutcomeWord(double difference, std::optional<common::StoneColour> playerColour,
                     const QString& previousOutcome) {
-    const QString colour = playerColour.trimmed();
-    const bool holdsBlack = colour == QStringLiteral("黒");
-    if (!holdsBlack && colour != QStringLiteral("白"))
+    if (!playerColour)
         return previousOutcome;
     if (difference == 0.0)
         return QStringLiteral("ジゴ");
     const bool blackAhead = difference > 0.0;
+    const bool holdsBlack = *playerColour == common::StoneColour::Black;
     return blackAhead == holdsBlack ? QStringLiteral("勝ち") : QStringLiteral("負け");
 }
 
@@ -115,7 +116,8 @@ GameScore ScoreGame(int blackTerritory, int whiteTerritory, int blackRemoved, in
     if (komiCode >= 1 && komiCode <= 39)
         score.difference -= (komiCode - 20) * 0.5;
     score.margin = MarginText(score.difference);
-    score.outcome = OutcomeWord(score.difference, playerColour, previousOutcome);
+    score.outcome =
+        OutcomeWord(score.difference, common::ColourFromText(playerColour), previousOutcome);
     score.resultLabel = playerColour.trimmed() + score.margin + score.outcome;
     return score;
 }

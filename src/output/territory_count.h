@@ -4,8 +4,11 @@
 
 #include <array>
 
+#include "common/stone_colour.h"
 #include "go/board_canvas.h"
 #include "go/board_grid.h"
+
+#include <optional>
 
 namespace output {
 
@@ -42,15 +45,18 @@ struct GameScore {
     QString resultLabel;
 };
 
-/// Turns the territories and the removed stones into scores and the result for the player.
+/// Turns the territories and the removed stones into scores and the result for the player,
+/// whose colour is given as the record's header writes it (RecordTable::PlayerColourText): the
+/// label starts with that text even when it names no colour.
 GameScore ScoreGame(int blackTerritory, int whiteTerritory, int blackRemoved, int whiteRemoved,
                     int komiCode, const QString& playerColour, const QString& previousOutcome);
 
 /// The margin of a difference: "半目", "3目", "2目半".
 QString MarginText(double difference);
 
-/// "勝ち", "負け" or "ジゴ" seen from the player's colour; the previous word for any other
-/// colour.
-QString OutcomeWord(double difference, const QString& playerColour, const QString& previousOutcome);
+/// "勝ち", "負け" or "ジゴ" seen from the player's colour; the previous word when the colour is
+/// not known.
+QString OutcomeWord(double difference, std::optional<common::StoneColour> playerColour,
+                    const QString& previousOutcome);
 
 }  // namespace output

@@ -22,6 +22,7 @@ namespace {
 
 using common::TwipsRect;
 using widgets::Bar;
+using widgets::Button;
 using widgets::Caption;
 using widgets::Place;
 using widgets::ValueBox;
@@ -57,30 +58,30 @@ Form4::Form4(common::AppState& state, common::Platform& platform, QWidget* mainW
       subject_(std::move(subject)) {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("はがき返信"));
-    Form_Load();
+    BuildWindow();
 }
 
-void Form4::Form_Load() {
+void Form4::BuildWindow() {
     common::PlaceSecondaryWindow(this, kDefaultReplyFont, platform_.ScreenHeight(), mainWindow_);
-    Picture1 = new ReplyCard(this);
-    Picture1->move(TwipsRect(120, 120, 0, 0).topLeft());
+    card_ = new ReplyCard(this);
+    card_->move(TwipsRect(120, 120, 0, 0).topLeft());
     Caption(this, QStringLiteral("Label5"), QStringLiteral("対局者"),
             TwipsRect(6000, 180, 900, 300));
-    Label6 = ValueBox(this, QStringLiteral("Label6"), TwipsRect(6900, 120, 3600, 360));
+    opponentLabel_ = ValueBox(this, QStringLiteral("Label6"), TwipsRect(6900, 120, 3600, 360));
     BuildChoiceFrame();
     BuildAdjustmentFrame();
     BuildButtons();
 
     FillFontList();
-    List3->addItems({kSendToday, kSendTomorrow});
-    ReplyListInput();
+    sendDayList_->addItems({kSendToday, kSendTomorrow});
+    LoadReplySettings();
     ShowFontInUse();
-    if (List3->currentRow() < 0) {
+    if (sendDayList_->currentRow() < 0) {
         // Without a choice the card is sent tomorrow: the list says so.
-        const QSignalBlocker quiet(List3);
-        SelectText(List3, kSendTomorrow);
+        const QSignalBlocker quiet(sendDayList_);
+        SelectText(sendDayList_, kSendTomorrow);
     }
-    Picture1->ApplySettings(CurrentSettings());
+    card_->ApplySettings(CurrentSettings());
     SetLayoutMode(false);
 }
 
@@ -89,10 +90,12 @@ void Form4::BuildChoiceFrame() {
                         QStringLiteral("Frame1"), TwipsRect(6000, 600, 5880, 2040));
     Caption(frame, QStringLiteral("Label9"), QStringLiteral("フォント"),
             TwipsRect(180, 300, 1200, 300));
-    List1 = Place(new QListWidget(frame), QStringLiteral("List1"), TwipsRect(180, 600, 3600, 1320));
-    List3 = Place(new QListWidget(frame), QStringLiteral("List3"), TwipsRect(3960, 600, 1740, 660));
-    connect(List1, &QListWidget::currentRowChanged, this, &Form4::List1_Click);
-    connect(List3, &QListWidget::currentRowChanged, this, &Form4::List3_Click);
+    fontList_ =
+        Place(new QListWidget(frame), QStringLiteral("List1"), TwipsRect(180, 600, 3600, 1320));
+    sendDayList_ =
+        Place(new QListWidget(frame), QStringLiteral("List3"), TwipsRect(3960, 600, 1740, 660));
+    connect(fontList_, &QListWidget::currentRowChanged, this, &Form4::FontChosen);
+    connect(sendDayList_, &QListWidget::currentRowChanged, this, &Form4::SendDayChosen);
 }
 
 void Form4::BuildAdjustmentFrame() {
@@ -100,47 +103,49 @@ void Form4::BuildAdjustmentFrame() {
                         TwipsRect(6000, 2760, 5880, 2880));
     const QStringList captions{QStringLiteral("左ｽﾍﾟｰｽ"), QStringLiteral("上ｽﾍﾟｰｽ"),
                                QStringLiteral("行間"), QStringLiteral("文字サイズ")};
-    Label3[LeftSpace] = Caption(frame, QStringLiteral("Label3_0"), captions[LeftSpace],
-                                TwipsRect(180, 390, 1200, 300));
-    HScroll1 = Bar(frame, Qt::Horizontal, QStringLiteral("HScroll1"), kSpaceMinimum, kSpaceMaximum,
-                   TwipsRect(1380, 360, 3000, 330));
-    Label1[LeftSpace] = ValueBox(frame, QStringLiteral("Label1_0"), TwipsRect(4560, 360, 900, 330));
+    adjustmentCaptions_[LeftSpace] = Caption(frame, QStringLiteral("Label3_0"), captions[LeftSpace],
+                                             TwipsRect(180, 390, 1200, 300));
+    leftSpaceBar_ = Bar(frame, Qt::Horizontal, QStringLiteral("HScroll1"), kSpaceMinimum,
+                        kSpaceMaximum, TwipsRect(1380, 360, 3000, 330));
+    adjustmentValues_[LeftSpace] =
+        ValueBox(frame, QStringLiteral("Label1_0"), TwipsRect(4560, 360, 900, 330));
     for (int i : {TopSpace, LineSpacing, CharacterSize}) {
         const int left = 180 + (i - 1) * 1920;
-        Label3[i] = Caption(frame, QStringLiteral("Label3_%1").arg(i), captions[i],
-                            TwipsRect(left, 960, 1800, 300));
-        Label1[i] =
+        adjustmentCaptions_[i] = Caption(frame, QStringLiteral("Label3_%1").arg(i), captions[i],
+                                         TwipsRect(left, 960, 1800, 300));
+        adjustmentValues_[i] =
             ValueBox(frame, QStringLiteral("Label1_%1").arg(i), TwipsRect(left, 1380, 900, 360));
     }
-    VScroll1 = Bar(frame, Qt::Vertical, QStringLiteral("VScroll1"), kSpaceMinimum, kSpaceMaximum,
-                   TwipsRect(1140, 1320, 300, 720));
-    VScroll2 = Bar(frame, Qt::Vertical, QStringLiteral("VScroll2"), kLineSpacingMinimum,
-                   kLineSpacingMaximum, TwipsRect(3060, 1320, 300, 720));
-    VScroll3 = Bar(frame, Qt::Vertical, QStringLiteral("VScroll3"), kCharacterSizeMinimum,
-                   kCharacterSizeMaximum, TwipsRect(4980, 1320, 300, 720));
+    topSpaceBar_ = Bar(frame, Qt::Vertical, QStringLiteral("VScroll1"), kSpaceMinimum,
+                       kSpaceMaximum, TwipsRect(1140, 1320, 300, 720));
+    lineSpacingBar_ = Bar(frame, Qt::Vertical, QStringLiteral("VScroll2"), kLineSpacingMinimum,
+                          kLineSpacingMaximum, TwipsRect(3060, 1320, 300, 720));
+    characterSizeBar_ = Bar(frame, Qt::Vertical, QStringLiteral("VScroll3"), kCharacterSizeMinimum,
+                            kCharacterSizeMaximum, TwipsRect(4980, 1320, 300, 720));
     const ReplySettings defaults;
-    HScroll1->setValue(defaults.leftSpace);
-    VScroll1->setValue(defaults.topSpace);
-    VScroll2->setValue(defaults.lineSpacing);
-    VScroll3->setValue(defaults.characterSize);
-    Label1[LeftSpace]->setText(QString::number(defaults.leftSpace));
-    Label1[TopSpace]->setText(QString::number(defaults.topSpace));
-    Label1[LineSpacing]->setText(LineSpacingText(defaults.lineSpacing));
-    Label1[CharacterSize]->setText(QString::number(defaults.characterSize));
-    Label2 = Caption(frame, QStringLiteral("Label2"),
-                     QStringLiteral("「行間」は「レイアウト」時に変更できます。"),
-                     TwipsRect(180, 2280, 5520, 300));
-    connect(HScroll1, &QScrollBar::valueChanged, this, &Form4::HScroll1_Change);
-    connect(VScroll1, &QScrollBar::valueChanged, this, &Form4::VScroll1_Change);
-    connect(VScroll2, &QScrollBar::valueChanged, this, &Form4::VScroll2_Change);
-    connect(VScroll3, &QScrollBar::valueChanged, this, &Form4::VScroll3_Change);
+    leftSpaceBar_->setValue(defaults.leftSpace);
+    topSpaceBar_->setValue(defaults.topSpace);
+    lineSpacingBar_->setValue(defaults.lineSpacing);
+    characterSizeBar_->setValue(defaults.characterSize);
+    adjustmentValues_[LeftSpace]->setText(QString::number(defaults.leftSpace));
+    adjustmentValues_[TopSpace]->setText(QString::number(defaults.topSpace));
+    adjustmentValues_[LineSpacing]->setText(LineSpacingText(defaults.lineSpacing));
+    adjustmentValues_[CharacterSize]->setText(QString::number(defaults.characterSize));
+    Caption(frame, QStringLiteral("Label2"),
+            QStringLiteral("「行間」は「レイアウト」時に変更できます。"),
+            TwipsRect(180, 2280, 5520, 300));
+    connect(leftSpaceBar_, &QScrollBar::valueChanged, this, &Form4::LeftSpaceChanged);
+    connect(topSpaceBar_, &QScrollBar::valueChanged, this, &Form4::TopSpaceChanged);
+    connect(lineSpacingBar_, &QScrollBar::valueChanged, this, &Form4::LineSpacingChanged);
+    connect(characterSizeBar_, &QScrollBar::valueChanged, this, &Form4::CharacterSizeChanged);
 }
 
 void Form4::BuildButtons() {
-    Command7 = Place(new QPushButton(kToLayout, this), QStringLiteral("Command7"),
-                     TwipsRect(6000, 5820, 2400, 480));
-    Label8 = Caption(this, QStringLiteral("Label8"), kCanType, TwipsRect(8580, 5910, 3300, 300));
-    connect(Command7, &QPushButton::clicked, this, &Form4::Command7_Click);
+    modeButton_ =
+        Button(this, QStringLiteral("Command7"), kToLayout, TwipsRect(6000, 5820, 2400, 480));
+    typingNotice_ =
+        Caption(this, QStringLiteral("Label8"), kCanType, TwipsRect(8580, 5910, 3300, 300));
+    connect(modeButton_, &QPushButton::clicked, this, &Form4::ToggleLayoutMode);
     struct ButtonPlace {
         const char* name;
         QString text;
@@ -149,58 +154,58 @@ void Form4::BuildButtons() {
         void (Form4::*click)();
     };
     const ButtonPlace buttons[] = {
-        {"Command1", QStringLiteral("通信文流用"), 0, 0, &Form4::Command1_Click},
-        {"Command2", QStringLiteral("通信文参照"), 1, 0, &Form4::Command2_Click},
-        {"Command8", QStringLiteral("発信記録参照"), 0, 1, &Form4::Command8_Click},
-        {"Command3", QStringLiteral("操作説明"), 1, 1, &Form4::Command3_Click},
-        {"Command4", QStringLiteral("印字実行"), 0, 2, &Form4::Command4_Click},
-        {"Command6", QStringLiteral("宛名画面へ"), 1, 2, &Form4::Command6_Click},
-        {"Command5", QStringLiteral("戻　る"), 1, 3, &Form4::Command5_Click},
+        {"Command1", QStringLiteral("通信文流用"), 0, 0, &Form4::OpenReuseFile},
+        {"Command2", QStringLiteral("通信文参照"), 1, 0, &Form4::OpenMessageArchive},
+        {"Command8", QStringLiteral("発信記録参照"), 0, 1, &Form4::OpenSendRecord},
+        {"Command3", QStringLiteral("操作説明"), 1, 1, &Form4::OpenHelp},
+        {"Command4", QStringLiteral("印字実行"), 0, 2, &Form4::PrintCard},
+        {"Command6", QStringLiteral("宛名画面へ"), 1, 2, &Form4::OpenAddressWindow},
+        {"Command5", QStringLiteral("戻　る"), 1, 3, &Form4::GoBack},
     };
     for (const ButtonPlace& place : buttons) {
-        auto* button =
-            Place(new QPushButton(place.text, this), QLatin1String(place.name),
-                  TwipsRect(6000 + place.column * 3000, 6480 + place.row * 570, 2880, 480));
+        QPushButton* button =
+            Button(this, QLatin1String(place.name), place.text,
+                   TwipsRect(6000 + place.column * 3000, 6480 + place.row * 570, 2880, 480));
         connect(button, &QPushButton::clicked, this, place.click);
     }
 }
 
 void Form4::FillFontList() {
-    const QSignalBlocker quiet(List1);
+    const QSignalBlocker quiet(fontList_);
     for (const QString& family : platform_.PrinterFontFamilies()) {
         // "@" names are the vertical-writing twins of the fonts, of no use on a card.
         if (!family.startsWith(QLatin1Char('@')))
-            List1->addItem(family);
+            fontList_->addItem(family);
     }
-    List1->setCurrentRow(-1);
+    fontList_->setCurrentRow(-1);
 }
 
 void Form4::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!event->spontaneous())
-        Form_Activate();
+        RefreshIfStale();
 }
 
 bool Form4::event(QEvent* event) {
     // The main window stays usable beside this one, so the choice may change while it is open.
     if (event->type() == QEvent::WindowActivate)
-        Form_Activate();
+        RefreshIfStale();
     return QWidget::event(event);
 }
 
-void Form4::Form_Activate() {
+void Form4::RefreshIfStale() {
     if (state_.replyStale == 0)
         return;
-    Label6->setText(subject_ ? subject_().opponent : QString());
-    BuildReplyText();
+    opponentLabel_->setText(subject_ ? subject_().opponent : QString());
+    RebuildText();
 }
 
-void Form4::BuildReplyText() {
+void Form4::RebuildText() {
     const ReplySubject subject = subject_ ? subject_() : ReplySubject{};
-    const QDate sendDate = SendDate(platform_.Today(), CurrentText(List3));
+    const QDate sendDate = SendDate(platform_.Today(), CurrentText(sendDayList_));
     if (const std::optional<QString> text = postcard::BuildReplyText(
             subject.opponent, subject.games, state_.currentGamesFolder, sendDate)) {
-        Picture1->SetText(*text);
+        card_->SetText(*text);
     }
     // The new text is there to be edited at once.
     if (InLayoutMode())
@@ -209,25 +214,25 @@ void Form4::BuildReplyText() {
 }
 
 QString Form4::ReplyText() const {
-    return Picture1->Text();
+    return card_->Text();
 }
 
-void Form4::LayoutLines() {
-    Picture1->LayoutLines(CurrentSettings());
+void Form4::LayOutLines() {
+    card_->LayoutLines(CurrentSettings());
 }
 
 ReplySettings Form4::CurrentSettings() const {
     ReplySettings settings;
     settings.fontName = fontName_;
-    settings.characterSize = VScroll3->value();
-    settings.sendDateText = CurrentText(List3);
-    settings.leftSpace = HScroll1->value();
-    settings.topSpace = VScroll1->value();
-    settings.lineSpacing = VScroll2->value();
+    settings.characterSize = characterSizeBar_->value();
+    settings.sendDateText = CurrentText(sendDayList_);
+    settings.leftSpace = leftSpaceBar_->value();
+    settings.topSpace = topSpaceBar_->value();
+    settings.lineSpacing = lineSpacingBar_->value();
     return settings;
 }
 
-void Form4::ReplyListInput() {
+void Form4::LoadReplySettings() {
     const std::optional<ReplySettings> stored =
         ReadReplySettings(state_.DataFile(kReplySettingsFileName));
     if (!stored)
@@ -236,47 +241,47 @@ void Form4::ReplyListInput() {
     // written once at the end instead of after each of them.
     restoring_ = true;
     fontName_ = stored->fontName;
-    SelectText(List3, stored->sendDateText);
-    HScroll1->setValue(stored->leftSpace);
-    VScroll1->setValue(stored->topSpace);
-    VScroll2->setValue(stored->lineSpacing);
-    VScroll3->setValue(stored->characterSize);
+    SelectText(sendDayList_, stored->sendDateText);
+    leftSpaceBar_->setValue(stored->leftSpace);
+    topSpaceBar_->setValue(stored->topSpace);
+    lineSpacingBar_->setValue(stored->lineSpacing);
+    characterSizeBar_->setValue(stored->characterSize);
     restoring_ = false;
-    ReplyListOutput();
+    SaveReplySettings();
 }
 
-void Form4::ReplyListOutput() {
+void Form4::SaveReplySettings() {
     WriteReplySettings(state_.DataFile(kReplySettingsFileName), CurrentSettings());
 }
 
 void Form4::AdjustmentChanged() {
-    Picture1->ApplySettings(CurrentSettings());
+    card_->ApplySettings(CurrentSettings());
     if (!restoring_)
-        ReplyListOutput();
+        SaveReplySettings();
 }
 
-void Form4::HScroll1_Change() {
-    Label1[LeftSpace]->setText(QString::number(HScroll1->value()));
+void Form4::LeftSpaceChanged() {
+    adjustmentValues_[LeftSpace]->setText(QString::number(leftSpaceBar_->value()));
     AdjustmentChanged();
 }
 
-void Form4::VScroll1_Change() {
-    Label1[TopSpace]->setText(QString::number(VScroll1->value()));
+void Form4::TopSpaceChanged() {
+    adjustmentValues_[TopSpace]->setText(QString::number(topSpaceBar_->value()));
     AdjustmentChanged();
 }
 
-void Form4::VScroll2_Change() {
-    Label1[LineSpacing]->setText(LineSpacingText(VScroll2->value()));
+void Form4::LineSpacingChanged() {
+    adjustmentValues_[LineSpacing]->setText(LineSpacingText(lineSpacingBar_->value()));
     AdjustmentChanged();
 }
 
-void Form4::VScroll3_Change() {
-    Label1[CharacterSize]->setText(QString::number(VScroll3->value()));
+void Form4::CharacterSizeChanged() {
+    adjustmentValues_[CharacterSize]->setText(QString::number(characterSizeBar_->value()));
     AdjustmentChanged();
 }
 
-void Form4::List1_Click() {
-    fontName_ = CurrentText(List1);
+void Form4::FontChosen() {
+    fontName_ = CurrentText(fontList_);
     AdjustmentChanged();
 }
 
@@ -284,67 +289,68 @@ void Form4::ShowFontInUse() {
     ReplySettings settings;
     settings.fontName = fontName_;
     const QString family = settings.FontFamily();
-    QList<QListWidgetItem*> found = List1->findItems(family, Qt::MatchExactly);
+    QList<QListWidgetItem*> found = fontList_->findItems(family, Qt::MatchExactly);
     // A name the list does not hold (a Windows name, a font since removed) is printed in the
     // font it resolves to here.
     if (found.isEmpty())
-        found = List1->findItems(QFontInfo(QFont(family)).family(), Qt::MatchExactly);
-    const QSignalBlocker quiet(List1);
+        found = fontList_->findItems(QFontInfo(QFont(family)).family(), Qt::MatchExactly);
+    const QSignalBlocker quiet(fontList_);
     if (found.isEmpty()) {
-        List1->setCurrentRow(-1);
+        fontList_->setCurrentRow(-1);
     } else {
-        List1->setCurrentItem(found.first());
+        fontList_->setCurrentItem(found.first());
     }
 }
 
-void Form4::List3_Click() {
+void Form4::SendDayChosen() {
     if (!restoring_)
-        ReplyListOutput();
-    Picture1->SetText(ReplaceHeading(ReplyText(), SendDate(platform_.Today(), CurrentText(List3))));
-    LayoutLines();
+        SaveReplySettings();
+    card_->SetText(
+        ReplaceHeading(ReplyText(), SendDate(platform_.Today(), CurrentText(sendDayList_))));
+    LayOutLines();
 }
 
 bool Form4::InLayoutMode() const {
-    return Command7->text() != kToLayout;
+    return modeButton_->text() != kToLayout;
 }
 
 void Form4::SetLayoutMode(bool layout) {
-    Picture1->SetLayoutMode(layout);
-    VScroll2->setEnabled(layout);
-    Label3[LineSpacing]->setEnabled(layout);
-    Label1[LineSpacing]->setEnabled(layout);
-    Command7->setText(layout ? kToInput : kToLayout);
-    Label8->setText(layout ? kCannotType : kCanType);
-    QPalette palette = Label8->palette();
+    card_->SetLayoutMode(layout);
+    lineSpacingBar_->setEnabled(layout);
+    adjustmentCaptions_[LineSpacing]->setEnabled(layout);
+    adjustmentValues_[LineSpacing]->setEnabled(layout);
+    modeButton_->setText(layout ? kToInput : kToLayout);
+    typingNotice_->setText(layout ? kCannotType : kCanType);
+    QPalette palette = typingNotice_->palette();
     palette.setColor(QPalette::WindowText, layout ? kCannotTypeColour : kCanTypeColour);
-    Label8->setPalette(palette);
+    typingNotice_->setPalette(palette);
     if (layout)
-        LayoutLines();
+        LayOutLines();
 }
 
-void Form4::Command7_Click() {
+void Form4::ToggleLayoutMode() {
     SetLayoutMode(!InLayoutMode());
 }
 
-void Form4::Command1_Click() {
+void Form4::OpenReuseFile() {
     platform_.OpenInEditor(ReuseFilePath(state_.dataRoot));
 }
 
-void Form4::Command2_Click() {
+void Form4::OpenMessageArchive() {
     EnsureMessageFolder(state_.dataRoot);
     const QString opponent = subject_ ? subject_().opponent : QString();
     platform_.OpenInEditor(MessageArchivePath(state_.dataRoot, opponent));
 }
 
-void Form4::Command3_Click() {
+void Form4::OpenHelp() {
     platform_.OpenInEditor(state_.DataFile(kReplyHelpName));
 }
 
-void Form4::Command8_Click() {
+void Form4::OpenSendRecord() {
     platform_.OpenInEditor(SendRecordPath(state_.dataRoot));
 }
 
-void Form4::Command4_Click() {
+void Form4::PrintCard() {
     const QString opponent = subject_ ? subject_().opponent : QString();
     // Without an opponent the archive and the send record would get a card of nobody.
     if (opponent.isEmpty()) {
@@ -356,7 +362,7 @@ void Form4::Command4_Click() {
         return;
     }
     const ReplySettings settings = CurrentSettings();
-    const QList<LayoutLine> lines = Picture1->LayoutLines(settings);
+    const QList<LayoutLine> lines = card_->LayoutLines(settings);
     if (!platform_.PrintPage(
             QStringLiteral("ソラマメ返信 %1").arg(opponent), common::PageOrientation::AsPrinterIs,
             [&](common::PrintSurface& page) { PrintReplyCard(page, lines, settings); })) {
@@ -384,7 +390,7 @@ void Form4::RecordPrintedCard(const QString& opponent) {
                           common::MessageIcon::Warning);
 }
 
-void Form4::Command5_Click() {
+void Form4::GoBack() {
     if (mainWindow_ != nullptr) {
         mainWindow_->show();
         mainWindow_->raise();
@@ -393,7 +399,7 @@ void Form4::Command5_Click() {
     hide();
 }
 
-void Form4::Command6_Click() {
+void Form4::OpenAddressWindow() {
     emit AddressWindowRequested();
 }
 

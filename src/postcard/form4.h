@@ -10,7 +10,6 @@
 #include <array>
 #include <functional>
 
-class QGroupBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -39,38 +38,9 @@ class Form4 : public QWidget {
           SubjectSource subject, QWidget* parent = nullptr);
 
     /// Rebuilds the text when the main window's choice or records changed since the last build.
-    void Form_Activate();
+    void RefreshIfStale();
     /// Rebuilds the text from the record files and clears the stale flag.
-    void BuildReplyText();
-    /// Fills, places and colours the 32 layout lines from the text.
-    void LayoutLines();
-    void ReplyListInput();
-    void ReplyListOutput();
-
-    /// "通信文流用"
-    void Command1_Click();
-    /// "通信文参照"
-    void Command2_Click();
-    /// "操作説明"
-    void Command3_Click();
-    /// "印字実行"
-    void Command4_Click();
-    /// "戻　る"
-    void Command5_Click();
-    /// "宛名画面へ"
-    void Command6_Click();
-    /// "レイアウトへ" / "入力へ"
-    void Command7_Click();
-    /// "発信記録参照"
-    void Command8_Click();
-    void List1_Click();
-    /// Marks in the list the font the card is printed in, without choosing it for the file.
-    void ShowFontInUse();
-    void List3_Click();
-    void HScroll1_Change();
-    void VScroll1_Change();
-    void VScroll2_Change();
-    void VScroll3_Change();
+    void RebuildText();
 
     /// The reply text as it will be printed, lines ended by CR LF.
     QString ReplyText() const;
@@ -84,16 +54,45 @@ class Form4 : public QWidget {
     bool event(QEvent* event) override;
 
   private:
-    void Form_Load();
+    void BuildWindow();
     void BuildChoiceFrame();
     void BuildAdjustmentFrame();
     void BuildButtons();
     void FillFontList();
+    /// Fills, places and colours the 32 layout lines from the text.
+    void LayOutLines();
+    void LoadReplySettings();
+    void SaveReplySettings();
     void SetLayoutMode(bool layout);
     bool InLayoutMode() const;
     ReplySettings CurrentSettings() const;
     void AdjustmentChanged();
     void RecordPrintedCard(const QString& opponent);
+    /// Marks in the list the font the card is printed in, without choosing it for the file.
+    void ShowFontInUse();
+
+    /// "通信文流用"
+    void OpenReuseFile();
+    /// "通信文参照"
+    void OpenMessageArchive();
+    /// "操作説明"
+    void OpenHelp();
+    /// "印字実行"
+    void PrintCard();
+    /// "戻　る"
+    void GoBack();
+    /// "宛名画面へ"
+    void OpenAddressWindow();
+    /// "レイアウトへ" / "入力へ"
+    void ToggleLayoutMode();
+    /// "発信記録参照"
+    void OpenSendRecord();
+    void FontChosen();
+    void SendDayChosen();
+    void LeftSpaceChanged();
+    void TopSpaceChanged();
+    void LineSpacingChanged();
+    void CharacterSizeChanged();
 
     common::AppState& state_;
     common::Platform& platform_;
@@ -104,19 +103,20 @@ class Form4 : public QWidget {
     /// this computer does not offer it, so that the settings file never loses it.
     QString fontName_;
 
-    ReplyCard* Picture1 = nullptr;
-    QLabel* Label6 = nullptr;
-    QLabel* Label8 = nullptr;
-    QLabel* Label2 = nullptr;
-    std::array<QLabel*, 4> Label1{};
-    std::array<QLabel*, 4> Label3{};
-    QListWidget* List1 = nullptr;
-    QListWidget* List3 = nullptr;
-    QScrollBar* HScroll1 = nullptr;
-    QScrollBar* VScroll1 = nullptr;
-    QScrollBar* VScroll2 = nullptr;
-    QScrollBar* VScroll3 = nullptr;
-    QPushButton* Command7 = nullptr;
+    ReplyCard* card_ = nullptr;
+    QLabel* opponentLabel_ = nullptr;
+    QLabel* typingNotice_ = nullptr;
+    /// The four adjustments' values and captions, indexed left space, top space, line
+    /// spacing, character size.
+    std::array<QLabel*, 4> adjustmentValues_{};
+    std::array<QLabel*, 4> adjustmentCaptions_{};
+    QListWidget* fontList_ = nullptr;
+    QListWidget* sendDayList_ = nullptr;
+    QScrollBar* leftSpaceBar_ = nullptr;
+    QScrollBar* topSpaceBar_ = nullptr;
+    QScrollBar* lineSpacingBar_ = nullptr;
+    QScrollBar* characterSizeBar_ = nullptr;
+    QPushButton* modeButton_ = nullptr;
 };
 
 }  // namespace postcard

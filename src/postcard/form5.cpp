@@ -87,14 +87,14 @@ Form5::Form5(common::AppState& state, common::Platform& platform, QWidget* mainW
     : QWidget(parent, Qt::Window), state_(state), platform_(platform), mainWindow_(mainWindow) {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("はがき宛名"));
-    Form_Load();
+    BuildWindow();
 }
 
 void Form5::SetOpponentSource(OpponentSource source) {
     opponentSource_ = std::move(source);
 }
 
-void Form5::Form_Load() {
+void Form5::BuildWindow() {
     common::PlaceSecondaryWindow(this, QStringLiteral("ＭＳ Ｐゴシック"), platform_.ScreenHeight(),
                                  mainWindow_);
     BuildCard();
@@ -106,13 +106,13 @@ void Form5::Form_Load() {
     for (const QString& family : platform_.PrinterFontFamilies()) {
         // Names with "@" are the same fonts set vertically; the card prints across.
         if (!family.startsWith(QLatin1Char('@')))
-            List1_->addItem(family);
+            fontList_->addItem(family);
     }
-    List2_->addItems(CardKindNames());
+    cardKindList_->addItems(CardKindNames());
     if (const std::optional<SenderLines> sender =
             ReadSender(state_.DataFile(kOwnAddressFileName))) {
         for (int i = 0; i < kSenderLines; ++i)
-            Text2_[size_t(kAddresseeLines + i)]->setText((*sender)[size_t(i)]);
+            lineBoxes_[size_t(kAddresseeLines + i)]->setText((*sender)[size_t(i)]);
     }
     for (int box = 0; box < kLayoutBoxes; ++box) {
         sizes_[size_t(box)] = DefaultBoxSize(box);
@@ -123,26 +123,26 @@ void Form5::Form_Load() {
 
 void Form5::BuildCard() {
     Caption(this, "Label1", QStringLiteral("対局者"), TwipsRect(120, 60, 900, 300));
-    Label2_ = Caption(this, "Label2", QString(), TwipsRect(1020, 60, 4500, 300));
-    Picture1_ = new AddressCardPicture(this);
-    Picture1_->setObjectName(QStringLiteral("Picture1"));
-    Picture1_->move(TwipsRect(120, 360, 0, 0).topLeft());
+    opponentLabel_ = Caption(this, "Label2", QString(), TwipsRect(1020, 60, 4500, 300));
+    card_ = new AddressCardPicture(this);
+    card_->setObjectName(QStringLiteral("Picture1"));
+    card_->move(TwipsRect(120, 360, 0, 0).topLeft());
     for (int i = 0; i < kPostalCodeBoxes; ++i) {
-        QLineEdit* box = new DigitBox(Picture1_);
+        QLineEdit* box = new DigitBox(card_);
         box->setObjectName(QString::fromLatin1(IndexedName("Text1", i)));
         box->setMaxLength(1);
         box->setFrame(false);
         SetBase(box, kPostalColour);
-        connect(box, &QLineEdit::textEdited, this, [this, i] { Text1_Change(i); });
-        Text1_[size_t(i)] = box;
+        connect(box, &QLineEdit::textEdited, this, [this, i] { PostalDigitTyped(i); });
+        postalBoxes_[size_t(i)] = box;
     }
     for (int i = 0; i < kAddressLines; ++i) {
-        auto* line = new QLineEdit(Picture1_);
+        auto* line = new QLineEdit(card_);
         line->setObjectName(QString::fromLatin1(IndexedName("Text2", i)));
         line->setFrame(false);
         line->installEventFilter(this);
-        connect(line, &QLineEdit::returnPressed, this, [this, i] { Text2_Enter(i); });
-        Text2_[size_t(i)] = line;
+        connect(line, &QLineEdit::returnPressed, this, [this, i] { NextLine(i); });
+        lineBoxes_[size_t(i)] = line;
     }
 }
 
@@ -150,14 +150,14 @@ void Form5::BuildListFrame() {
     auto* frame = Place(new QGroupBox(QStringLiteral("印字文字／印字種別"), this), "Frame3",
                         TwipsRect(6000, 120, 5760, 2520));
     Caption(frame, "Label3", QStringLiteral("フォント"), TwipsRect(240, 300, 1500, 270));
-    List1_ = Place(new QListWidget(frame), "List1", TwipsRect(240, 600, 3300, 1740));
+    fontList_ = Place(new QListWidget(frame), "List1", TwipsRect(240, 600, 3300, 1740));
     Caption(frame, "Label4", QStringLiteral("印字種別"), TwipsRect(3780, 300, 1500, 270));
-    List2_ = Place(new QListWidget(frame), "List2", TwipsRect(3780, 600, 1740, 1740));
-    connect(List1_, &QListWidget::currentRowChanged, this, &Form5::List1_Click);
-    connect(List2_, &QListWidget::currentRowChanged, this, &Form5::List2_Click);
-    Check1_ = Place(new QCheckBox(this), "Check1", TwipsRect(6120, 2760, 5640, 330));
-    connect(Check1_, &QCheckBox::clicked, this, &Form5::Check1_Click);
-    Check1_Click();
+    cardKindList_ = Place(new QListWidget(frame), "List2", TwipsRect(3780, 600, 1740, 1740));
+    connect(fontList_, &QListWidget::currentRowChanged, this, &Form5::FontChosen);
+    connect(cardKindList_, &QListWidget::currentRowChanged, this, &Form5::CardKindChosen);
+    postalFramesCheck_ = Place(new QCheckBox(this), "Check1", TwipsRect(6120, 2760, 5640, 330));
+    connect(postalFramesCheck_, &QCheckBox::clicked, this, &Form5::PostalFramesToggled);
+    PostalFramesToggled();
 }
 
 void Form5::BuildPostalFrame() {
@@ -173,7 +173,7 @@ void Form5::BuildPostalFrame() {
                                      {{QStringLiteral("レイアウト"), {left, right, up, down}},
                                       {QStringLiteral("文字サイズ"), {smaller, larger}},
                                       {QStringLiteral("横間隔"), {smaller, larger}}});
-    connect(group, &QButtonGroup::idClicked, this, &Form5::Command1_Click);
+    connect(group, &QButtonGroup::idClicked, this, &Form5::MovePostalCode);
 }
 
 void Form5::BuildLineFrame() {
@@ -184,7 +184,7 @@ void Form5::BuildLineFrame() {
         {{QStringLiteral("レイアウト"),
           {QStringLiteral("左"), QStringLiteral("右"), QStringLiteral("上"), QStringLiteral("下")}},
          {QStringLiteral("文字サイズ"), {QStringLiteral("小"), QStringLiteral("大")}}});
-    connect(group, &QButtonGroup::idClicked, this, &Form5::Command2_Click);
+    connect(group, &QButtonGroup::idClicked, this, &Form5::MoveSelectedLine);
 }
 
 void Form5::BuildButtons() {
@@ -195,9 +195,9 @@ void Form5::BuildButtons() {
         {"Command7", QStringLiteral("返信画面へ")},
         {"Command6", QStringLiteral("戻　る")},
     }};
-    const std::array<void (Form5::*)(), 5> handlers{&Form5::Command3_Click, &Form5::Command5_Click,
-                                                    &Form5::Command4_Click, &Form5::Command7_Click,
-                                                    &Form5::Command6_Click};
+    const std::array<void (Form5::*)(), 5> handlers{&Form5::StoreAddressSettings, &Form5::PrintCard,
+                                                    &Form5::OpenHelp, &Form5::OpenReplyWindow,
+                                                    &Form5::GoBack};
     for (int i = 0; i < int(buttons.size()); ++i) {
         const QRect rect = TwipsRect(6000 + (i % 2) * 2940, 6360 + (i / 2) * 780, 2820, 600);
         QPushButton* button =
@@ -206,14 +206,15 @@ void Form5::BuildButtons() {
     }
 }
 
-QLineEdit* Form5::Box(int box) const {
-    return box < kPostalCodeBoxes ? Text1_[size_t(box)] : Text2_[size_t(box - kPostalCodeBoxes)];
+QLineEdit* Form5::LayoutBox(int box) const {
+    return box < kPostalCodeBoxes ? postalBoxes_[size_t(box)]
+                                  : lineBoxes_[size_t(box - kPostalCodeBoxes)];
 }
 
 void Form5::PlaceBox(int box) {
     const BoxPlace& place = places_[size_t(box)];
     const QSize& size = sizes_[size_t(box)];
-    QLineEdit* edit = Box(box);
+    QLineEdit* edit = LayoutBox(box);
     edit->setGeometry(TwipsRect(place.left, place.top, size.width(), size.height()));
     QFont font(fontFamily_);
     font.setPixelSize(PixelSizeOfPoints(place.points));
@@ -223,7 +224,7 @@ void Form5::PlaceBox(int box) {
 void Form5::MarkSelectedLine() {
     const QColor normal = palette().color(QPalette::Window);
     for (int i = 0; i < kAddressLines; ++i)
-        SetBase(Text2_[size_t(i)], i == selectedLine_ ? kSelectedLineColour : normal);
+        SetBase(lineBoxes_[size_t(i)], i == selectedLine_ ? kSelectedLineColour : normal);
 }
 
 void Form5::ApplyFont(const QString& family) {
@@ -235,22 +236,22 @@ void Form5::ApplyFont(const QString& family) {
 void Form5::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!event->spontaneous())
-        Form_Activate();
+        Reload();
 }
 
 bool Form5::event(QEvent* event) {
     // Coming back from the main window after another opponent was chosen there reloads; a
     // return from another program keeps what was typed and moved.
     if (event->type() == QEvent::WindowActivate && loaded_ && ChosenOpponent() != loadedOpponent_)
-        Form_Activate();
+        Reload();
     return QWidget::event(event);
 }
 
 bool Form5::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress) {
         for (int i = 0; i < kAddressLines; ++i) {
-            if (watched == Text2_[size_t(i)])
-                Text2_Click(i);
+            if (watched == lineBoxes_[size_t(i)])
+                SelectLine(i);
         }
     }
     return QWidget::eventFilter(watched, event);
@@ -262,40 +263,40 @@ QString Form5::ChosenOpponent() const {
     return store::ListOpponents(state_.currentGamesFolder).value(state_.selectedOpponentIndex);
 }
 
-void Form5::Form_Activate() {
+void Form5::Reload() {
     loaded_ = true;
     if (const std::optional<AddressSettings> settings =
             ReadAddressSettings(state_.DataFile(kAddressSettingsFileName))) {
         const QList<QListWidgetItem*> fonts =
-            List1_->findItems(settings->fontFamily, Qt::MatchExactly);
+            fontList_->findItems(settings->fontFamily, Qt::MatchExactly);
         if (!fonts.isEmpty())
-            List1_->setCurrentItem(fonts.first());
+            fontList_->setCurrentItem(fonts.first());
         if (!settings->fontFamily.isEmpty())
             ApplyFont(settings->fontFamily);
         const int kind = CardKindNames().indexOf(settings->cardKind);
         if (kind >= 0)
-            List2_->setCurrentRow(kind);
+            cardKindList_->setCurrentRow(kind);
     }
     LoadCardLayout();
     LoadAddressee(ChosenOpponent());
-    Text1_[0]->setFocus();
+    postalBoxes_[0]->setFocus();
 }
 
 void Form5::LoadAddressee(const QString& opponent) {
     loadedOpponent_ = opponent;
-    Label2_->setText(opponent);
+    opponentLabel_->setText(opponent);
     // An opponent without an address file gets empty boxes, never the previous opponent's.
     const QString path = AddressFilePath(state_.dataRoot, opponent);
     const Addressee addressee =
         path.isEmpty() ? Addressee{} : ReadAddressee(path).value_or(Addressee{});
     for (int i = 0; i < kPostalCodeBoxes; ++i)
-        Text1_[size_t(i)]->setText(addressee.postalCode[size_t(i)]);
+        postalBoxes_[size_t(i)]->setText(addressee.postalCode[size_t(i)]);
     for (int i = 0; i < kAddresseeLines; ++i)
-        Text2_[size_t(i)]->setText(addressee.lines[size_t(i)]);
+        lineBoxes_[size_t(i)]->setText(addressee.lines[size_t(i)]);
 }
 
 void Form5::LoadCardLayout() {
-    const int kind = List2_->currentRow();
+    const int kind = cardKindList_->currentRow();
     if (kind >= 0 && kind < kCardKinds)
         layoutFile_ = kind;
     if (layoutFile_ < 0)
@@ -305,27 +306,28 @@ void Form5::LoadCardLayout() {
         PlaceBox(box);
 }
 
-void Form5::List1_Click() {
-    if (List1_->currentItem() != nullptr)
-        ApplyFont(List1_->currentItem()->text());
+void Form5::FontChosen() {
+    if (fontList_->currentItem() != nullptr)
+        ApplyFont(fontList_->currentItem()->text());
 }
 
-void Form5::List2_Click() {
+void Form5::CardKindChosen() {
     LoadCardLayout();
 }
 
-void Form5::Check1_Click() {
-    const bool frames = Check1_->isChecked();
-    Check1_->setText(frames ? QStringLiteral("〒No.枠あり") : QStringLiteral("〒No.枠なし"));
-    QPalette palette = Check1_->palette();
+void Form5::PostalFramesToggled() {
+    const bool frames = postalFramesCheck_->isChecked();
+    postalFramesCheck_->setText(frames ? QStringLiteral("〒No.枠あり")
+                                       : QStringLiteral("〒No.枠なし"));
+    QPalette palette = postalFramesCheck_->palette();
     palette.setColor(QPalette::WindowText, frames ? QColor(Qt::red) : QColor(Qt::black));
-    Check1_->setPalette(palette);
+    postalFramesCheck_->setPalette(palette);
 }
 
-void Form5::Command1_Click(int index) {
+void Form5::MovePostalCode(int button) {
     for (int i = 0; i < kPostalCodeBoxes; ++i) {
         BoxPlace& place = places_[size_t(i)];
-        switch (index) {
+        switch (button) {
             case PostalLeft:
                 if (place.left > kPostalStep)
                     place.left -= kPostalStep;
@@ -360,10 +362,10 @@ void Form5::Command1_Click(int index) {
     }
 }
 
-void Form5::Command2_Click(int index) {
+void Form5::MoveSelectedLine(int button) {
     const int box = kPostalCodeBoxes + selectedLine_;
     BoxPlace& place = places_[size_t(box)];
-    switch (index) {
+    switch (button) {
         case LineLeft:
             place.left -= kLineStep;
             break;
@@ -379,7 +381,7 @@ void Form5::Command2_Click(int index) {
         case LineSmaller:
         case LineLarger: {
             // A size of nothing could not be shown, printed or read back from the layout.
-            if (index == LineLarger)
+            if (button == LineLarger)
                 place.points += 1;
             else if (place.points - 1 >= kSmallestLinePoints)
                 place.points -= 1;
@@ -399,16 +401,17 @@ void Form5::Command2_Click(int index) {
 AddressCard Form5::Card() const {
     AddressCard card;
     card.fontFamily = fontFamily_;
-    card.cardKind = List2_->currentItem() != nullptr ? List2_->currentItem()->text() : QString();
+    card.cardKind =
+        cardKindList_->currentItem() != nullptr ? cardKindList_->currentItem()->text() : QString();
     card.layoutFile = layoutFile_;
     for (int i = 0; i < kPostalCodeBoxes; ++i)
-        card.addressee.postalCode[size_t(i)] = Text1_[size_t(i)]->text();
+        card.addressee.postalCode[size_t(i)] = postalBoxes_[size_t(i)]->text();
     for (int i = 0; i < kAddresseeLines; ++i)
-        card.addressee.lines[size_t(i)] = Text2_[size_t(i)]->text();
+        card.addressee.lines[size_t(i)] = lineBoxes_[size_t(i)]->text();
     for (int i = 0; i < kSenderLines; ++i)
-        card.sender[size_t(i)] = Text2_[size_t(kAddresseeLines + i)]->text();
+        card.sender[size_t(i)] = lineBoxes_[size_t(kAddresseeLines + i)]->text();
     card.layout = places_;
-    card.postalFrames = Check1_->isChecked();
+    card.postalFrames = postalFramesCheck_->isChecked();
     return card;
 }
 
@@ -423,7 +426,7 @@ void Form5::StoreAddressSettings() {
                           common::MessageIcon::Warning);
 }
 
-void Form5::PrintAddress() {
+void Form5::PrintCard() {
     const AddressCard card = Card();
     const bool printed = platform_.PrintPage(
         QStringLiteral("ソラマメ宛名 %1").arg(loadedOpponent_),
@@ -437,19 +440,11 @@ void Form5::PrintAddress() {
     }
 }
 
-void Form5::Command3_Click() {
-    StoreAddressSettings();
-}
-
-void Form5::Command4_Click() {
+void Form5::OpenHelp() {
     platform_.OpenInEditor(state_.DataFile(kHelpFileName));
 }
 
-void Form5::Command5_Click() {
-    PrintAddress();
-}
-
-void Form5::Command6_Click() {
+void Form5::GoBack() {
     if (mainWindow_ != nullptr) {
         mainWindow_->show();
         mainWindow_->raise();
@@ -458,25 +453,25 @@ void Form5::Command6_Click() {
     hide();
 }
 
-void Form5::Command7_Click() {
+void Form5::OpenReplyWindow() {
     emit ReplyWindowRequested();
 }
 
-void Form5::Text1_Change(int index) {
-    if (index + 1 < kPostalCodeBoxes)
-        Text1_[size_t(index + 1)]->setFocus();
+void Form5::PostalDigitTyped(int box) {
+    if (box + 1 < kPostalCodeBoxes)
+        postalBoxes_[size_t(box + 1)]->setFocus();
     else
-        Text2_[0]->setFocus();
+        lineBoxes_[0]->setFocus();
 }
 
-void Form5::Text2_Click(int index) {
-    selectedLine_ = index;
+void Form5::SelectLine(int line) {
+    selectedLine_ = line;
     MarkSelectedLine();
 }
 
-void Form5::Text2_Enter(int index) {
-    if (index + 1 < kAddressLines)
-        Text2_[size_t(index + 1)]->setFocus();
+void Form5::NextLine(int line) {
+    if (line + 1 < kAddressLines)
+        lineBoxes_[size_t(line + 1)]->setFocus();
 }
 
 }  // namespace postcard

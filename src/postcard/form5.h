@@ -45,32 +45,15 @@ class Form5 : public QWidget {
     /// The address-line buttons, by index.
     enum LineButton { LineLeft, LineRight, LineUp, LineDown, LineSmaller, LineLarger };
 
-    void Command1_Click(int index);
-    void Command2_Click(int index);
-    /// "設定登録／変更"
-    void Command3_Click();
-    /// "操作説明"
-    void Command4_Click();
-    /// "印字実行"
-    void Command5_Click();
-    /// "戻　る"
-    void Command6_Click();
-    /// "返信画面へ"
-    void Command7_Click();
-    void Check1_Click();
-    void List1_Click();
-    void List2_Click();
-    void Text1_Change(int index);
-    void Text2_Click(int index);
-    void Text2_Enter(int index);
-
     /// Reads the settings, the layout and the chosen opponent's address into the boxes.
-    void Form_Activate();
+    void Reload();
     /// Reads the layout file of the card kind shown in the kind list into the boxes.
     void LoadCardLayout();
-    /// Stores the settings, the layout, the opponent's address and the own address.
+    /// "設定登録／変更": stores the settings, the layout, the opponent's address and the own
+    /// address.
     void StoreAddressSettings();
-    void PrintAddress();
+    /// "印字実行": prints the card as the boxes show it.
+    void PrintCard();
 
     /// The card as the boxes show it now.
     AddressCard Card() const;
@@ -85,7 +68,7 @@ class Form5 : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void Form_Load();
+    void BuildWindow();
     void BuildCard();
     void BuildListFrame();
     void BuildPostalFrame();
@@ -96,7 +79,25 @@ class Form5 : public QWidget {
     void ApplyFont(const QString& family);
     void PlaceBox(int box);
     void MarkSelectedLine();
-    QLineEdit* Box(int box) const;
+    /// A box of the layout: the postal-code boxes first, then the address lines.
+    QLineEdit* LayoutBox(int box) const;
+
+    /// A postal-code button (a PostalButton) moves or sizes all seven boxes.
+    void MovePostalCode(int button);
+    /// An address-line button (a LineButton) moves or sizes the selected line.
+    void MoveSelectedLine(int button);
+    /// "操作説明"
+    void OpenHelp();
+    /// "戻　る"
+    void GoBack();
+    /// "返信画面へ"
+    void OpenReplyWindow();
+    void PostalFramesToggled();
+    void FontChosen();
+    void CardKindChosen();
+    void PostalDigitTyped(int box);
+    void SelectLine(int line);
+    void NextLine(int line);
 
     common::AppState& state_;
     common::Platform& platform_;
@@ -112,13 +113,14 @@ class Form5 : public QWidget {
     QString loadedOpponent_;
     bool loaded_ = false;
 
-    AddressCardPicture* Picture1_ = nullptr;
-    std::array<QLineEdit*, kPostalCodeBoxes> Text1_{};
-    std::array<QLineEdit*, kAddressLines> Text2_{};
-    QListWidget* List1_ = nullptr;
-    QListWidget* List2_ = nullptr;
-    QCheckBox* Check1_ = nullptr;
-    QLabel* Label2_ = nullptr;
+    AddressCardPicture* card_ = nullptr;
+    std::array<QLineEdit*, kPostalCodeBoxes> postalBoxes_{};
+    /// The addressee's lines, then the sender's.
+    std::array<QLineEdit*, kAddressLines> lineBoxes_{};
+    QListWidget* fontList_ = nullptr;
+    QListWidget* cardKindList_ = nullptr;
+    QCheckBox* postalFramesCheck_ = nullptr;
+    QLabel* opponentLabel_ = nullptr;
 };
 
 }  // namespace postcard

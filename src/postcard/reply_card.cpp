@@ -41,24 +41,24 @@ ReplyCard::ReplyCard(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setAutoFillBackground(true);
     for (int i = 0; i < kLayoutLineCount; ++i) {
-        Label7[i] = new QLabel(this);
-        Label7[i]->setObjectName(QStringLiteral("Label7_%1").arg(i));
-        Label7[i]->setAttribute(Qt::WA_TranslucentBackground);
-        Label7[i]->setTextFormat(Qt::PlainText);
+        lineLabels_[i] = new QLabel(this);
+        lineLabels_[i]->setObjectName(QStringLiteral("Label7_%1").arg(i));
+        lineLabels_[i]->setAttribute(Qt::WA_TranslucentBackground);
+        lineLabels_[i]->setTextFormat(Qt::PlainText);
         lines_.append({QString(), QColor(Qt::black), QPointF()});
     }
-    Text1 = new QPlainTextEdit(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->resize(Pixels(kTextBoxSizeTwips.width()), Pixels(kTextBoxSizeTwips.height()));
+    textBox_ = new QPlainTextEdit(this);
+    textBox_->setObjectName(QStringLiteral("Text1"));
+    textBox_->resize(Pixels(kTextBoxSizeTwips.width()), Pixels(kTextBoxSizeTwips.height()));
     // A card line is printed as one line however long, so the box does not wrap either.
-    Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Text1->setFrameStyle(QFrame::Box | QFrame::Plain);
-    Text1->document()->setDocumentMargin(1);
+    textBox_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    textBox_->setFrameStyle(QFrame::Box | QFrame::Plain);
+    textBox_->document()->setDocumentMargin(1);
     SetLayoutMode(false);
 }
 
 QString ReplyCard::Text() const {
-    QString text = Text1->toPlainText();
+    QString text = textBox_->toPlainText();
     text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     return text;
 }
@@ -66,19 +66,19 @@ QString ReplyCard::Text() const {
 void ReplyCard::SetText(const QString& text) {
     QString plain = text;
     plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    Text1->setPlainText(plain);
+    textBox_->setPlainText(plain);
 }
 
 void ReplyCard::ApplySettings(const ReplySettings& settings) {
     const QPointF box = TextBoxPosition(settings);
-    Text1->move(Pixels(box.x()), Pixels(box.y()));
-    Text1->setFont(CardFont(settings));
+    textBox_->move(Pixels(box.x()), Pixels(box.y()));
+    textBox_->setFont(CardFont(settings));
     // The lines keep their texts; only where they stand follows the new values.
     const QList<LayoutLine> placed = LayOutText(
         QString(), settings, LineHeightTwips(settings.FontFamily(), settings.characterSize));
     for (int i = 0; i < kLayoutLineCount; ++i) {
         lines_[i].position = placed[i].position;
-        Label7[i]->setFont(CardFont(settings));
+        lineLabels_[i]->setFont(CardFont(settings));
     }
     PlaceLines(lines_, false);
 }
@@ -86,7 +86,7 @@ void ReplyCard::ApplySettings(const ReplySettings& settings) {
 QList<LayoutLine> ReplyCard::LayoutLines(const ReplySettings& settings) {
     lines_ = LayOutText(Text(), settings,
                         LineHeightTwips(settings.FontFamily(), settings.characterSize));
-    for (QLabel* label : Label7)
+    for (QLabel* label : lineLabels_)
         label->setFont(CardFont(settings));
     PlaceLines(lines_, true);
     return lines_;
@@ -94,7 +94,7 @@ QList<LayoutLine> ReplyCard::LayoutLines(const ReplySettings& settings) {
 
 void ReplyCard::PlaceLines(const QList<LayoutLine>& lines, bool withTexts) {
     for (int i = 0; i < kLayoutLineCount; ++i) {
-        QLabel* label = Label7[i];
+        QLabel* label = lineLabels_[i];
         if (withTexts) {
             label->setText(lines[i].text);
             Colour(label, QPalette::WindowText, lines[i].colour);
@@ -106,9 +106,9 @@ void ReplyCard::PlaceLines(const QList<LayoutLine>& lines, bool withTexts) {
 
 void ReplyCard::SetLayoutMode(bool layout) {
     Colour(this, QPalette::Window, layout ? kLayoutBackground : kInputBackground);
-    Text1->setVisible(!layout);
+    textBox_->setVisible(!layout);
     // Under the opaque text box the lines would only show where it ends, so they go with it.
-    for (QLabel* label : Label7)
+    for (QLabel* label : lineLabels_)
         label->setVisible(layout);
 }
 

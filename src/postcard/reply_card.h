@@ -36,8 +36,8 @@ class ReplyCard : public QFrame {
   private:
     void PlaceLines(const QList<LayoutLine>& lines, bool withTexts);
 
-    QPlainTextEdit* Text1 = nullptr;
-    std::array<QLabel*, kLayoutLineCount> Label7{};
+    QPlainTextEdit* textBox_ = nullptr;
+    std::array<QLabel*, kLayoutLineCount> lineLabels_{};
     QList<LayoutLine> lines_;
 };
 

@@ -13,7 +13,6 @@ namespace {
 
 const QString kTreeFolderName = QStringLiteral("_1クルミ棋譜");
 const QString kBackupFolderName = QStringLiteral("ﾊﾞｯｸﾃﾞｰﾀ");
-const QString kWhite = QStringLiteral("白");
 // The message boxes of the export carry the program's name as their title.
 const QString kProgramTitle = QStringLiteral("ソラマメ Ｖ３．０");
 
@@ -70,7 +69,7 @@ QStringList ExportLines(const store::RecordTable& table) {
         return lines;
     const store::RecordRow& header = table.rows[0];
     // The e-mail program takes an empty colour for a player holding White.
-    const bool white = header.text.trimmed() == kWhite;
+    const bool white = table.playerColour == common::StoneColour::White;
     lines.append(ExportLine(header, white ? QString() : header.text));
     for (int i = 1; i <= table.lastRow; ++i)
         lines.append(ExportLine(table.rows[i], table.rows[i].text));

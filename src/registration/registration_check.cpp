@@ -37,9 +37,12 @@ QStringList ChangedConditions(const store::RecordTable& table, const GameInput& 
         changes.append(QStringLiteral("コミ：") + common::KomiText(table.komiCode) + kArrow +
                        common::KomiText(input.komiCode));
     }
-    const QString colour = input.playerIsBlack ? QStringLiteral("黒") : QStringLiteral("白");
-    if (table.playerColour != colour)
-        changes.append(QStringLiteral("自分の石：") + table.playerColour + kArrow + colour);
+    const common::StoneColour colour =
+        input.playerIsBlack ? common::StoneColour::Black : common::StoneColour::White;
+    if (table.playerColour != colour) {
+        changes.append(QStringLiteral("自分の石：") + table.PlayerColourText() + kArrow +
+                       common::ColourText(colour));
+    }
     return changes;
 }
 

@@ -101,7 +101,8 @@ void TakeHeader(const RecordRow& header, Target& target) {
     target.headerRead = true;
     target.handicapCode = header.x;
     target.komiCode = header.y;
-    target.playerColour = header.text.trimmed();
+    // A text that names no colour leaves none; the header row keeps the text as it stands.
+    target.playerColour = common::ColourFromText(header.text);
     target.headerDate = header.date.trimmed();
     target.whiteFirst = header.number < 0 ? 1 : 0;
 }
@@ -123,8 +124,10 @@ int HandicapMarker(int handicapCode) {
 }
 
 QString HeaderLine(const QDate& date, int handicapCode, int komiCode, bool playerIsBlack) {
+    const common::StoneColour colour =
+        playerIsBlack ? common::StoneColour::Black : common::StoneColour::White;
     return RecordLine(common::ShortDate(date), HandicapMarker(handicapCode), handicapCode, komiCode,
-                      playerIsBlack ? QStringLiteral("黒") : QStringLiteral("白"));
+                      common::ColourText(colour));
 }
 
 LoadOutcome ReadRecordFile(const QString& path, RecordTable& table) {
@@ -143,7 +146,7 @@ LoadOutcome ReadRecordFile(const QString& path, RecordTable& table) {
             // A number above every earlier one places a stone; any other takes one off.
             row.mark = row.number > highestNumber ? QLatin1Char('U') : QLatin1Char('T');
             highestNumber = std::max(highestNumber, int(row.number));
-            row.colour = RowColour(row.number, table.whiteFirst);
+            row.colour = common::ColourOfStone(row.number, table.whiteFirst);
             table.savedRowCount = index;
             table.lastRow = index;
         }
@@ -160,7 +163,9 @@ LoadOutcome ReadRecordOutline(const QString& path, RecordOutline& outline) {
     std::vector<QByteArrayView> dates;
     const LoadOutcome outcome = VisitRecordLines(bytes, [&](int index, const LineFields& fields) {
         if (index == 0) {
-            TakeHeader(RowOf(fields), outline);
+            const RecordRow header = RowOf(fields);
+            TakeHeader(header, outline);
+            outline.headerText = header.text.trimmed();
             return;
         }
         outline.highestMove = std::max(outline.highestMove, int(fields.number));

@@ -32,10 +32,14 @@ struct RecordOutline {
     int handicapCode = 0;
     int komiCode = 0;
     int whiteFirst = 0;
-    QString playerColour;  // header text, trimmed: "黒" or "白"
+    std::optional<common::StoneColour> playerColour;  // none when the header names no colour
+    QString headerText;                               // the header's text field, trimmed
     QString headerDate;
     int highestMove = 0;  // the highest move number; 0 before the first move
     QDate lastDay;        // the date of the last row that has one, else the header's
+
+    /// The player's colour as the header writes it.
+    QString PlayerColourText() const { return ColourAsWritten(playerColour, headerText); }
 };
 
 /// Reads a record file into the table: marks rows as placements or removals and sets their

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "common/stone_colour.h"
+
 #include <QString>
 
 #include <array>
+#include <optional>
 
 namespace store {
 
@@ -18,11 +21,18 @@ struct RecordRow {
     qint16 y = 0;
     QString text;  // 30 characters, blank-padded
     QChar mark;    // 'U' placement, 'T' removal; not stored in the file
-    QChar colour;  // 'B' or 'W'; not stored in the file
+    common::StoneColour colour = common::StoneColour::Black;  // by the colour rule; not stored
 
     bool IsPlacement() const { return mark == QLatin1Char('U'); }
     bool IsRemoval() const { return mark == QLatin1Char('T'); }
 };
+
+/// The player's colour as a header writes it: "黒" or "白". A header that names neither (a
+/// record damaged by hand) keeps its own text, trimmed, so that the screens show what it holds.
+inline QString ColourAsWritten(std::optional<common::StoneColour> colour,
+                               const QString& headerText) {
+    return colour ? common::ColourText(*colour) : headerText.trimmed();
+}
 
 /// A loaded game record: the header, up to 440 rows, and the values taken from the header.
 struct RecordTable {
@@ -32,17 +42,17 @@ struct RecordTable {
     int whiteFirst = 0;     // 1 when the game has handicap stones (white plays move 1)
     int handicapCode = 0;
     int komiCode = 0;
-    QString playerColour;  // header text, trimmed: "黒" or "白"
+    std::optional<common::StoneColour> playerColour;  // none when the header names no colour
     QString headerDate;
     bool headerRead = false;
 
     void Clear() { *this = RecordTable(); }
+    /// The player's colour as the header (row 0) writes it.
+    QString PlayerColourText() const { return ColourAsWritten(playerColour, rows[0].text); }
+    /// The other colour; Black when the header names none, as the screens have always shown it.
+    common::StoneColour OpponentColour() const {
+        return playerColour ? common::Opposite(*playerColour) : common::StoneColour::Black;
+    }
 };
-
-/// 'B' when the stone numbered `number` is black under the game's whiteFirst flag.
-inline QChar RowColour(int number, int whiteFirst) {
-    const bool black = number <= 0 || (number + whiteFirst) % 2 != 0;
-    return black ? QLatin1Char('B') : QLatin1Char('W');
-}
 
 }  // namespace store

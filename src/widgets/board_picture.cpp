@@ -330,7 +330,10 @@ bool BoardPicture::PointFromTwips(double X, double Y, const BoardGeometry& geome
 
 void BoardPicture::mousePressEvent(QMouseEvent* event) {
     const QPointF position = event->position() * kTwipsPerPixel;
-    emit Clicked(event->button(), position.x(), position.y());
+    int x = 0;
+    int y = 0;
+    const bool onPoint = PointFromTwips(position.x(), position.y(), geometry_, x, y);
+    emit Clicked(event->button(), onPoint ? QPoint(x, y) : QPoint());
 }
 
 void BoardPicture::mouseMoveEvent(QMouseEvent*) {

@@ -125,8 +125,9 @@ class BoardPicture : public TwipsPicture, public go::BoardCanvas {
     static bool PointFromTwips(double X, double Y, const BoardGeometry& geometry, int& x, int& y);
 
   signals:
-    /// A mouse button went down at the given picture position.
-    void Clicked(Qt::MouseButton button, double xTwips, double yTwips);
+    /// A mouse button went down on the picture: on board point `point` (1..19 each way), or
+    /// off the points (a null point), so that a window can still answer a click anywhere.
+    void Clicked(Qt::MouseButton button, QPoint point);
     /// The mouse moved over the picture, with or without a button held.
     void MouseMoved();
 

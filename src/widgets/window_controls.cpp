@@ -1,5 +1,6 @@
 #include "widgets/window_controls.h"
 
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -29,6 +30,15 @@ QScrollBar* Bar(QWidget* parent, Qt::Orientation orientation, const QString& nam
     bar->setSingleStep(1);
     bar->setPageStep(1);
     return bar;
+}
+
+void ShowWhole(QLabel* label, const QString& text) {
+    QFont font = label->parentWidget()->font();
+    const double width = label->contentsRect().width();
+    while (QFontMetricsF(font).horizontalAdvance(text) > width && font.pointSizeF() > 5.0)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    label->setFont(font);
+    label->setText(text);
 }
 
 }  // namespace widgets

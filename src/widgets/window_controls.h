@@ -33,4 +33,8 @@ QPushButton* Button(QWidget* parent, const QString& name, const QString& text,
 QScrollBar* Bar(QWidget* parent, Qt::Orientation orientation, const QString& name, int minimum,
                 int maximum, const QRect& geometry);
 
+/// Shows a text whole: one wider than its label (a larger desktop font, a display size that
+/// rounds down) is set smaller rather than cut off.
+void ShowWhole(QLabel* label, const QString& text);
+
 }  // namespace widgets

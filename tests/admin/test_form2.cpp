@@ -173,7 +173,7 @@ class TestForm2 : public QObject {
         QCOMPARE(w.Find<QLabel>("Label2")->text(), handicapText);
         QCOMPARE(w.Find<QLabel>("Label5")->text(), komiText);
         w.Type("山田", "01");
-        w.form->Command1_Click();
+        w.form->Register();
         QCOMPARE(w.platform.messages.size(), 1);
         QCOMPARE(w.platform.messages[0].text,
                  QStringLiteral("山田 さんの 01 局を登録をしました。"));
@@ -231,14 +231,14 @@ class TestForm2 : public QObject {
         w.Find<QScrollBar>("VScroll2")->setValue(20);
         // The change is shown first; Cancel leaves the record alone.
         w.platform.scriptedAnswers = {common::MessageAnswer::Cancel};
-        w.form->Command1_Click();
+        w.form->Register();
         QCOMPARE(w.platform.messages.last().title, QStringLiteral("登録変更の確認"));
         QCOMPARE(w.platform.messages.last().buttons, common::MessageButtons::OkCancel);
         QCOMPARE(w.root.Read("対局中棋譜/山田/01.txt"), yamada);
         const auto* board = w.Find<board::BoardPicture>("Picture1");
         const QPoint firstMove = board->StoneRect(16, 4).center() + QPoint(3, 3);
         QCOMPARE(PixelAt(board, firstMove), QColor(238, 196, 120));  // 佐藤's game is empty
-        w.form->Command1_Click();
+        w.form->Register();
         QCOMPARE(w.platform.messages.last().title, QStringLiteral("対局の登録変更をしました。"));
         // The small board now shows the game just registered, with its first stone.
         QCOMPARE(PixelAt(board, firstMove), QColor(Qt::black));
@@ -248,7 +248,7 @@ class TestForm2 : public QObject {
         // The handicap stones of a game with moves never change: refused, the record untouched.
         const QByteArray changed = w.root.Read("対局中棋譜/山田/01.txt");
         w.Find<QScrollBar>("VScroll1")->setValue(3);
-        w.form->Command1_Click();
+        w.form->Register();
         QCOMPARE(w.platform.messages.last().title, QStringLiteral("登録変更ができません。"));
         QCOMPARE(w.root.Read("対局中棋譜/山田/01.txt"), changed);
         w.Find<QScrollBar>("VScroll1")->setValue(1);
@@ -257,7 +257,7 @@ class TestForm2 : public QObject {
         w.Find<QListWidget>("List1")->setCurrentRow(0);
         w.Find<QListWidget>("List2")->setCurrentRow(0);
         QFile::remove(w.root.File("対局中棋譜/佐藤/02.txt"));
-        w.form->Command1_Click();
+        w.form->Register();
         QCOMPARE(w.platform.messages.last().title, QStringLiteral("対局の登録をしました。"));
         QCOMPARE(w.root.Read("対局中棋譜/佐藤/02.txt"),
                  Header("2002/12/07", " 0 , 1 , 31 ", kKuro));

@@ -29,7 +29,7 @@ struct Windows {
         store::StartStore(state, root.path());
         form2 = std::make_unique<admin::Form2>(state, platform, &main);
         form2->show();
-        form2->Command3_Click();
+        form2->OpenBoardColourWindow();
         form3 = form2->findChild<admin::Form3*>();
         if (form3 == nullptr)
             qFatal("no board colour window");
@@ -108,7 +108,7 @@ class TestForm3 : public QObject {
         QTest::mouseClick(w.form3->findChild<QPushButton*>("Command2"), Qt::LeftButton);
         QVERIFY(!w.form3->isVisible());
         QVERIFY(w.main.isVisible());
-        w.form2->Command3_Click();
+        w.form2->OpenBoardColourWindow();
         QCOMPARE(w.Bar(0)->value(), 238);
         QCOMPARE(w.Bar(1)->value(), 196);
         QCOMPARE(w.Bar(2)->value(), 120);

@@ -56,9 +56,9 @@ class TestBoardModel : public QObject {
         QCOMPARE(model.PlaceAt(4, 4), PlaceResult::Placement);
         QCOMPARE(model.PlaceAt(16, 4), PlaceResult::Placement);
         QCOMPARE(int(model.table().rows[1].number), 1);
-        QCOMPARE(model.table().rows[1].colour, QChar('B'));
+        QCOMPARE(model.table().rows[1].colour, common::StoneColour::Black);
         QCOMPARE(int(model.table().rows[2].number), 2);
-        QCOMPARE(model.table().rows[2].colour, QChar('W'));
+        QCOMPARE(model.table().rows[2].colour, common::StoneColour::White);
         QVERIFY(canvas.calls.contains("on 16,4 #2 W"));
     }
 
@@ -75,7 +75,7 @@ class TestBoardModel : public QObject {
         QString colours;
         for (int i = 1; i <= 5; ++i) {
             numbers << model.table().rows[i].number;
-            colours += model.table().rows[i].colour;
+            colours += model.table().rows[i].colour == common::StoneColour::Black ? 'B' : 'W';
         }
         QCOMPARE(numbers, (QList<int>{-3, -2, -1, 0, 1}));
         QCOMPARE(colours, QString("BBBBW"));

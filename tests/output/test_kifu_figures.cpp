@@ -1,5 +1,6 @@
 // Cutting a game into figures: ranges, numbering, the stones drawn and the notes for moves
 // that cannot be drawn.
+#include "common/stone_colour.h"
 #include "output/kifu_figure_print.h"
 #include "output/kifu_figures.h"
 #include "testing/board_text.h"
@@ -50,7 +51,10 @@ QString Picture(const go::BoardGrid& board, int whiteFirst, int rows) {
             if (!board.Occupied(x, y))
                 text += '.';
             else
-                text += go::IsBlackStone(board.At(x, y), whiteFirst) ? 'X' : 'O';
+                text +=
+                    common::ColourOfStone(board.At(x, y), whiteFirst) == common::StoneColour::Black
+                        ? 'X'
+                        : 'O';
         }
         text += '\n';
     }
@@ -117,7 +121,7 @@ class TestKifuFigures : public QObject {
     void headerFromRecordAndResults() {
         store::RecordTable table = Table({{1, 4, 4}, {2, 16, 16}});
         table.headerRead = true;
-        table.playerColour = QStringLiteral("白");
+        table.playerColour = common::StoneColour::White;
         table.handicapCode = 1;
         table.komiCode = 33;
         table.headerDate = QStringLiteral("2002/12/07");

@@ -60,7 +60,7 @@ struct Window {
         return FindControl<Control>(*form, name);
     }
     void Click(const QString& button) { Find<QPushButton>(button)->click(); }
-    QPlainTextEdit* Text1() const { return Find<QPlainTextEdit>("Text1"); }
+    QPlainTextEdit* TextBox() const { return Find<QPlainTextEdit>("Text1"); }
     QStringList Files() const {
         QStringList files;
         for (const QString& name : {kReuseFileName, kSendRecordName, QStringLiteral("Message")}) {
@@ -87,7 +87,7 @@ class TestForm4 : public QObject {
         QCOMPARE(w.state.replyStale, 0);
 
         // The player's edits survive hiding and showing while nothing changed.
-        w.Text1()->setPlainText("発信 2002/12/08\n\nよろしく");
+        w.TextBox()->setPlainText("発信 2002/12/08\n\nよろしく");
         w.Click("Command5");
         QVERIFY(w.form->isHidden());
         w.form->show();
@@ -97,15 +97,15 @@ class TestForm4 : public QObject {
         w.Click("Command7");
         w.subject = {"山田", {}};
         w.state.replyStale = -1;
-        w.form->Form_Activate();
+        w.form->RefreshIfStale();
         QCOMPARE(w.form->ReplyText(), "発信 2002/12/08\r\n\r\n");
         QCOMPARE(w.Find<QPushButton>("Command7")->text(), "レイアウトへ");
-        QVERIFY(w.Text1()->isVisibleTo(w.form.get()));
+        QVERIFY(w.TextBox()->isVisibleTo(w.form.get()));
 
         // No opponent: the text stays, the flag clears.
         w.subject = {};
         w.state.replyStale = -1;
-        w.form->Form_Activate();
+        w.form->RefreshIfStale();
         QCOMPARE(w.form->ReplyText(), "発信 2002/12/08\r\n\r\n");
         QCOMPARE(w.state.replyStale, 0);
     }
@@ -114,7 +114,7 @@ class TestForm4 : public QObject {
         Window w;
         w.Create();
         QCOMPARE(w.Find<QListWidget>("List3")->currentItem()->text(), "明日発信");
-        w.Text1()->setPlainText("発信 2002/12/01\n\nNo.01\n●1:４・四\n\nお元気で,また");
+        w.TextBox()->setPlainText("発信 2002/12/01\n\nNo.01\n●1:４・四\n\nお元気で,また");
         w.Find<QListWidget>("List3")->setCurrentRow(0);
         QCOMPARE(w.form->ReplyText(),
                  "発信 2002/12/07\r\n\r\nNo.01\r\n●1:４・四\r\n\r\nお元気で\r\nまた\r\n");
@@ -152,7 +152,7 @@ class TestForm4 : public QObject {
         QFETCH(bool, layout);
         Window w;
         w.Create().show();
-        w.Text1()->setPlainText("発信 2002/12/08\n\nNo.01\n○2:４・十六");
+        w.TextBox()->setPlainText("発信 2002/12/08\n\nNo.01\n○2:４・十六");
         for (int i = 0; i < clicks; ++i)
             w.Click("Command7");
         QCOMPARE(w.Find<QPushButton>("Command7")->text(), caption);
@@ -160,7 +160,7 @@ class TestForm4 : public QObject {
         QCOMPARE(label->text(), label8);
         QCOMPARE(label->palette().color(QPalette::WindowText), colour);
         QCOMPARE(w.Find<QScrollBar>("VScroll2")->isEnabled(), layout);
-        QCOMPARE(w.Text1()->isVisible(), !layout);
+        QCOMPARE(w.TextBox()->isVisible(), !layout);
         const QWidget* card = w.Find<QWidget>("Picture1");
         QCOMPARE(card->palette().color(QPalette::Window),
                  layout ? QColor(232, 253, 232) : QColor(Qt::white));
@@ -204,7 +204,7 @@ class TestForm4 : public QObject {
         QCOMPARE(values, QStringList({"5", "7", "1.5", "9"}));
         QCOMPARE(w.form->ReplyText(), "発信 2002/12/08\r\n");
         // The text box stands 170 twips plus the spaces inside the card: 15 twips a pixel.
-        QCOMPARE(w.Text1()->pos(),
+        QCOMPARE(w.TextBox()->pos(),
                  QPoint(qRound((170 + 5 * 56.7) / 15), qRound((170 + 7 * 56.7) / 15)));
         // The stored name stays as it was, offered here or not.
         QCOMPARE(w.root.Read(kReplySettingsFileName),

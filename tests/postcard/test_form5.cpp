@@ -85,7 +85,7 @@ class TestForm5 : public QObject {
 
         // An opponent without a file shows empty boxes, never the last opponent's address.
         w.opponent = QStringLiteral("鈴木");
-        w.form->Form_Activate();
+        w.form->Reload();
         QCOMPARE(w.Line(0)->text(), QString());
         QCOMPARE(w.Postal(0)->text(), QString());
         QVERIFY(w.platform.messages.isEmpty());

@@ -154,7 +154,7 @@ class TestExport : public QObject {
         // A registration leaves the new opponent's games listed and none chosen.
         form.findChild<QLineEdit*>("Text1")->setText("佐藤");
         form.findChild<QLineEdit*>("Text2")->setText("01");
-        form.Command1_Click();
+        form.Register();
         QTest::mouseClick(button, Qt::LeftButton);
         QCOMPARE(platform.messages.last().text, kNoGame);
         QCOMPARE(platform.messages.last().title, kNoGameTitle);

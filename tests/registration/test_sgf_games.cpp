@@ -1,5 +1,6 @@
 // Games read from and written to SGF files: the files on disk, and professional games
 // checked position by position against GNU Go.
+#include "common/stone_colour.h"
 #include "go/board_model.h"
 #include "output/printed_game.h"
 #include "registration/sgf_games.h"
@@ -31,7 +32,9 @@ QString Vertices(const go::BoardGrid& board, int whiteFirst, bool black) {
     QStringList vertices;
     for (int y = 1; y <= go::kBoardSize; ++y) {
         for (int x = 1; x <= go::kBoardSize; ++x) {
-            if (board.Occupied(x, y) && go::IsBlackStone(board.At(x, y), whiteFirst) == black)
+            const bool blackStone =
+                common::ColourOfStone(board.At(x, y), whiteFirst) == common::StoneColour::Black;
+            if (board.Occupied(x, y) && blackStone == black)
                 vertices << kColumns.at(x - 1) + QString::number(20 - y);
         }
     }

@@ -171,10 +171,45 @@ class TestRecordFile : public QObject {
         QString readColours;
         for (int i = 1; i <= rows; ++i) {
             readMarks += table.rows[i].mark;
-            readColours += table.rows[i].colour;
+            readColours += table.rows[i].colour == common::StoneColour::Black ? 'B' : 'W';
         }
         QCOMPARE(readMarks, marks);
         QCOMPARE(readColours, colours);
+    }
+
+    void headerColour_data() {
+        QTest::addColumn<QByteArray>("text");  // the header's text field, CP932
+        QTest::addColumn<int>("textChars");
+        QTest::addColumn<int>("colour");  // -1 none, else a common::StoneColour
+        QTest::addColumn<QString>("shown");
+        const int black = int(common::StoneColour::Black);
+        const int white = int(common::StoneColour::White);
+        QTest::newRow("黒") << QByteArray("\x8D\x95") << 1 << black << "黒";
+        QTest::newRow("白 between blanks") << QByteArray("  \x94\x92") << 3 << white << "白";
+        // A header spoilt by hand still loads; the screens show its text as it stands.
+        QTest::newRow("赤") << QByteArray("\x90\xD4") << 1 << -1 << "赤";
+        QTest::newRow("黒白") << QByteArray("\x8D\x95\x94\x92") << 2 << -1 << "黒白";
+        QTest::newRow("empty") << QByteArray() << 0 << -1 << "";
+    }
+    void headerColour() {
+        QFETCH(QByteArray, text);
+        QFETCH(int, textChars);
+        QFETCH(int, colour);
+        QFETCH(QString, shown);
+        TempRoot root;
+        root.Write("g.txt", Line("2002/12/07", " 0 , 1 , 31 ", text, textChars) +
+                                Line("12-07-2002", " 1 , 4 , 4 ", "", 0));
+        const std::optional<common::StoneColour> expected =
+            colour < 0 ? std::nullopt : std::optional(common::StoneColour(colour));
+        RecordTable table;
+        QCOMPARE(ReadRecordFile(root.File("g.txt"), table), LoadOutcome::Complete);
+        QCOMPARE(table.lastRow, 1);
+        QCOMPARE(table.playerColour, expected);
+        QCOMPARE(table.PlayerColourText(), shown);
+        RecordOutline outline;
+        QCOMPARE(ReadRecordOutline(root.File("g.txt"), outline), LoadOutcome::Complete);
+        QCOMPARE(outline.playerColour, expected);
+        QCOMPARE(outline.PlayerColourText(), shown);
     }
 
     void headerValues() {
@@ -185,7 +220,7 @@ class TestRecordFile : public QObject {
         QCOMPARE(table.handicapCode, 4);
         QCOMPARE(table.komiCode, 33);
         QCOMPARE(table.whiteFirst, 1);
-        QCOMPARE(table.playerColour, QStringLiteral("白"));
+        QCOMPARE(table.playerColour, std::optional(common::StoneColour::White));
         QCOMPARE(table.headerDate, QStringLiteral("2002/12/07"));
         QCOMPARE(table.rows[0].text.size(), 30);
     }

@@ -7,8 +7,8 @@
 #include "admin/form2.h"
 #include "admin/form3.h"
 #include "admin/form6.h"
-#include "board/form1.h"
 #include "board/kifu_figures_dialog.h"
+#include "board/main_window.h"
 #include "common/app_state.h"
 #include "common/cp932_codec.h"
 #include "common/font_setup.h"
@@ -114,7 +114,7 @@ int main(int argc, char* argv[]) {
             failed.append(name);
     };
 
-    board::Form1 main(state, platform);
+    board::MainWindow main(state, platform);
     main.show();
     if (!QTest::qWaitForWindowExposed(&main))
         failed.append(QStringLiteral("main"));
@@ -125,7 +125,7 @@ int main(int argc, char* argv[]) {
     const QStringList modes{QStringLiteral("main_recording"), QStringLiteral("main_review"),
                             QStringLiteral("main_printing")};
     for (int mode = board::MenuRecording; mode <= board::MenuPrinting; ++mode) {
-        main.Label1_Click(mode);
+        main.RunCommand(board::Panel::Menu, mode);
         shoot(main, modes[mode]);
         main.show();
     }

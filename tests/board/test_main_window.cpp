@@ -1,6 +1,6 @@
 // The main window's frame: lists from the two games folders, game information, the guide,
 // exit, the messages when no game is chosen, help files and activation.
-#include "board/form1.h"
+#include "board/main_window.h"
 #include "common/font_setup.h"
 #include "testing/fake_platform.h"
 #include "testing/temp_root.h"
@@ -69,7 +69,7 @@ struct TestWindow {
         state.dataRoot = root.path();
         platform.screenWidth = screen.width();
         platform.screenHeight = screen.height();
-        form = std::make_unique<board::Form1>(state, platform);
+        form = std::make_unique<board::MainWindow>(state, platform);
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     }
@@ -91,7 +91,7 @@ struct TestWindow {
     TempRoot root;
     common::AppState state;
     FakePlatform platform;
-    std::unique_ptr<board::Form1> form;
+    std::unique_ptr<board::MainWindow> form;
 };
 
 /// The share of a widget's pixels that are exactly `colour`.
@@ -111,7 +111,7 @@ QPoint PointPixel(int x, int y) {
 
 }  // namespace
 
-class TestForm1 : public QObject {
+class TestMainWindow : public QObject {
     Q_OBJECT
 
   private slots:
@@ -123,7 +123,7 @@ class TestForm1 : public QObject {
         common::AppState state;
         state.dataRoot = root.File("file/data");  // nothing can be made in it, even by root
         FakePlatform platform;
-        board::Form1 form(state, platform);
+        board::MainWindow form(state, platform);
         QCOMPARE(platform.messages.size(), 1);
         QCOMPARE(platform.messages[0].text,
                  QStringLiteral("フォルダ「%1」に書き込めません。棋譜や設定は保存できません。")
@@ -316,7 +316,8 @@ class TestForm1 : public QObject {
         if (pushButton->isEnabled()) {
             QTest::mouseClick(pushButton, Qt::LeftButton);
         } else {
-            window.form->Command1_Click(button.section('_', 1).toInt());  // "復 元" is greyed
+            window.form->RunCommand(board::Panel::Recording,
+                                    button.section('_', 1).toInt());  // "復 元" is greyed
         }
         QCOMPARE(window.platform.messages.size(), 1);
         QCOMPARE(window.platform.messages[0].text, QStringLiteral("対局を選択してください。"));
@@ -372,7 +373,7 @@ class TestForm1 : public QObject {
     void activationRestoresSelection() {
         TestWindow window(TwoFolders());
         QWidget* registration = nullptr;
-        window.form->SetWindowFactory(board::MenuRegistration, [&](board::Form1&) {
+        window.form->SetWindowFactory(board::MenuRegistration, [&](board::MainWindow&) {
             registration = new QWidget;
             return registration;
         });
@@ -397,5 +398,5 @@ class TestForm1 : public QObject {
     }
 };
 
-QTEST_MAIN(TestForm1)
-#include "test_form1.moc"
+QTEST_MAIN(TestMainWindow)
+#include "test_main_window.moc"

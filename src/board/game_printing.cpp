@@ -1,43 +1,24 @@
-// The printing panel's two prints: the record page of the shown position and a picture of
-// the whole main window.
-#include "board/form1.h"
+// The prints of the chosen game: the record page of the shown position, a picture of the
+// whole main window, and the game in figures.
+#include "board/game_printing.h"
+
 #include "board/kifu_figures_dialog.h"
-#include "board/mode_panels.h"
 #include "output/kifu_figure_print.h"
 #include "output/record_print.h"
-#include "output/results_record.h"
 
-#include <QLabel>
-#include <QListWidget>
+#include <QWidget>
 
 namespace board {
-namespace {
 
-QStringList ListEntries(const QListWidget* list) {
-    QStringList entries;
-    for (int i = 0; i < list->count(); ++i)
-        entries.append(list->item(i)->text());
-    return entries;
-}
-
-}  // namespace
-
-void Form1::FillRemovedStones() {
-    const store::RecordTable& table = model_.table();
-    printingPanel_->List4->clear();
-    printingPanel_->List4->addItems(output::FillRemovedList(table, table.lastRow));
-}
-
-void Form1::PrintRecord() {
-    FillRemovedStones();
-
-    output::RecordPage record = output::RecordPageOf(model_, OpponentName(), GameName());
-    record.removedList = ListEntries(printingPanel_->List4);
+void GamePrinting::PrintRecord(const QStringList& removedStones) {
+    output::RecordPage record =
+        output::RecordPageOf(session_.model(), session_.opponent(), session_.game());
+    record.removedList = removedStones;
     record.offsetXmm = state_.settings.printPosition1;
     record.offsetYmm = state_.settings.printPosition2;
 
     const QString documentName =
-        QStringLiteral("ソラマメ棋譜 %1 %2").arg(OpponentName(), GameName());
+        QStringLiteral("ソラマメ棋譜 %1 %2").arg(session_.opponent(), session_.game());
     if (!platform_.PrintPage(
             documentName, common::PageOrientation::Portrait,
             [&record](common::PrintSurface& page) { output::PrintOut(page, record); })) {
@@ -45,7 +26,7 @@ void Form1::PrintRecord() {
     }
 }
 
-void Form1::PrintScreenCopy() {
+void GamePrinting::PrintScreenCopy(QWidget& window) {
     const common::MessageAnswer answer =
         platform_.ShowMessage(QStringLiteral("用紙サイズはＡ４としてください。") + '\n' +
                                   QStringLiteral("印字しますか？"),
@@ -53,28 +34,28 @@ void Form1::PrintScreenCopy() {
                               common::MessageIcon::Question);
     if (answer == common::MessageAnswer::Cancel)
         return;
-    const QImage window = grab().toImage();
+    const QImage picture = window.grab().toImage();
     if (!platform_.PrintPage(
             QStringLiteral("ソラマメ画面コピー"), common::PageOrientation::Landscape,
-            [&window](common::PrintSurface& page) { output::PrintWindowImage(page, window); })) {
+            [&picture](common::PrintSurface& page) { output::PrintWindowImage(page, picture); })) {
         ReportPrintFailure();
     }
 }
 
-void Form1::AskKifuFigures() {
-    auto* dialog = new KifuFiguresDialog(this);
+void GamePrinting::AskKifuFigures(QWidget* parent) {
+    auto* dialog = new KifuFiguresDialog(parent);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QDialog::accepted, this,
-            [this, dialog] { PrintKifuFigures(dialog->Options()); });
+    QObject::connect(dialog, &QDialog::accepted, parent,
+                     [this, dialog] { PrintKifuFigures(dialog->Options()); });
     dialog->open();
 }
 
-void Form1::PrintKifuFigures(const output::FigureOptions& options) {
+void GamePrinting::PrintKifuFigures(const output::FigureOptions& options) {
     // The figures show the game as saved, whatever position the board shows at the moment.
     output::KifuBook book;
-    const output::BookOutcome outcome = output::MakeKifuBook(
-        state_.RecordPath(OpponentName(), GameName()), output::ResultsRecordPath(state_.dataRoot),
-        OpponentName(), GameName(), options, book);
+    const output::BookOutcome outcome =
+        output::MakeKifuBook(session_.recordPath(), session_.ResultsRecordPath(),
+                             session_.opponent(), session_.game(), options, book);
     if (outcome != output::BookOutcome::Made) {
         platform_.ShowMessage(outcome == output::BookOutcome::NoMoves
                                   ? QStringLiteral("この対局にはまだ着手がありません。")
@@ -84,7 +65,7 @@ void Form1::PrintKifuFigures(const output::FigureOptions& options) {
         return;
     }
     const QString documentName =
-        QStringLiteral("ソラマメ棋譜図 %1 %2").arg(OpponentName(), GameName());
+        QStringLiteral("ソラマメ棋譜図 %1 %2").arg(session_.opponent(), session_.game());
     if (!platform_.PrintPage(
             documentName, common::PageOrientation::Portrait,
             [&book](common::PrintSurface& page) { output::PrintKifuFigures(page, book); })) {
@@ -92,7 +73,7 @@ void Form1::PrintKifuFigures(const output::FigureOptions& options) {
     }
 }
 
-void Form1::ReportPrintFailure() {
+void GamePrinting::ReportPrintFailure() {
     platform_.ShowMessage(QStringLiteral("印刷できませんでした。プリンターを確かめてください。"),
                           QStringLiteral("印刷ができません。"), common::MessageButtons::Ok,
                           common::MessageIcon::Warning);

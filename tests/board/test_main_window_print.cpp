@@ -1,5 +1,5 @@
 // The printing panel's record print and screen copy, through the recorded print operations.
-#include "board/form1.h"
+#include "board/main_window.h"
 #include "common/font_setup.h"
 #include "testing/fake_platform.h"
 #include "testing/temp_root.h"
@@ -41,7 +41,7 @@ struct TestWindow {
     explicit TestWindow(bool numbers = false, int offsetX = 0) {
         root.Write(QStringLiteral("対局中棋譜/山田/第3.txt"), GameWithRemoval());
         state.dataRoot = root.path();
-        form = std::make_unique<board::Form1>(state, platform);
+        form = std::make_unique<board::MainWindow>(state, platform);
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
         QTest::mouseClick(Find<QLabel>(QStringLiteral("Label1_2")), Qt::LeftButton);
@@ -68,7 +68,7 @@ struct TestWindow {
     TempRoot root;
     common::AppState state;
     FakePlatform platform;
-    std::unique_ptr<board::Form1> form;
+    std::unique_ptr<board::MainWindow> form;
 };
 
 const QString kHeaderFont = QStringLiteral(" ＭＳ Ｐ明朝 13 bold #000000 ");
@@ -78,7 +78,7 @@ const QString kPaperQuestion =
 
 }  // namespace
 
-class TestForm1Print : public QObject {
+class TestMainWindowPrint : public QObject {
     Q_OBJECT
 
   private slots:
@@ -89,7 +89,7 @@ class TestForm1Print : public QObject {
         window.root.Write(
             QStringLiteral("対局中棋譜/山田/第4.txt"),
             Line("2002/12/07", 0, 1, 33, "\x8d\x95", 1) + Line("11-30-2002", 1, 4, 4));
-        window.form->Form_Activate();  // lists the new game too
+        window.form->Reactivate();  // lists the new game too
         auto* games = window.Find<QListWidget>(QStringLiteral("List2"));
         games->setCurrentRow(0);
         QCOMPARE(window.RemovedList(), QStringList{"003: 17･4"});
@@ -273,5 +273,5 @@ class TestForm1Print : public QObject {
     }
 };
 
-QTEST_MAIN(TestForm1Print)
-#include "test_form1_print.moc"
+QTEST_MAIN(TestMainWindowPrint)
+#include "test_main_window_print.moc"

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "common/app_state.h"
+#include "common/platform.h"
+#include "output/kifu_figures.h"
+#include "session/game_session.h"
+
+#include <QStringList>
+
+class QWidget;
+
+namespace board {
+
+/// The printing panel's prints of the chosen game; a print that fails is reported to the
+/// player.
+class GamePrinting {
+  public:
+    GamePrinting(const common::AppState& state, common::Platform& platform,
+                 const session::GameSession& session)
+        : state_(state), platform_(platform), session_(session) {}
+
+    /// The record page of the position on the board, with the removed stones listed.
+    void PrintRecord(const QStringList& removedStones);
+    /// A picture of the whole window on A4, after the player confirmed the paper.
+    void PrintScreenCopy(QWidget& window);
+    /// Asks for the figures' options, then prints the saved game in figures.
+    void AskKifuFigures(QWidget* parent);
+
+  private:
+    void PrintKifuFigures(const output::FigureOptions& options);
+    void ReportPrintFailure();
+
+    const common::AppState& state_;
+    common::Platform& platform_;
+    const session::GameSession& session_;
+};
+
+}  // namespace board

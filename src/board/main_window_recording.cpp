@@ -1,0 +1,152 @@
+// The recording panel of the main window: saving, undoing the last save, cutting the record
+// back, the comment of the latest row, the count after the end and the results record.
+#include "board/main_window.h"
+
+#include "board/mode_panels.h"
+#include "store/folder_tree.h"
+#include "widgets/board_picture.h"
+#include "widgets/window_controls.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace board {
+
+void MainWindow::ShowBoardClick(const session::BoardClick& click) {
+    if (click.commentNow) {
+        // The comment box shows the comment that a save will write for the row now last.
+        controls_->commentBox->setText(*click.commentNow);
+        return;
+    }
+    if (!click.placed)
+        return;
+    controls_->descriptionCombo->clear();
+    controls_->descriptionCombo->addItems(click.descriptions);
+    controls_->descriptionCombo->setCurrentIndex(click.descriptions.isEmpty() ? -1 : 0);
+    controls_->commentBox->setText(click.descriptions.value(0));
+}
+
+void MainWindow::SaveMoves() {
+    if (!session_.Save(platform_.Today())) {
+        // The unsaved rows stay on the board, so the player can try again.
+        platform_.ShowMessage(
+            QStringLiteral("棋譜ファイルに書き込めませんでした。着手は記録されていません。"),
+            QStringLiteral("着手記録ができません。"), common::MessageButtons::Ok,
+            common::MessageIcon::Warning);
+        return;
+    }
+    ShowGame();
+    controls_->recordingPanel->buttons[RestoreSave]->setEnabled(true);
+}
+
+void MainWindow::RestoreLastSave() {
+    if (!session_.RestoreLastSave()) {
+        // The undo copy stays, so the player can try again once the disk has room.
+        platform_.ShowMessage(
+            QStringLiteral("棋譜ファイルに書き込めませんでした。棋譜は変更されていません。"),
+            QStringLiteral("復元ができません。"), common::MessageButtons::Ok,
+            common::MessageIcon::Warning);
+        return;
+    }
+    controls_->recordingPanel->buttons[RestoreSave]->setEnabled(false);
+    ShowGame();
+}
+
+void MainWindow::ToggleCutMode() {
+    QLabel* label = controls_->recordingPanel->cutModeLabel;
+    label->setVisible(!label->isVisible());
+}
+
+void MainWindow::CutAtStone(int x, int y) {
+    controls_->recordingPanel->cutModeLabel->setVisible(false);
+    switch (session_.CutAt(x, y)) {
+        case session::CutOutcome::Failed:
+            platform_.ShowMessage(
+                QStringLiteral("棋譜ファイルに書き込めませんでした。棋譜は変更されていません。"),
+                QStringLiteral("指定以降の抹消ができません。"), common::MessageButtons::Ok,
+                common::MessageIcon::Warning);
+            return;
+        case session::CutOutcome::Cut:
+            ShowGame();
+            break;
+        case session::CutOutcome::NotASavedStone:
+            break;
+    }
+    controls_->recordingPanel->buttons[RestoreSave]->setEnabled(true);
+}
+
+void MainWindow::CommentEdited() {
+    session_.SetComment(controls_->commentBox->text());
+}
+
+void MainWindow::WarnOfCommas() {
+    if (commaWarned_)
+        return;
+    const QString text = controls_->commentBox->text();
+    if (!text.contains(QChar(',')) && !text.contains(QStringLiteral("，")))
+        return;
+    commaWarned_ = true;
+    platform_.ShowMessage(QStringLiteral("コメントにカンマ「，」は使用できません。"),
+                          QStringLiteral("カンマは使用できない文字です。"));
+    commaWarned_ = false;
+}
+
+void MainWindow::DescriptionChosen() {
+    controls_->commentBox->setText(controls_->descriptionCombo->currentText());
+    CommentEdited();
+}
+
+void MainWindow::TermChosen() {
+    const QString term = controls_->termCombo->currentText();
+    const QString text = controls_->commentBox->text();
+    controls_->commentBox->setText(text.isEmpty() ? term : text + QStringLiteral("､") + term);
+    CommentEdited();
+}
+
+void MainWindow::OpenRecordingHelp() {
+    OpenHelp(QStringLiteral("着手説明.txt"));
+}
+
+void MainWindow::EditTermList() {
+    OpenHelp(store::kTermListName);
+}
+
+void MainWindow::CountTerritory() {
+    go::BoardModel& model = session_.model();
+    if (countShown_) {
+        countShown_ = false;
+        controls_->ClearCount();
+        // Redraw without reloading: dead stones taken off but not saved yet stay off.
+        DrawEmptyBoard();
+        model.ShowPositionAt(model.table().lastRow);
+        model.MarkLastPlacement(model.table().lastRow);
+        return;
+    }
+    countShown_ = true;
+    const session::Count count = session_.CountPosition(19);
+    output::DrawTerritoryMarks(count.territory, *controls_->boardPicture);
+    controls_->scoreLabels[1]->setText(QString::number(count.score.blackScore));
+    controls_->scoreLabels[3]->setText(QString::number(count.score.whiteScore));
+    widgets::ShowWhole(controls_->resultLabel, count.score.resultLabel);
+}
+
+void MainWindow::RecordResult() {
+    if (controls_->resultLabel->text().trimmed().isEmpty()) {
+        platform_.ShowMessage(
+            QStringLiteral("「計算結果」が実行されていないため、対戦記録の表示のみをします。"),
+            QStringLiteral("対戦記録を表示します。"));
+    } else {
+        const store::AppendOutcome outcome =
+            session_.RecordResult(controls_->resultLabel->text(), platform_.Today());
+        if (outcome != store::AppendOutcome::Appended) {
+            platform_.ShowMessage(session::ResultNotRecordedText(outcome),
+                                  QStringLiteral("対戦記録ができません。"),
+                                  common::MessageButtons::Ok, common::MessageIcon::Warning);
+        }
+    }
+    platform_.OpenInEditor(session_.ResultsRecordPath());
+}
+
+}  // namespace board

@@ -1,0 +1,125 @@
+// The review and printing panels of the main window: stepping through the saved game, the
+// move-number boxes, stone numbers, transforms, the print position and the record page.
+#include "board/main_window.h"
+
+#include "board/mode_panels.h"
+#include "output/record_print.h"
+#include "store/folder_tree.h"
+#include "store/settings_file.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QScrollBar>
+
+namespace board {
+
+QLineEdit* MainWindow::ShownMoveBox() const {
+    return session_.model().mode() == go::Mode::Printing ? controls_->printingPanel->moveBox
+                                                         : controls_->reviewPanel->moveBox;
+}
+
+void MainWindow::OpenNavigationHelp() {
+    const bool printing = session_.model().mode() == go::Mode::Printing;
+    OpenHelp(printing ? QStringLiteral("印刷説明.txt") : QStringLiteral("検討説明.txt"));
+}
+
+void MainWindow::StepBack() {
+    session_.model().StepBack();
+}
+
+void MainWindow::StepForward() {
+    if (session_.model().StepForward() == go::StepResult::AtEnd) {
+        platform_.ShowMessage(QStringLiteral("これより先の着手はありません。"),
+                              QStringLiteral("最終着手の状態です。"));
+    }
+}
+
+void MainWindow::NavigationKey(int button) {
+    const go::Mode mode = session_.model().mode();
+    if (mode == go::Mode::Recording)
+        return;
+    if (button == StartPosition) {
+        // Home means the very start, whatever move number the box holds.
+        for (QLineEdit* box :
+             {controls_->reviewPanel->moveBox, controls_->printingPanel->moveBox}) {
+            const QSignalBlocker block(box);
+            box->clear();
+        }
+    }
+    RunCommand(mode == go::Mode::Review ? Panel::Review : Panel::Printing, button);
+}
+
+void MainWindow::MoveBoxEdited(QLineEdit* moveBox) {
+    if (GameChosen())
+        ShowFromMove(moveBox);
+}
+
+void MainWindow::ShowFromMove(QLineEdit* moveBox) {
+    bool ok = false;
+    const int typed = moveBox->text().trimmed().toInt(&ok);
+    const int shown = session_.ShowFromMove(ok ? typed : 0);
+    // A number past the end of the game stops at the last saved move; the box shows where.
+    if (ok && shown != typed) {
+        const QSignalBlocker block(moveBox);
+        moveBox->setText(QString::number(shown));
+    }
+}
+
+void MainWindow::TransformChosen() {
+    session_.model().SetTransform(qMax(0, controls_->reviewPanel->transformList->currentRow()));
+    ShowGame();
+}
+
+void MainWindow::ReviewNumbersClicked() {
+    const bool on = controls_->reviewPanel->numbersBox->isChecked();
+    state_.settings.numbersWhileRecording = on ? 1 : 0;  // in memory only
+    session_.model().options().numbersWhileRecording = on;
+    session_.model().options().reviewNumbers = on;
+    ShowGame();
+}
+
+void MainWindow::PrintNumbersClicked() {
+    session_.model().options().printNumbers = controls_->printingPanel->numbersBox->isChecked();
+    ShowPrintedPositionAgain();
+}
+
+void MainWindow::KeepRemovedClicked() {
+    const bool on = controls_->printingPanel->keepRemovedBox->isChecked();
+    state_.settings.keepRemovedStones = on ? 1 : 0;
+    session_.model().options().keepRemovedStones = on;
+    store::WriteSettings(state_.DataFile(store::kSettingsFileName), state_.settings);
+    ShowPrintedPositionAgain();
+}
+
+void MainWindow::ShowPrintedPositionAgain() {
+    // The board shows, and 印字 prints, the same position drawn the new way: the stone numbers
+    // are decided as each stone is drawn.
+    if (GameChosen())
+        session_.model().ShowPositionAt(session_.model().viewedRow());
+}
+
+void MainWindow::PrintPositionChanged() {
+    state_.settings.printPosition1 = qint16(controls_->printingPanel->positionBar1->value());
+    state_.settings.printPosition2 = qint16(controls_->printingPanel->positionBar2->value());
+    store::WriteSettings(state_.DataFile(store::kSettingsFileName), state_.settings);
+}
+
+void MainWindow::FillRemovedStones() {
+    const store::RecordTable& table = session_.model().table();
+    QListWidget* list = controls_->printingPanel->removedList;
+    list->clear();
+    list->addItems(output::FillRemovedList(table, table.lastRow));
+}
+
+void MainWindow::PrintRecord() {
+    FillRemovedStones();
+    QStringList removed;
+    const QListWidget* list = controls_->printingPanel->removedList;
+    for (int i = 0; i < list->count(); ++i)
+        removed.append(list->item(i)->text());
+    printing_.PrintRecord(removed);
+}
+
+}  // namespace board
