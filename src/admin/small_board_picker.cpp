@@ -1,6 +1,6 @@
 #include "admin/small_board_picker.h"
 
-#include "admin/form3.h"
+#include "admin/board_colour_window.h"
 #include "widgets/board_picture.h"
 #include "widgets/window_controls.h"
 

@@ -1,5 +1,5 @@
-#include "admin/form2.h"
-#include "admin/form6.h"
+#include "admin/erase_window.h"
+#include "admin/registration_window.h"
 #include "app/batch_backup.h"
 #include "app/batch_mode.h"
 #include "app/exit_when_shown.h"
@@ -10,8 +10,8 @@
 #include "common/data_root.h"
 #include "common/font_setup.h"
 #include "desktop/platform_qt.h"
-#include "postcard/form4.h"
-#include "postcard/form5.h"
+#include "postcard/address_card_window.h"
+#include "postcard/reply_card_window.h"
 #include "store/display_settings.h"
 #include "views/games_overview_window.h"
 #include "views/results_summary_window.h"
@@ -48,10 +48,10 @@ void DescribeOptions(QCommandLineParser& parser, const QCommandLineOption& dataR
 /// The registration window, made on the first use of its menu label.
 void OfferRegistrationWindow(board::MainWindow& mainWindow) {
     mainWindow.SetWindowFactory(board::MenuRegistration, [](board::MainWindow& main) -> QWidget* {
-        auto* window = new admin::Form2(main.state(), main.platform(), &main);
-        QObject::connect(window, &admin::Form2::BoardColourChanged, &main,
+        auto* window = new admin::RegistrationWindow(main.state(), main.platform(), &main);
+        QObject::connect(window, &admin::RegistrationWindow::BoardColourChanged, &main,
                          &board::MainWindow::RefreshBoardColour);
-        QObject::connect(window, &admin::Form2::SettingsChanged, &main,
+        QObject::connect(window, &admin::RegistrationWindow::SettingsChanged, &main,
                          &board::MainWindow::DrawNumerals);
         return window;
     });
@@ -60,7 +60,7 @@ void OfferRegistrationWindow(board::MainWindow& mainWindow) {
 /// The erase, back-up and restore window, made on the first use of its menu label.
 void OfferEraseWindow(board::MainWindow& mainWindow) {
     mainWindow.SetWindowFactory(board::MenuErase, [](board::MainWindow& main) -> QWidget* {
-        return new admin::Form6(main.state(), main.platform(), &main);
+        return new admin::EraseWindow(main.state(), main.platform(), &main);
     });
 }
 
@@ -71,8 +71,8 @@ void OfferReplyWindow(board::MainWindow& mainWindow) {
         auto subject = [&main] {
             return postcard::ReplySubject{main.OpponentName(), main.GameNames()};
         };
-        auto* window = new postcard::Form4(main.state(), main.platform(), &main, subject);
-        QObject::connect(window, &postcard::Form4::AddressWindowRequested, &main,
+        auto* window = new postcard::ReplyCardWindow(main.state(), main.platform(), &main, subject);
+        QObject::connect(window, &postcard::ReplyCardWindow::AddressWindowRequested, &main,
                          [&main] { main.RunCommand(board::Panel::Menu, board::MenuAddress); });
         return window;
     });
@@ -82,9 +82,9 @@ void OfferReplyWindow(board::MainWindow& mainWindow) {
 /// the main window's chosen opponent and opens the reply window through the menu.
 void OfferAddressWindow(board::MainWindow& mainWindow) {
     mainWindow.SetWindowFactory(board::MenuAddress, [](board::MainWindow& main) -> QWidget* {
-        auto* window = new postcard::Form5(main.state(), main.platform(), &main);
+        auto* window = new postcard::AddressCardWindow(main.state(), main.platform(), &main);
         window->SetOpponentSource([&main] { return main.OpponentName(); });
-        QObject::connect(window, &postcard::Form5::ReplyWindowRequested, &main,
+        QObject::connect(window, &postcard::AddressCardWindow::ReplyWindowRequested, &main,
                          [&main] { main.RunCommand(board::Panel::Menu, board::MenuReply); });
         return window;
     });

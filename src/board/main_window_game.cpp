@@ -90,7 +90,7 @@ void MainWindow::OpponentChosen() {
     DrawEmptyBoard();
     ClearGameDisplay();
     session_.Forget();
-    state_.replyStale = -1;
+    state_.replyStale = true;
 }
 
 void MainWindow::GameClicked(const QString& opponent, const QString& game) {

@@ -18,8 +18,8 @@ struct AppState {
     /// The shared selection: opponent and game index in the current lists, -1 for none.
     int selectedOpponentIndex = -1;
     int selectedGameIndex = -1;
-    /// -1 when the reply card text must be rebuilt, 0 when it is current.
-    int replyStale = 0;
+    /// True when the reply card's text must be built anew from the records.
+    bool replyStale = false;
 
     Settings settings;
 

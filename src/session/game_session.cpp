@@ -89,7 +89,7 @@ bool GameSession::Save(const QDate& today) {
                               today)) {
         return false;
     }
-    state_.replyStale = -1;
+    state_.replyStale = true;
     Show();
     return true;
 }

@@ -40,7 +40,7 @@ void StartStore(common::AppState& state, const QString& dataRoot) {
 
     state.currentGamesFolder = state.inProgressFolder;
     state.selectedGameIndex = -1;
-    state.replyStale = 0;
+    state.replyStale = false;
     ReadSettings(state.DataFile(kSettingsFileName), state.settings);
     RemoveSaveLeftoversUnder(dataRoot);
 }

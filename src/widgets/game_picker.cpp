@@ -99,7 +99,7 @@ void GamePicker::SwitchFolder(const QString& folder) {
     state_.currentGamesFolder = folder;
     state_.selectedOpponentIndex = -1;
     state_.selectedGameIndex = -1;
-    state_.replyStale = -1;
+    state_.replyStale = true;
     Refill();
 }
 

@@ -1,6 +1,6 @@
 // The copy for the e-mail program: both files byte for byte, the blank colour of a player
 // holding White, refusals and failures, and the registration window's button.
-#include "admin/form2.h"
+#include "admin/registration_window.h"
 #include "registration/export.h"
 #include "store/record_file.h"
 #include "store/start_store.h"
@@ -137,7 +137,7 @@ class TestExport : public QObject {
         r.root.Write("対局中棋譜/山田/01.txt", record);
         r.state.selectedOpponentIndex = 0;
         r.state.selectedGameIndex = 0;
-        admin::Form2 form(r.state, platform, &main);
+        admin::RegistrationWindow form(r.state, platform, &main);
         form.show();
         auto* button = form.findChild<QPushButton*>("Command4");
         auto* games = form.findChild<QListWidget*>("List2");

@@ -82,11 +82,11 @@ class TestGameSession : public QObject {
         const session::BoardClick back = s.game.RecordingClick(true, 1, 1);
         QCOMPARE(back.commentNow, std::optional<QString>(QStringLiteral("天元")));
         QCOMPARE(s.Stone(12, 10), go::kEmptyPoint);
-        s.state.replyStale = 0;
+        s.state.replyStale = false;
         QVERIFY(s.game.Save(kToday));
         QCOMPARE(s.Record(), FourMoves() + kTengen);
         QCOMPARE(s.UndoCopy(), FourMoves());
-        QCOMPARE(s.state.replyStale, -1);
+        QVERIFY(s.state.replyStale);
         QCOMPARE(s.game.model().table().savedRowCount, 5);
         // A take-back never reaches saved rows.
         QCOMPARE(s.game.RecordingClick(true, 1, 1).commentNow, std::nullopt);

@@ -16,7 +16,7 @@ class TestStartStore : public QObject {
         root.Write("KurumiSet.dat", " 0 \r\n 1 \r\n");
         common::AppState state;
         state.selectedGameIndex = 4;
-        state.replyStale = -1;
+        state.replyStale = true;
         store::StartStore(state, root.path());
         for (const char* folder : {"対局中棋譜", "退避後棋譜", "Address"}) {
             QVERIFY2(QFileInfo(root.File(QString::fromUtf8(folder))).isDir(), folder);
@@ -24,7 +24,7 @@ class TestStartStore : public QObject {
         QCOMPARE(state.currentGamesFolder, root.File("対局中棋譜"));
         QCOMPARE(state.backedUpFolder, root.File("退避後棋譜"));
         QCOMPARE(state.selectedGameIndex, -1);
-        QCOMPARE(state.replyStale, 0);
+        QVERIFY(!state.replyStale);
         QCOMPARE(state.settings.numbersWhileRecording, qint16(1));
     }
 

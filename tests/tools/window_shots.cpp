@@ -4,16 +4,16 @@
 // writes one PNG per window (main window in its three modes, registration, board colour,
 // reply card, address card, erase, games overview, results summary, text window, kifu
 // figures dialog). Run it before and after the change and compare the pairs.
-#include "admin/form2.h"
-#include "admin/form3.h"
-#include "admin/form6.h"
+#include "admin/board_colour_window.h"
+#include "admin/erase_window.h"
+#include "admin/registration_window.h"
 #include "board/kifu_figures_dialog.h"
 #include "board/main_window.h"
 #include "common/app_state.h"
 #include "common/cp932_codec.h"
 #include "common/font_setup.h"
-#include "postcard/form4.h"
-#include "postcard/form5.h"
+#include "postcard/address_card_window.h"
+#include "postcard/reply_card_window.h"
 #include "store/start_store.h"
 #include "testing/fake_platform.h"
 #include "views/games_overview_window.h"
@@ -130,18 +130,18 @@ int main(int argc, char* argv[]) {
         main.show();
     }
 
-    admin::Form2 registration(state, platform, &main);
+    admin::RegistrationWindow registration(state, platform, &main);
     shoot(registration, QStringLiteral("registration"));
-    admin::Form3 boardColour(state, platform, &main);
+    admin::BoardColourWindow boardColour(state, platform, &main);
     shoot(boardColour, QStringLiteral("board_colour"));
-    postcard::Form4 reply(state, platform, &main, [] {
+    postcard::ReplyCardWindow reply(state, platform, &main, [] {
         return postcard::ReplySubject{QStringLiteral("佐藤"), {QStringLiteral("01")}};
     });
     shoot(reply, QStringLiteral("reply_card"));
-    postcard::Form5 address(state, platform, &main);
+    postcard::AddressCardWindow address(state, platform, &main);
     address.SetOpponentSource([] { return QStringLiteral("佐藤"); });
     shoot(address, QStringLiteral("address_card"));
-    admin::Form6 erase(state, platform, &main);
+    admin::EraseWindow erase(state, platform, &main);
     shoot(erase, QStringLiteral("erase"));
     views::GamesOverviewWindow overview(state, platform, &main);
     shoot(overview, QStringLiteral("games_overview"));

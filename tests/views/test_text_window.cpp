@@ -3,7 +3,7 @@
 // CR LF, no edit is dropped without asking, and the desktop's editor opens only on request,
 // a launcher that fails being reported.
 #include "desktop/platform_qt.h"
-#include "postcard/form4.h"
+#include "postcard/reply_card_window.h"
 #include "store/start_store.h"
 #include "testing/fake_platform.h"
 #include "testing/temp_root.h"
@@ -74,7 +74,7 @@ class TestTextWindow : public QObject {
         platform.SetEditorFallback(
             [&platform](const QString& path) { views::ShowTextWindow(path, platform); });
         QWidget main;
-        postcard::Form4 form(state, platform, &main, [] {
+        postcard::ReplyCardWindow form(state, platform, &main, [] {
             return postcard::ReplySubject{"山田", {"01"}};
         });
         form.findChild<QPushButton*>(button)->click();

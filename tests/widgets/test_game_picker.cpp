@@ -143,14 +143,14 @@ class TestGamePicker : public QObject {
         QCOMPARE(p.picker->ChosenGame(), QString());
         QVERIFY(!p.picker->ShownTable().headerRead);
 
-        p.state.replyStale = 0;
+        p.state.replyStale = false;
         p.picker->SwitchFolder(p.state.backedUpFolder);
         QCOMPARE(p.Opponents(), QStringList{"鈴木"});
         QCOMPARE(p.picker->ChosenOpponent(), chosenAfterSwitch);
         QCOMPARE(p.picker->ListedOpponent(), chosenAfterSwitch);
         QCOMPARE(p.state.selectedOpponentIndex, chosenAfterSwitch.isEmpty() ? -1 : 0);
         QCOMPARE(p.state.selectedGameIndex, -1);
-        QCOMPARE(p.state.replyStale, -1);
+        QVERIFY(p.state.replyStale);
     }
 };
 

@@ -1,6 +1,6 @@
 // The registration window: its checks with their messages and focus, registering and changing
 // through the controls, the lists and the small board, the keys, the guide and the options.
-#include "admin/form2.h"
+#include "admin/registration_window.h"
 #include "common/font_setup.h"
 #include "store/start_store.h"
 #include "testing/fake_platform.h"
@@ -44,14 +44,14 @@ struct Window {
     common::AppState state;
     FakePlatform platform;
     QWidget main;
-    std::unique_ptr<admin::Form2> form;
+    std::unique_ptr<admin::RegistrationWindow> form;
 
     explicit Window(bool create = true) {
         store::StartStore(state, root.path());
         if (create)
             Create();
     }
-    void Create() { form = std::make_unique<admin::Form2>(state, platform, &main); }
+    void Create() { form = std::make_unique<admin::RegistrationWindow>(state, platform, &main); }
     template <typename Control>
     Control* Find(const char* name) const {
         return FindControl<Control>(*form, QLatin1String(name));
@@ -70,7 +70,7 @@ struct Window {
 
 }  // namespace
 
-class TestForm2 : public QObject {
+class TestRegistrationWindow : public QObject {
     Q_OBJECT
   private slots:
     void initTestCase() { common::SubstituteWindowsFonts(); }
@@ -330,7 +330,7 @@ class TestForm2 : public QObject {
         QFETCH(QByteArray, file);
         Window w;
         w.form->show();
-        QSignalSpy changed(w.form.get(), &admin::Form2::SettingsChanged);
+        QSignalSpy changed(w.form.get(), &admin::RegistrationWindow::SettingsChanged);
         w.form->findChild<QCheckBox*>(box)->click();
         QCOMPARE(changed.size(), 1);
         QCOMPARE(w.root.Read("KurumiSet.dat"), file);
@@ -343,7 +343,7 @@ class TestForm2 : public QObject {
         QCOMPARE(later.settings.numeralPitch, w.state.settings.numeralPitch);
         QCOMPARE(later.settings.showGuide, w.state.settings.showGuide);
         FakePlatform platform;
-        admin::Form2 again(later, platform, nullptr);
+        admin::RegistrationWindow again(later, platform, nullptr);
         for (const char* name : {"Check2", "Check3", "Check4"}) {
             QCOMPARE(again.findChild<QCheckBox*>(name)->isChecked(),
                      w.form->findChild<QCheckBox*>(name)->isChecked());
@@ -362,5 +362,5 @@ class TestForm2 : public QObject {
     }
 };
 
-QTEST_MAIN(TestForm2)
-#include "test_form2.moc"
+QTEST_MAIN(TestRegistrationWindow)
+#include "test_registration_window.moc"

@@ -28,14 +28,14 @@ struct ReplySubject {
 
 /// The reply postcard window: builds the card's text from the last recording day of each game,
 /// lets the player edit and lay it out, prints it and keeps the message files.
-class Form4 : public QWidget {
+class ReplyCardWindow : public QWidget {
     Q_OBJECT
 
   public:
     using SubjectSource = std::function<ReplySubject()>;
 
-    Form4(common::AppState& state, common::Platform& platform, QWidget* mainWindow,
-          SubjectSource subject, QWidget* parent = nullptr);
+    ReplyCardWindow(common::AppState& state, common::Platform& platform, QWidget* mainWindow,
+                    SubjectSource subject, QWidget* parent = nullptr);
 
     /// Rebuilds the text when the main window's choice or records changed since the last build.
     void RefreshIfStale();

@@ -1,6 +1,6 @@
 // The SGF buttons of the registration window: reading a file into a new game under the typed
 // names and colour, and writing the listed games, with their messages.
-#include "admin/form2.h"
+#include "admin/registration_window.h"
 #include "common/font_setup.h"
 #include "store/start_store.h"
 #include "testing/fake_platform.h"
@@ -21,14 +21,14 @@ struct Window {
     common::AppState state;
     FakePlatform platform;
     QWidget main;
-    std::unique_ptr<admin::Form2> form;
+    std::unique_ptr<admin::RegistrationWindow> form;
     QString chosenFile;
     QList<bool> chooserSaves;
 
     Window() {
         store::StartStore(state, root.path());
         state.exportRoot = root.path();
-        form = std::make_unique<admin::Form2>(state, platform, &main);
+        form = std::make_unique<admin::RegistrationWindow>(state, platform, &main);
         form->SetSgfFileChooser([this](bool save, const QString&) {
             chooserSaves << save;
             return chosenFile;
@@ -42,7 +42,7 @@ struct Window {
 
 }  // namespace
 
-class TestForm2Sgf : public QObject {
+class TestRegistrationWindowSgf : public QObject {
     Q_OBJECT
   private slots:
     void initTestCase() { common::SubstituteWindowsFonts(); }
@@ -91,5 +91,5 @@ class TestForm2Sgf : public QObject {
     }
 };
 
-QTEST_MAIN(TestForm2Sgf)
-#include "test_form2_sgf.moc"
+QTEST_MAIN(TestRegistrationWindowSgf)
+#include "test_registration_window_sgf.moc"

@@ -1,6 +1,6 @@
-#include "admin/form6.h"
+#include "admin/erase_window.h"
 
-#include "admin/form3.h"
+#include "admin/board_colour_window.h"
 #include "admin/small_board_picker.h"
 #include "common/game_texts.h"
 #include "common/stone_colour.h"
@@ -49,15 +49,15 @@ QLineEdit* ShownNameBox(QWidget* parent, const char* name, const QRect& geometry
 
 }  // namespace
 
-Form6::Form6(common::AppState& state, common::Platform& platform, QWidget* mainWindow,
-             QWidget* parent)
+EraseWindow::EraseWindow(common::AppState& state, common::Platform& platform, QWidget* mainWindow,
+                         QWidget* parent)
     : QWidget(parent, Qt::Window), state_(state), platform_(platform), mainWindow_(mainWindow) {
     setObjectName(QStringLiteral("Form6"));
     setWindowTitle(QStringLiteral("対局の消去／退避／復帰"));
     BuildWindow();
 }
 
-void Form6::BuildWindow() {
+void EraseWindow::BuildWindow() {
     common::PlaceSecondaryWindow(this, board::kPictureFontFamily, platform_.ScreenHeight(),
                                  mainWindow_);
     BuildListsAndBoard();
@@ -73,7 +73,7 @@ void Form6::BuildWindow() {
     ShowView(true);
 }
 
-void Form6::BuildListsAndBoard() {
+void EraseWindow::BuildListsAndBoard() {
     // Another opponent forgets the game: the buttons act on what the lists show chosen.
     const SmallBoardPicker made =
         MakeSmallBoardPicker(this, state_, widgets::GameIndexOnNewOpponent::Reset);
@@ -81,18 +81,18 @@ void Form6::BuildListsAndBoard() {
     opponentList_ = made.opponentList;
     gameList_ = made.gameList;
     picker_ = made.picker;
-    connect(picker_, &widgets::GamePicker::OpponentChosen, this, &Form6::ShowChosenOpponent);
+    connect(picker_, &widgets::GamePicker::OpponentChosen, this, &EraseWindow::ShowChosenOpponent);
     connect(picker_, &widgets::GamePicker::GameChosen, this,
             [this](const QString&, const QString& game) { ShowChosenGame(game); });
 }
 
-void Form6::BuildContentsFrame() {
+void EraseWindow::BuildContentsFrame() {
     inProgressView_ = Place(new common::BoxRadioButton(QStringLiteral("対局中の棋譜"), this),
                             "Option1", TwipsRect(5520, 120, 3000, 420));
     backedUpView_ = Place(new common::BoxRadioButton(QStringLiteral("退避後の棋譜"), this),
                           "Option2", TwipsRect(8760, 120, 3000, 420));
-    connect(inProgressView_, &QRadioButton::clicked, this, &Form6::ShowGamesInProgress);
-    connect(backedUpView_, &QRadioButton::clicked, this, &Form6::ShowBackedUpGames);
+    connect(inProgressView_, &QRadioButton::clicked, this, &EraseWindow::ShowGamesInProgress);
+    connect(backedUpView_, &QRadioButton::clicked, this, &EraseWindow::ShowBackedUpGames);
 
     auto* frame = Place(new QGroupBox(QStringLiteral("登録の内容表示"), this), "Frame1",
                         TwipsRect(5520, 720, 6240, 2580));
@@ -114,7 +114,7 @@ void Form6::BuildContentsFrame() {
     noteLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
-void Form6::BuildButtons() {
+void EraseWindow::BuildButtons() {
     backUpButton_ =
         Button(this, "Command3", QStringLiteral("退避の実行"), TwipsRect(5520, 4800, 3060, 600));
     restoreButton_ =
@@ -126,15 +126,15 @@ void Form6::BuildButtons() {
         Button(this, "Command6", QStringLiteral("操作説明"), TwipsRect(5520, 8040, 3060, 600));
     QPushButton* back =
         Button(this, "Command2", QStringLiteral("戻　る"), TwipsRect(8700, 8040, 3060, 600));
-    connect(erase, &QPushButton::clicked, this, &Form6::EraseChosen);
-    connect(back, &QPushButton::clicked, this, &Form6::GoBack);
-    connect(backUpButton_, &QPushButton::clicked, this, &Form6::BackUpChosen);
-    connect(restoreButton_, &QPushButton::clicked, this, &Form6::RestoreChosen);
-    connect(help, &QPushButton::clicked, this, &Form6::OpenHelp);
+    connect(erase, &QPushButton::clicked, this, &EraseWindow::EraseChosen);
+    connect(back, &QPushButton::clicked, this, &EraseWindow::GoBack);
+    connect(backUpButton_, &QPushButton::clicked, this, &EraseWindow::BackUpChosen);
+    connect(restoreButton_, &QPushButton::clicked, this, &EraseWindow::RestoreChosen);
+    connect(help, &QPushButton::clicked, this, &EraseWindow::OpenHelp);
     BuildWholeBackupButtons();
 }
 
-void Form6::BuildWholeBackupButtons() {
+void EraseWindow::BuildWholeBackupButtons() {
     QPushButton* backup = Button(this, "CommandBackup", QStringLiteral("全データのバックアップ"),
                                  TwipsRect(5520, 6480, 3060, 600));
     QPushButton* restore = Button(this, "CommandRestore", QStringLiteral("バックアップから戻す"),
@@ -169,13 +169,13 @@ void Form6::BuildWholeBackupButtons() {
     connect(open, &QPushButton::clicked, this, [this] { platform_.ShowFolder(state_.dataRoot); });
 }
 
-void Form6::showEvent(QShowEvent* event) {
+void EraseWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!event->spontaneous())
         ShowCurrentFolder();
 }
 
-void Form6::ShowCurrentFolder() {
+void EraseWindow::ShowCurrentFolder() {
     // The main window may have switched the games folder since; a view that showed one
     // folder while its buttons moved games from the other would move a record onto itself.
     ShowView(state_.currentGamesFolder != state_.backedUpFolder);
@@ -183,7 +183,7 @@ void Form6::ShowCurrentFolder() {
     picker_->Refill();
 }
 
-void Form6::ShowView(bool inProgress) {
+void EraseWindow::ShowView(bool inProgress) {
     inProgressView_->setChecked(inProgress);
     backedUpView_->setChecked(!inProgress);
     inProgressView_->setStyleSheet(inProgress ? kSelectedView : kOtherView);
@@ -192,21 +192,21 @@ void Form6::ShowView(bool inProgress) {
     restoreButton_->setEnabled(!inProgress);
 }
 
-void Form6::ShowGamesInProgress() {
+void EraseWindow::ShowGamesInProgress() {
     SwitchGamesFolder(state_.inProgressFolder);
 }
 
-void Form6::ShowBackedUpGames() {
+void EraseWindow::ShowBackedUpGames() {
     SwitchGamesFolder(state_.backedUpFolder);
 }
 
-void Form6::SwitchGamesFolder(const QString& folder) {
+void EraseWindow::SwitchGamesFolder(const QString& folder) {
     picker_->SwitchFolder(folder);
     ShowView(folder != state_.backedUpFolder);
     ClearGameDisplay();
 }
 
-void Form6::ClearGameBoxes() {
+void EraseWindow::ClearGameBoxes() {
     opponentNameBox_->clear();
     gameNameBox_->clear();
     handicapBox_->clear();
@@ -214,19 +214,19 @@ void Form6::ClearGameBoxes() {
     colourList_->setCurrentRow(-1);
 }
 
-void Form6::ClearGameDisplay() {
+void EraseWindow::ClearGameDisplay() {
     ClearGameBoxes();
     picker_->ClearBoard();
 }
 
-void Form6::ShowChosenOpponent(const QString& opponent) {
+void EraseWindow::ShowChosenOpponent(const QString& opponent) {
     // The game box empties too (the picker empties the board): the boxes show exactly what
     // the buttons will act on.
     ClearGameBoxes();
     opponentNameBox_->setText(opponent);
 }
 
-void Form6::ShowChosenGame(const QString& game) {
+void EraseWindow::ShowChosenGame(const QString& game) {
     gameNameBox_->setText(game);
     const store::RecordTable& table = picker_->ShownTable();
     if (!table.headerRead) {
@@ -241,7 +241,7 @@ void Form6::ShowChosenGame(const QString& game) {
     colourList_->setCurrentRow(table.playerColour == StoneColour::Black ? BlackRow : WhiteRow);
 }
 
-void Form6::MoveChosen(MoveKind kind) {
+void EraseWindow::MoveChosen(MoveKind kind) {
     const MoveRequest request{kind, picker_->ChosenOpponent(), picker_->ChosenGame()};
     const MoveOutcome outcome =
         RunMove(state_, request, [this](const Notice& question, common::MessageIcon icon) {
@@ -256,24 +256,24 @@ void Form6::MoveChosen(MoveKind kind) {
     if (request.game.isEmpty())
         state_.selectedOpponentIndex = -1;
     state_.selectedGameIndex = -1;
-    state_.replyStale = -1;
+    state_.replyStale = true;
     picker_->ListAnew();
     ClearGameDisplay();
 }
 
-void Form6::EraseChosen() {
+void EraseWindow::EraseChosen() {
     MoveChosen(MoveKind::Erase);
 }
 
-void Form6::BackUpChosen() {
+void EraseWindow::BackUpChosen() {
     MoveChosen(MoveKind::BackUp);
 }
 
-void Form6::RestoreChosen() {
+void EraseWindow::RestoreChosen() {
     MoveChosen(MoveKind::Restore);
 }
 
-void Form6::GoBack() {
+void EraseWindow::GoBack() {
     if (mainWindow_ != nullptr) {
         mainWindow_->show();
         mainWindow_->raise();
@@ -282,7 +282,7 @@ void Form6::GoBack() {
     hide();
 }
 
-void Form6::OpenHelp() {
+void EraseWindow::OpenHelp() {
     platform_.OpenInEditor(state_.DataFile(kHelpFileName));
 }
 

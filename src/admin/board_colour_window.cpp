@@ -1,4 +1,4 @@
-#include "admin/form3.h"
+#include "admin/board_colour_window.h"
 
 #include "store/folder_tree.h"
 #include "store/settings_file.h"
@@ -26,15 +26,15 @@ constexpr int kLargeStep = 10;
 
 }  // namespace
 
-Form3::Form3(common::AppState& state, common::Platform& platform, QWidget* mainWindow,
-             QWidget* parent)
+BoardColourWindow::BoardColourWindow(common::AppState& state, common::Platform& platform,
+                                     QWidget* mainWindow, QWidget* parent)
     : QWidget(parent, Qt::Window), state_(state), platform_(platform), mainWindow_(mainWindow) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("碁盤色の変更"));
     BuildWindow();
 }
 
-void Form3::BuildWindow() {
+void BoardColourWindow::BuildWindow() {
     common::PlaceSecondaryWindow(this, board::kPictureFontFamily, platform_.ScreenHeight(),
                                  mainWindow_);
     // The preview lies where the main board lies, so that the two colours compare in place;
@@ -45,7 +45,7 @@ void Form3::BuildWindow() {
     BuildControls(qBound(0, board.x(), widest), qMax(0, board.y()));
 }
 
-QPoint Form3::MainBoardPosition() const {
+QPoint BoardColourWindow::MainBoardPosition() const {
     const QWidget* mainBoard = mainWindow_ != nullptr
                                    ? mainWindow_->findChild<QWidget*>(QStringLiteral("Picture1"))
                                    : nullptr;
@@ -54,7 +54,7 @@ QPoint Form3::MainBoardPosition() const {
     return mainBoard->mapTo(mainWindow_, QPoint(0, 0)) * kTwipsPerPixel;
 }
 
-void Form3::BuildControls(int pictureLeft, int pictureTop) {
+void BoardColourWindow::BuildControls(int pictureLeft, int pictureTop) {
     preview_ = new board::BoardPicture(kPreviewGeometry, this);
     preview_->setObjectName(QStringLiteral("Picture1"));
     preview_->move(TwipsRect(pictureLeft, pictureTop, 0, 0).topLeft());
@@ -81,7 +81,7 @@ void Form3::BuildControls(int pictureLeft, int pictureTop) {
         bar->setRange(0, 255);
         bar->setPageStep(kLargeStep);
         bar->setGeometry(TwipsRect(left, pictureTop + 2760 + 480 * i, width, 255));
-        connect(bar, &QScrollBar::valueChanged, this, &Form3::PreviewBarColour);
+        connect(bar, &QScrollBar::valueChanged, this, &BoardColourWindow::PreviewBarColour);
         colourBars_[size_t(i)] = bar;
     }
     auto button = [&](const char* name, const QString& text, int top) {
@@ -92,17 +92,17 @@ void Form3::BuildControls(int pictureLeft, int pictureTop) {
     };
     QPushButton* store = button("Command1", QStringLiteral("碁盤色の登録"), pictureTop + 6480);
     QPushButton* back = button("Command2", QStringLiteral("戻　る"), pictureTop + 7440);
-    connect(store, &QPushButton::clicked, this, &Form3::StoreColour);
-    connect(back, &QPushButton::clicked, this, &Form3::GoBack);
+    connect(store, &QPushButton::clicked, this, &BoardColourWindow::StoreColour);
+    connect(back, &QPushButton::clicked, this, &BoardColourWindow::GoBack);
 }
 
-void Form3::showEvent(QShowEvent* event) {
+void BoardColourWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!event->spontaneous())
         ShowStoredColour();
 }
 
-void Form3::ShowStoredColour() {
+void BoardColourWindow::ShowStoredColour() {
     // The stored colour is the one to show: what the bars held when the window was left
     // without "碁盤色の登録" is dropped.
     const common::Settings& settings = state_.settings;
@@ -114,17 +114,17 @@ void Form3::ShowStoredColour() {
     DrawPreview(BoardColourOf(settings));
 }
 
-void Form3::DrawPreview(const QColor& colour) {
+void BoardColourWindow::DrawPreview(const QColor& colour) {
     preview_->SetBackground(colour);
     preview_->DrawBoard();
 }
 
-void Form3::PreviewBarColour() {
+void BoardColourWindow::PreviewBarColour() {
     DrawPreview(
         QColor(colourBars_[Red]->value(), colourBars_[Green]->value(), colourBars_[Blue]->value()));
 }
 
-void Form3::StoreColour() {
+void BoardColourWindow::StoreColour() {
     common::Settings& settings = state_.settings;
     settings.red = qint16(colourBars_[Red]->value());
     settings.green = qint16(colourBars_[Green]->value());
@@ -136,7 +136,7 @@ void Form3::StoreColour() {
     emit BoardColourChanged();
 }
 
-void Form3::GoBack() {
+void BoardColourWindow::GoBack() {
     if (mainWindow_ != nullptr) {
         mainWindow_->show();
         mainWindow_->raise();

@@ -1,5 +1,5 @@
 // The SGF buttons of the registration window: games exchanged with other Go programs.
-#include "admin/form2.h"
+#include "admin/registration_window.h"
 #include "output/sgf_import.h"
 #include "registration/sgf_games.h"
 #include "store/text_file.h"
@@ -22,14 +22,14 @@ const QString kExportTitle = QStringLiteral("SGF書出");
 
 }  // namespace
 
-void Form2::BuildSgfButtons() {
+void RegistrationWindow::BuildSgfButtons() {
     // Beside the names and the colour they use, under the colour list.
     QPushButton* import = Button(inputFrame_, "Command7", QStringLiteral("SGF読込"),
                                  common::TwipsRect(4260, 1380, 1560, 420));
     QPushButton* exportButton = Button(inputFrame_, "Command8", QStringLiteral("SGF書出"),
                                        common::TwipsRect(4260, 1920, 1560, 420));
-    connect(import, &QPushButton::clicked, this, &Form2::ImportSgf);
-    connect(exportButton, &QPushButton::clicked, this, &Form2::ExportSgf);
+    connect(import, &QPushButton::clicked, this, &RegistrationWindow::ImportSgf);
+    connect(exportButton, &QPushButton::clicked, this, &RegistrationWindow::ExportSgf);
     guideTexts_.insert(import, QStringLiteral("他の碁のソフトのSGF棋譜を、入力した対局者・対局名"
                                               "と「自分の石」で新しい対局として読み込みます。"));
     guideTexts_.insert(exportButton,
@@ -43,7 +43,7 @@ void Form2::BuildSgfButtons() {
     }
 }
 
-void Form2::ImportSgf() {
+void RegistrationWindow::ImportSgf() {
     const GameInput input = TypedInput();
     if (const std::optional<NameProblem> problem = CheckNames(input.opponent, input.game)) {
         ShowNameProblem(*problem);
@@ -70,7 +70,7 @@ void Form2::ImportSgf() {
     picker_->ListAnew(input.opponent);
 }
 
-void Form2::ExportSgf() {
+void RegistrationWindow::ExportSgf() {
     const QString opponent = picker_->ListedOpponent();
     const QString gameName = picker_->ChosenGame();
     const std::optional<QByteArray> sgf =

@@ -1,6 +1,6 @@
 // The erase window: every message through its buttons with the lists after it, the views that
 // switch the games folder, the chosen game on the small board, help and back.
-#include "admin/form6.h"
+#include "admin/erase_window.h"
 #include "common/font_setup.h"
 #include "store/start_store.h"
 #include "testing/fake_platform.h"
@@ -34,7 +34,7 @@ struct Window {
     common::AppState state;
     FakePlatform platform;
     QWidget main;
-    std::unique_ptr<admin::Form6> form;
+    std::unique_ptr<admin::EraseWindow> form;
 
     Window() {
         store::StartStore(state, root.path());
@@ -44,7 +44,7 @@ struct Window {
         root.Write("退避後棋譜/佐藤/05.txt", kEvenGame);
         root.Write("退避後棋譜/山田/02.txt", kEvenGame);
         QDir().mkpath(root.File("退避後棋譜/鈴木"));
-        form = std::make_unique<admin::Form6>(state, platform, &main);
+        form = std::make_unique<admin::EraseWindow>(state, platform, &main);
     }
     template <typename Control>
     Control* Find(const QString& name) const {
@@ -73,7 +73,7 @@ void ClickOption(QRadioButton* option) {
 
 }  // namespace
 
-class TestForm6 : public QObject {
+class TestEraseWindow : public QObject {
     Q_OBJECT
   private slots:
     void initTestCase() { common::SubstituteWindowsFonts(); }
@@ -197,7 +197,7 @@ class TestForm6 : public QObject {
         ClickOption(option1);
         QCOMPARE(w.state.currentGamesFolder, w.state.inProgressFolder);
         QCOMPARE(w.state.selectedOpponentIndex, -1);
-        QCOMPARE(w.state.replyStale, -1);
+        QVERIFY(w.state.replyStale);
         QCOMPARE(w.Items("List1"), (QStringList{"山田", "空"}));
         QCOMPARE(w.Text("Text1"), QString());
         QVERIFY(w.Find<QPushButton>("Command3")->isEnabled());
@@ -256,5 +256,5 @@ class TestForm6 : public QObject {
     }
 };
 
-QTEST_MAIN(TestForm6)
-#include "test_form6.moc"
+QTEST_MAIN(TestEraseWindow)
+#include "test_erase_window.moc"

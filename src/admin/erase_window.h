@@ -24,12 +24,12 @@ namespace admin {
 
 /// The erase window: erases games and opponents, backs finished games up into the backed-up
 /// folder and restores them, showing the chosen game on a small board.
-class Form6 : public QWidget {
+class EraseWindow : public QWidget {
     Q_OBJECT
 
   public:
-    Form6(common::AppState& state, common::Platform& platform, QWidget* mainWindow,
-          QWidget* parent = nullptr);
+    EraseWindow(common::AppState& state, common::Platform& platform, QWidget* mainWindow,
+                QWidget* parent = nullptr);
 
     /// "消去の実行"
     void EraseChosen();

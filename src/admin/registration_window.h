@@ -27,16 +27,16 @@ class GamePicker;
 
 namespace admin {
 
-class Form3;
+class BoardColourWindow;
 
 /// The registration window: registers opponents and games, changes a game's handicap, komi
 /// and colour, shows the selected game on a small board and holds the display options.
-class Form2 : public QWidget {
+class RegistrationWindow : public QWidget {
     Q_OBJECT
 
   public:
-    Form2(common::AppState& state, common::Platform& platform, QWidget* mainWindow,
-          QWidget* parent = nullptr);
+    RegistrationWindow(common::AppState& state, common::Platform& platform, QWidget* mainWindow,
+                       QWidget* parent = nullptr);
 
     /// "登録の実行"
     void Register();
@@ -90,7 +90,7 @@ class Form2 : public QWidget {
     QWidget* mainWindow_;
     widgets::GamePicker* picker_ = nullptr;
     QHash<QObject*, QString> guideTexts_;
-    Form3* boardColourWindow_ = nullptr;
+    BoardColourWindow* boardColourWindow_ = nullptr;
     SgfFileChooser chooseSgfFile_;
 
     QGroupBox* inputFrame_ = nullptr;

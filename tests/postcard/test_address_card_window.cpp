@@ -1,7 +1,7 @@
 // The address window: loading an opponent's address, storing to the right files, the layout
 // buttons, the kind list, typing the postal code, printing and the window buttons.
 #include "common/font_setup.h"
-#include "postcard/form5.h"
+#include "postcard/address_card_window.h"
 #include "registration/registration.h"
 #include "store/start_store.h"
 #include "testing/fake_platform.h"
@@ -31,12 +31,12 @@ struct Window {
     FakePlatform platform;
     QWidget main;
     QString opponent = QStringLiteral("山田");
-    std::unique_ptr<postcard::Form5> form;
+    std::unique_ptr<postcard::AddressCardWindow> form;
 
     Window() {
         store::StartStore(state, root.path());
         admin::RegisterGame(state, {QStringLiteral("山田"), "01"}, platform.today);
-        form = std::make_unique<postcard::Form5>(state, platform, &main);
+        form = std::make_unique<postcard::AddressCardWindow>(state, platform, &main);
         form->SetOpponentSource([this] { return opponent; });
     }
     template <typename Control>
@@ -50,7 +50,7 @@ struct Window {
 
 }  // namespace
 
-class TestForm5 : public QObject {
+class TestAddressCardWindow : public QObject {
     Q_OBJECT
   private slots:
     void initTestCase() { common::SubstituteWindowsFonts(); }
@@ -147,7 +147,7 @@ class TestForm5 : public QObject {
                             "\x8a\x47\x82\xcd\x82\xaa\x82\xab\r\n"));
 
         // A new window takes the stored kind and its layout on activation.
-        postcard::Form5 again(w.state, w.platform, &w.main);
+        postcard::AddressCardWindow again(w.state, w.platform, &w.main);
         again.show();
         QCOMPARE(again.findChild<QListWidget*>("List2")->currentRow(), 3);
         QVERIFY((again.Card().layout[0] == BoxPlace{100, 200, 12}));
@@ -197,7 +197,7 @@ class TestForm5 : public QObject {
     void helpReplyAndBack() {
         Window w;
         w.form->show();
-        QSignalSpy reply(w.form.get(), &postcard::Form5::ReplyWindowRequested);
+        QSignalSpy reply(w.form.get(), &postcard::AddressCardWindow::ReplyWindowRequested);
         w.Click("Command7");
         QCOMPARE(reply.size(), 1);
         QVERIFY(w.form->isVisible());
@@ -209,5 +209,5 @@ class TestForm5 : public QObject {
     }
 };
 
-QTEST_MAIN(TestForm5)
-#include "test_form5.moc"
+QTEST_MAIN(TestAddressCardWindow)
+#include "test_address_card_window.moc"

@@ -1,4 +1,4 @@
-#include "postcard/form4.h"
+#include "postcard/reply_card_window.h"
 
 #include "cards/message_files.h"
 #include "cards/reply_text.h"
@@ -49,8 +49,8 @@ void SelectText(QListWidget* list, const QString& text) {
 
 }  // namespace
 
-Form4::Form4(common::AppState& state, common::Platform& platform, QWidget* mainWindow,
-             SubjectSource subject, QWidget* parent)
+ReplyCardWindow::ReplyCardWindow(common::AppState& state, common::Platform& platform,
+                                 QWidget* mainWindow, SubjectSource subject, QWidget* parent)
     : QWidget(parent, Qt::Window),
       state_(state),
       platform_(platform),
@@ -61,7 +61,7 @@ Form4::Form4(common::AppState& state, common::Platform& platform, QWidget* mainW
     BuildWindow();
 }
 
-void Form4::BuildWindow() {
+void ReplyCardWindow::BuildWindow() {
     common::PlaceSecondaryWindow(this, kDefaultReplyFont, platform_.ScreenHeight(), mainWindow_);
     card_ = new ReplyCard(this);
     card_->move(TwipsRect(120, 120, 0, 0).topLeft());
@@ -85,7 +85,7 @@ void Form4::BuildWindow() {
     SetLayoutMode(false);
 }
 
-void Form4::BuildChoiceFrame() {
+void ReplyCardWindow::BuildChoiceFrame() {
     auto* frame = Place(new QGroupBox(QStringLiteral("印字文字／発信日"), this),
                         QStringLiteral("Frame1"), TwipsRect(6000, 600, 5880, 2040));
     Caption(frame, QStringLiteral("Label9"), QStringLiteral("フォント"),
@@ -94,11 +94,11 @@ void Form4::BuildChoiceFrame() {
         Place(new QListWidget(frame), QStringLiteral("List1"), TwipsRect(180, 600, 3600, 1320));
     sendDayList_ =
         Place(new QListWidget(frame), QStringLiteral("List3"), TwipsRect(3960, 600, 1740, 660));
-    connect(fontList_, &QListWidget::currentRowChanged, this, &Form4::FontChosen);
-    connect(sendDayList_, &QListWidget::currentRowChanged, this, &Form4::SendDayChosen);
+    connect(fontList_, &QListWidget::currentRowChanged, this, &ReplyCardWindow::FontChosen);
+    connect(sendDayList_, &QListWidget::currentRowChanged, this, &ReplyCardWindow::SendDayChosen);
 }
 
-void Form4::BuildAdjustmentFrame() {
+void ReplyCardWindow::BuildAdjustmentFrame() {
     auto* frame = Place(new QGroupBox(QStringLiteral("印字調整"), this), QStringLiteral("Frame2"),
                         TwipsRect(6000, 2760, 5880, 2880));
     const QStringList captions{QStringLiteral("左ｽﾍﾟｰｽ"), QStringLiteral("上ｽﾍﾟｰｽ"),
@@ -134,33 +134,34 @@ void Form4::BuildAdjustmentFrame() {
     Caption(frame, QStringLiteral("Label2"),
             QStringLiteral("「行間」は「レイアウト」時に変更できます。"),
             TwipsRect(180, 2280, 5520, 300));
-    connect(leftSpaceBar_, &QScrollBar::valueChanged, this, &Form4::LeftSpaceChanged);
-    connect(topSpaceBar_, &QScrollBar::valueChanged, this, &Form4::TopSpaceChanged);
-    connect(lineSpacingBar_, &QScrollBar::valueChanged, this, &Form4::LineSpacingChanged);
-    connect(characterSizeBar_, &QScrollBar::valueChanged, this, &Form4::CharacterSizeChanged);
+    connect(leftSpaceBar_, &QScrollBar::valueChanged, this, &ReplyCardWindow::LeftSpaceChanged);
+    connect(topSpaceBar_, &QScrollBar::valueChanged, this, &ReplyCardWindow::TopSpaceChanged);
+    connect(lineSpacingBar_, &QScrollBar::valueChanged, this, &ReplyCardWindow::LineSpacingChanged);
+    connect(characterSizeBar_, &QScrollBar::valueChanged, this,
+            &ReplyCardWindow::CharacterSizeChanged);
 }
 
-void Form4::BuildButtons() {
+void ReplyCardWindow::BuildButtons() {
     modeButton_ =
         Button(this, QStringLiteral("Command7"), kToLayout, TwipsRect(6000, 5820, 2400, 480));
     typingNotice_ =
         Caption(this, QStringLiteral("Label8"), kCanType, TwipsRect(8580, 5910, 3300, 300));
-    connect(modeButton_, &QPushButton::clicked, this, &Form4::ToggleLayoutMode);
+    connect(modeButton_, &QPushButton::clicked, this, &ReplyCardWindow::ToggleLayoutMode);
     struct ButtonPlace {
         const char* name;
         QString text;
         int column;
         int row;
-        void (Form4::*click)();
+        void (ReplyCardWindow::*click)();
     };
     const ButtonPlace buttons[] = {
-        {"Command1", QStringLiteral("通信文流用"), 0, 0, &Form4::OpenReuseFile},
-        {"Command2", QStringLiteral("通信文参照"), 1, 0, &Form4::OpenMessageArchive},
-        {"Command8", QStringLiteral("発信記録参照"), 0, 1, &Form4::OpenSendRecord},
-        {"Command3", QStringLiteral("操作説明"), 1, 1, &Form4::OpenHelp},
-        {"Command4", QStringLiteral("印字実行"), 0, 2, &Form4::PrintCard},
-        {"Command6", QStringLiteral("宛名画面へ"), 1, 2, &Form4::OpenAddressWindow},
-        {"Command5", QStringLiteral("戻　る"), 1, 3, &Form4::GoBack},
+        {"Command1", QStringLiteral("通信文流用"), 0, 0, &ReplyCardWindow::OpenReuseFile},
+        {"Command2", QStringLiteral("通信文参照"), 1, 0, &ReplyCardWindow::OpenMessageArchive},
+        {"Command8", QStringLiteral("発信記録参照"), 0, 1, &ReplyCardWindow::OpenSendRecord},
+        {"Command3", QStringLiteral("操作説明"), 1, 1, &ReplyCardWindow::OpenHelp},
+        {"Command4", QStringLiteral("印字実行"), 0, 2, &ReplyCardWindow::PrintCard},
+        {"Command6", QStringLiteral("宛名画面へ"), 1, 2, &ReplyCardWindow::OpenAddressWindow},
+        {"Command5", QStringLiteral("戻　る"), 1, 3, &ReplyCardWindow::GoBack},
     };
     for (const ButtonPlace& place : buttons) {
         QPushButton* button =
@@ -170,7 +171,7 @@ void Form4::BuildButtons() {
     }
 }
 
-void Form4::FillFontList() {
+void ReplyCardWindow::FillFontList() {
     const QSignalBlocker quiet(fontList_);
     for (const QString& family : platform_.PrinterFontFamilies()) {
         // "@" names are the vertical-writing twins of the fonts, of no use on a card.
@@ -180,27 +181,27 @@ void Form4::FillFontList() {
     fontList_->setCurrentRow(-1);
 }
 
-void Form4::showEvent(QShowEvent* event) {
+void ReplyCardWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!event->spontaneous())
         RefreshIfStale();
 }
 
-bool Form4::event(QEvent* event) {
+bool ReplyCardWindow::event(QEvent* event) {
     // The main window stays usable beside this one, so the choice may change while it is open.
     if (event->type() == QEvent::WindowActivate)
         RefreshIfStale();
     return QWidget::event(event);
 }
 
-void Form4::RefreshIfStale() {
-    if (state_.replyStale == 0)
+void ReplyCardWindow::RefreshIfStale() {
+    if (!state_.replyStale)
         return;
     opponentLabel_->setText(subject_ ? subject_().opponent : QString());
     RebuildText();
 }
 
-void Form4::RebuildText() {
+void ReplyCardWindow::RebuildText() {
     const ReplySubject subject = subject_ ? subject_() : ReplySubject{};
     const QDate sendDate = SendDate(platform_.Today(), CurrentText(sendDayList_));
     if (const std::optional<QString> text = postcard::BuildReplyText(
@@ -210,18 +211,18 @@ void Form4::RebuildText() {
     // The new text is there to be edited at once.
     if (InLayoutMode())
         SetLayoutMode(false);
-    state_.replyStale = 0;
+    state_.replyStale = false;
 }
 
-QString Form4::ReplyText() const {
+QString ReplyCardWindow::ReplyText() const {
     return card_->Text();
 }
 
-void Form4::LayOutLines() {
+void ReplyCardWindow::LayOutLines() {
     card_->LayoutLines(CurrentSettings());
 }
 
-ReplySettings Form4::CurrentSettings() const {
+ReplySettings ReplyCardWindow::CurrentSettings() const {
     ReplySettings settings;
     settings.fontName = fontName_;
     settings.characterSize = characterSizeBar_->value();
@@ -232,7 +233,7 @@ ReplySettings Form4::CurrentSettings() const {
     return settings;
 }
 
-void Form4::LoadReplySettings() {
+void ReplyCardWindow::LoadReplySettings() {
     const std::optional<ReplySettings> stored =
         ReadReplySettings(state_.DataFile(kReplySettingsFileName));
     if (!stored)
@@ -250,42 +251,42 @@ void Form4::LoadReplySettings() {
     SaveReplySettings();
 }
 
-void Form4::SaveReplySettings() {
+void ReplyCardWindow::SaveReplySettings() {
     WriteReplySettings(state_.DataFile(kReplySettingsFileName), CurrentSettings());
 }
 
-void Form4::AdjustmentChanged() {
+void ReplyCardWindow::AdjustmentChanged() {
     card_->ApplySettings(CurrentSettings());
     if (!restoring_)
         SaveReplySettings();
 }
 
-void Form4::LeftSpaceChanged() {
+void ReplyCardWindow::LeftSpaceChanged() {
     adjustmentValues_[LeftSpace]->setText(QString::number(leftSpaceBar_->value()));
     AdjustmentChanged();
 }
 
-void Form4::TopSpaceChanged() {
+void ReplyCardWindow::TopSpaceChanged() {
     adjustmentValues_[TopSpace]->setText(QString::number(topSpaceBar_->value()));
     AdjustmentChanged();
 }
 
-void Form4::LineSpacingChanged() {
+void ReplyCardWindow::LineSpacingChanged() {
     adjustmentValues_[LineSpacing]->setText(LineSpacingText(lineSpacingBar_->value()));
     AdjustmentChanged();
 }
 
-void Form4::CharacterSizeChanged() {
+void ReplyCardWindow::CharacterSizeChanged() {
     adjustmentValues_[CharacterSize]->setText(QString::number(characterSizeBar_->value()));
     AdjustmentChanged();
 }
 
-void Form4::FontChosen() {
+void ReplyCardWindow::FontChosen() {
     fontName_ = CurrentText(fontList_);
     AdjustmentChanged();
 }
 
-void Form4::ShowFontInUse() {
+void ReplyCardWindow::ShowFontInUse() {
     ReplySettings settings;
     settings.fontName = fontName_;
     const QString family = settings.FontFamily();
@@ -302,7 +303,7 @@ void Form4::ShowFontInUse() {
     }
 }
 
-void Form4::SendDayChosen() {
+void ReplyCardWindow::SendDayChosen() {
     if (!restoring_)
         SaveReplySettings();
     card_->SetText(
@@ -310,11 +311,11 @@ void Form4::SendDayChosen() {
     LayOutLines();
 }
 
-bool Form4::InLayoutMode() const {
+bool ReplyCardWindow::InLayoutMode() const {
     return modeButton_->text() != kToLayout;
 }
 
-void Form4::SetLayoutMode(bool layout) {
+void ReplyCardWindow::SetLayoutMode(bool layout) {
     card_->SetLayoutMode(layout);
     lineSpacingBar_->setEnabled(layout);
     adjustmentCaptions_[LineSpacing]->setEnabled(layout);
@@ -328,29 +329,29 @@ void Form4::SetLayoutMode(bool layout) {
         LayOutLines();
 }
 
-void Form4::ToggleLayoutMode() {
+void ReplyCardWindow::ToggleLayoutMode() {
     SetLayoutMode(!InLayoutMode());
 }
 
-void Form4::OpenReuseFile() {
+void ReplyCardWindow::OpenReuseFile() {
     platform_.OpenInEditor(ReuseFilePath(state_.dataRoot));
 }
 
-void Form4::OpenMessageArchive() {
+void ReplyCardWindow::OpenMessageArchive() {
     EnsureMessageFolder(state_.dataRoot);
     const QString opponent = subject_ ? subject_().opponent : QString();
     platform_.OpenInEditor(MessageArchivePath(state_.dataRoot, opponent));
 }
 
-void Form4::OpenHelp() {
+void ReplyCardWindow::OpenHelp() {
     platform_.OpenInEditor(state_.DataFile(kReplyHelpName));
 }
 
-void Form4::OpenSendRecord() {
+void ReplyCardWindow::OpenSendRecord() {
     platform_.OpenInEditor(SendRecordPath(state_.dataRoot));
 }
 
-void Form4::PrintCard() {
+void ReplyCardWindow::PrintCard() {
     const QString opponent = subject_ ? subject_().opponent : QString();
     // Without an opponent the archive and the send record would get a card of nobody.
     if (opponent.isEmpty()) {
@@ -375,7 +376,7 @@ void Form4::PrintCard() {
     RecordPrintedCard(opponent);
 }
 
-void Form4::RecordPrintedCard(const QString& opponent) {
+void ReplyCardWindow::RecordPrintedCard(const QString& opponent) {
     const SentCardFiles files =
         RecordSentCard({state_.dataRoot, opponent, ReplyText(), platform_.Today()});
     if (files.Written())
@@ -390,7 +391,7 @@ void Form4::RecordPrintedCard(const QString& opponent) {
                           common::MessageIcon::Warning);
 }
 
-void Form4::GoBack() {
+void ReplyCardWindow::GoBack() {
     if (mainWindow_ != nullptr) {
         mainWindow_->show();
         mainWindow_->raise();
@@ -399,7 +400,7 @@ void Form4::GoBack() {
     hide();
 }
 
-void Form4::OpenAddressWindow() {
+void ReplyCardWindow::OpenAddressWindow() {
     emit AddressWindowRequested();
 }
 

@@ -1,7 +1,7 @@
 // The board colour window: the bars colour only the preview; "碁盤色の登録" stores the colour,
 // writes the settings file and tells the windows that draw boards.
-#include "admin/form2.h"
-#include "admin/form3.h"
+#include "admin/board_colour_window.h"
+#include "admin/registration_window.h"
 #include "common/font_setup.h"
 #include "store/start_store.h"
 #include "testing/fake_platform.h"
@@ -22,20 +22,20 @@ struct Windows {
     common::AppState state;
     FakePlatform platform;
     QWidget main;
-    std::unique_ptr<admin::Form2> form2;
-    admin::Form3* form3 = nullptr;
+    std::unique_ptr<admin::RegistrationWindow> registration;
+    admin::BoardColourWindow* colourWindow = nullptr;
 
     Windows() {
         store::StartStore(state, root.path());
-        form2 = std::make_unique<admin::Form2>(state, platform, &main);
-        form2->show();
-        form2->OpenBoardColourWindow();
-        form3 = form2->findChild<admin::Form3*>();
-        if (form3 == nullptr)
+        registration = std::make_unique<admin::RegistrationWindow>(state, platform, &main);
+        registration->show();
+        registration->OpenBoardColourWindow();
+        colourWindow = registration->findChild<admin::BoardColourWindow*>();
+        if (colourWindow == nullptr)
             qFatal("no board colour window");
     }
     QScrollBar* Bar(int index) const {
-        return form3->findChild<QScrollBar*>(QStringLiteral("HScroll1_%1").arg(index));
+        return colourWindow->findChild<QScrollBar*>(QStringLiteral("HScroll1_%1").arg(index));
     }
     void SetBars(int red, int green, int blue) const {
         Bar(0)->setValue(red);
@@ -54,7 +54,7 @@ const QColor kFirstStartColour(238, 196, 120);
 
 }  // namespace
 
-class TestForm3 : public QObject {
+class TestBoardColourWindow : public QObject {
     Q_OBJECT
   private slots:
     void initTestCase() { common::SubstituteWindowsFonts(); }
@@ -72,11 +72,11 @@ class TestForm3 : public QObject {
         QFETCH(int, green);
         QFETCH(int, blue);
         Windows w;
-        QCOMPARE(Windows::Background(w.form3), kFirstStartColour);
-        QSignalSpy stored(w.form2.get(), &admin::Form2::BoardColourChanged);
+        QCOMPARE(Windows::Background(w.colourWindow), kFirstStartColour);
+        QSignalSpy stored(w.registration.get(), &admin::RegistrationWindow::BoardColourChanged);
         w.SetBars(red, green, blue);
-        QCOMPARE(Windows::Background(w.form3), QColor(red, green, blue));
-        QCOMPARE(Windows::Background(w.form2.get()), kFirstStartColour);
+        QCOMPARE(Windows::Background(w.colourWindow), QColor(red, green, blue));
+        QCOMPARE(Windows::Background(w.registration.get()), kFirstStartColour);
         QCOMPARE(w.state.settings.boardColour, common::Settings::WindowsColour(238, 196, 120));
         QCOMPARE(stored.size(), 0);
         QVERIFY(!QFile::exists(w.root.File("KurumiSet.dat")));
@@ -84,10 +84,10 @@ class TestForm3 : public QObject {
 
     void registeringStoresTheColour() {
         Windows w;
-        QSignalSpy fromForm3(w.form3, &admin::Form3::BoardColourChanged);
-        QSignalSpy fromForm2(w.form2.get(), &admin::Form2::BoardColourChanged);
+        QSignalSpy fromForm3(w.colourWindow, &admin::BoardColourWindow::BoardColourChanged);
+        QSignalSpy fromForm2(w.registration.get(), &admin::RegistrationWindow::BoardColourChanged);
         w.SetBars(200, 150, 100);
-        QTest::mouseClick(w.form3->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        QTest::mouseClick(w.colourWindow->findChild<QPushButton*>("Command1"), Qt::LeftButton);
         QCOMPARE(fromForm3.size(), 1);
         QCOMPARE(fromForm2.size(), 1);
         QCOMPARE(w.state.settings.red, qint16(200));
@@ -98,21 +98,21 @@ class TestForm3 : public QObject {
         QCOMPARE(w.root.Read("KurumiSet.dat"),
                  QByteArray(" 0 \r\n 0 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 200 , 150 , 100 \r\n"
                             " 6592200 \r\n 0 \r\n 0 \r\n\r\n\r\n\r\n\r\n\r\n"));
-        QCOMPARE(Windows::Background(w.form3), QColor(200, 150, 100));
-        QCOMPARE(Windows::Background(w.form2.get()), QColor(200, 150, 100));
+        QCOMPARE(Windows::Background(w.colourWindow), QColor(200, 150, 100));
+        QCOMPARE(Windows::Background(w.registration.get()), QColor(200, 150, 100));
     }
 
     void leavingWithoutRegisteringKeepsTheStoredColour() {
         Windows w;
         w.SetBars(10, 20, 30);
-        QTest::mouseClick(w.form3->findChild<QPushButton*>("Command2"), Qt::LeftButton);
-        QVERIFY(!w.form3->isVisible());
+        QTest::mouseClick(w.colourWindow->findChild<QPushButton*>("Command2"), Qt::LeftButton);
+        QVERIFY(!w.colourWindow->isVisible());
         QVERIFY(w.main.isVisible());
-        w.form2->OpenBoardColourWindow();
+        w.registration->OpenBoardColourWindow();
         QCOMPARE(w.Bar(0)->value(), 238);
         QCOMPARE(w.Bar(1)->value(), 196);
         QCOMPARE(w.Bar(2)->value(), 120);
-        QCOMPARE(Windows::Background(w.form3), kFirstStartColour);
+        QCOMPARE(Windows::Background(w.colourWindow), kFirstStartColour);
     }
 
     void previewLinesUpWithTheMainBoard() {
@@ -124,10 +124,10 @@ class TestForm3 : public QObject {
         auto* mainBoard = new QWidget(&main);
         mainBoard->setObjectName(QStringLiteral("Picture1"));
         mainBoard->setGeometry(24, 40, 573, 573);
-        admin::Form3 form(state, platform, &main);
+        admin::BoardColourWindow form(state, platform, &main);
         QCOMPARE(form.findChild<QWidget*>(QStringLiteral("Picture1"))->pos(), QPoint(24, 40));
     }
 };
 
-QTEST_MAIN(TestForm3)
-#include "test_form3.moc"
+QTEST_MAIN(TestBoardColourWindow)
+#include "test_board_colour_window.moc"

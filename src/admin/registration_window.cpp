@@ -1,6 +1,6 @@
-#include "admin/form2.h"
+#include "admin/registration_window.h"
 
-#include "admin/form3.h"
+#include "admin/board_colour_window.h"
 #include "admin/small_board_picker.h"
 #include "common/game_texts.h"
 #include "common/stone_colour.h"
@@ -48,15 +48,15 @@ QScrollBar* CodeBar(QWidget* parent, const char* name, int maximum, const QRect&
 
 }  // namespace
 
-Form2::Form2(common::AppState& state, common::Platform& platform, QWidget* mainWindow,
-             QWidget* parent)
+RegistrationWindow::RegistrationWindow(common::AppState& state, common::Platform& platform,
+                                       QWidget* mainWindow, QWidget* parent)
     : QWidget(parent, Qt::Window), state_(state), platform_(platform), mainWindow_(mainWindow) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("対局の登録／変更"));
     BuildWindow();
 }
 
-void Form2::BuildWindow() {
+void RegistrationWindow::BuildWindow() {
     common::PlaceSecondaryWindow(this, board::kPictureFontFamily, platform_.ScreenHeight(),
                                  mainWindow_);
     BuildInputFrame();
@@ -84,7 +84,7 @@ void Form2::BuildWindow() {
     state_.settings.showGuide = 1;
 }
 
-void Form2::BuildInputFrame() {
+void RegistrationWindow::BuildInputFrame() {
     inputFrame_ = Place(new QGroupBox(QStringLiteral("対局の入力"), this), "Frame1",
                         TwipsRect(5520, 60, 6240, 4920));
     inputFrame_->setMouseTracking(true);
@@ -110,11 +110,11 @@ void Form2::BuildInputFrame() {
     connect(opponentNameBox_, &QLineEdit::returnPressed, this,
             [this] { gameNameBox_->setFocus(); });
     connect(gameNameBox_, &QLineEdit::returnPressed, this, [this] { registerButton_->setFocus(); });
-    connect(handicapBar_, &QScrollBar::valueChanged, this, &Form2::ShowHandicap);
-    connect(komiBar_, &QScrollBar::valueChanged, this, &Form2::ShowKomi);
+    connect(handicapBar_, &QScrollBar::valueChanged, this, &RegistrationWindow::ShowHandicap);
+    connect(komiBar_, &QScrollBar::valueChanged, this, &RegistrationWindow::ShowKomi);
 }
 
-void Form2::BuildListsAndBoard() {
+void RegistrationWindow::BuildListsAndBoard() {
     // Choosing another opponent leaves the stored game index as it was; the erase window
     // forgets it.
     const SmallBoardPicker made =
@@ -123,12 +123,13 @@ void Form2::BuildListsAndBoard() {
     opponentList_ = made.opponentList;
     gameList_ = made.gameList;
     picker_ = made.picker;
-    connect(picker_, &widgets::GamePicker::OpponentChosen, this, &Form2::ShowChosenOpponent);
+    connect(picker_, &widgets::GamePicker::OpponentChosen, this,
+            &RegistrationWindow::ShowChosenOpponent);
     connect(picker_, &widgets::GamePicker::GameChosen, this,
             [this](const QString&, const QString& game) { ShowChosenGame(game); });
 }
 
-void Form2::BuildOptionFrame() {
+void RegistrationWindow::BuildOptionFrame() {
     optionFrame_ = Place(new QGroupBox(QStringLiteral("オプション設定"), this), "Frame2",
                          TwipsRect(5520, 5040, 6240, 2040));
     // Each box switches one stored option.
@@ -150,11 +151,11 @@ void Form2::BuildOptionFrame() {
                       TwipsRect(240, 1620, 3900, 330), settings.showGuide);
     QPushButton* colour = Button(optionFrame_, "Command3", QStringLiteral("碁盤色設定"),
                                  TwipsRect(4260, 1260, 1740, 600));
-    connect(colour, &QPushButton::clicked, this, &Form2::OpenBoardColourWindow);
+    connect(colour, &QPushButton::clicked, this, &RegistrationWindow::OpenBoardColourWindow);
     BuildDisplaySizeBox();
 }
 
-void Form2::BuildDisplaySizeBox() {
+void RegistrationWindow::BuildDisplaySizeBox() {
     Place(new QLabel(QStringLiteral("表示サイズ"), optionFrame_), "LabelDisplaySize",
           TwipsRect(4260, 300, 1740, 300));
     auto* box =
@@ -164,10 +165,10 @@ void Form2::BuildDisplaySizeBox() {
     const int stored =
         store::ReadDisplaySettings(state_.DataFile(store::kDisplaySettingsName)).scalePercent;
     box->setCurrentIndex(qMax(0, box->findData(stored)));
-    connect(box, &QComboBox::activated, this, &Form2::StoreDisplaySize);
+    connect(box, &QComboBox::activated, this, &RegistrationWindow::StoreDisplaySize);
 }
 
-void Form2::StoreDisplaySize(int index) {
+void RegistrationWindow::StoreDisplaySize(int index) {
     const QString path = state_.DataFile(store::kDisplaySettingsName);
     store::DisplaySettings settings = store::ReadDisplaySettings(path);
     const int percent = store::kDisplaySizes.at(size_t(qBound(0, index, 4)));
@@ -187,7 +188,7 @@ void Form2::StoreDisplaySize(int index) {
                           common::MessageIcon::Information);
 }
 
-void Form2::BuildButtons() {
+void RegistrationWindow::BuildButtons() {
     registerButton_ =
         Button(this, "Command1", QStringLiteral("登録の実行"), TwipsRect(5520, 7260, 3060, 600));
     QPushButton* exportButton =
@@ -197,13 +198,13 @@ void Form2::BuildButtons() {
         Button(this, "Command6", QStringLiteral("操作説明"), TwipsRect(5520, 8040, 3060, 600));
     QPushButton* back =
         Button(this, "Command2", QStringLiteral("戻　る"), TwipsRect(8700, 8040, 3060, 600));
-    connect(registerButton_, &QPushButton::clicked, this, &Form2::Register);
-    connect(exportButton, &QPushButton::clicked, this, &Form2::CopyGameForMailProgram);
-    connect(help, &QPushButton::clicked, this, &Form2::OpenHelp);
-    connect(back, &QPushButton::clicked, this, &Form2::GoBack);
+    connect(registerButton_, &QPushButton::clicked, this, &RegistrationWindow::Register);
+    connect(exportButton, &QPushButton::clicked, this, &RegistrationWindow::CopyGameForMailProgram);
+    connect(help, &QPushButton::clicked, this, &RegistrationWindow::OpenHelp);
+    connect(back, &QPushButton::clicked, this, &RegistrationWindow::GoBack);
 }
 
-void Form2::SetGuideTexts() {
+void RegistrationWindow::SetGuideTexts() {
     guideTexts_.insert(inputFrame_, QString());
     guideTexts_.insert(handicapBox_,
                        QStringLiteral("手合割りは右側の上下矢印で指定してください。登録済み対局の「"
@@ -225,7 +226,7 @@ void Form2::SetGuideTexts() {
         control->installEventFilter(this);
 }
 
-bool Form2::eventFilter(QObject* watched, QEvent* event) {
+bool RegistrationWindow::eventFilter(QObject* watched, QEvent* event) {
     // The guide follows the mouse whatever the guide option says: it explains this window.
     const bool moved = event->type() == QEvent::Enter || event->type() == QEvent::MouseMove;
     if (moved && guideTexts_.contains(watched))
@@ -233,18 +234,18 @@ bool Form2::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void Form2::showEvent(QShowEvent* event) {
+void RegistrationWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!event->spontaneous())
         picker_->Refill();
 }
 
-void Form2::ShowChosenOpponent(const QString& opponent) {
+void RegistrationWindow::ShowChosenOpponent(const QString& opponent) {
     gameNameBox_->clear();
     opponentNameBox_->setText(opponent);
 }
 
-void Form2::ShowChosenGame(const QString& game) {
+void RegistrationWindow::ShowChosenGame(const QString& game) {
     gameNameBox_->setText(game);
     const store::RecordTable& table = picker_->ShownTable();
     if (!table.headerRead)
@@ -259,15 +260,15 @@ void Form2::ShowChosenGame(const QString& game) {
     colourList_->setCurrentRow(table.playerColour == StoneColour::Black ? BlackRow : WhiteRow);
 }
 
-void Form2::ShowHandicap() {
+void RegistrationWindow::ShowHandicap() {
     handicapBox_->setText(common::HandicapText(handicapBar_->value()));
 }
 
-void Form2::ShowKomi() {
+void RegistrationWindow::ShowKomi() {
     komiBox_->setText(common::KomiShortText(komiBar_->value()));
 }
 
-GameInput Form2::TypedInput() const {
+GameInput RegistrationWindow::TypedInput() const {
     GameInput input;
     input.opponent = opponentNameBox_->text();
     input.game = gameNameBox_->text();
@@ -277,7 +278,7 @@ GameInput Form2::TypedInput() const {
     return input;
 }
 
-void Form2::Register() {
+void RegistrationWindow::Register() {
     const GameInput input = TypedInput();
     if (const std::optional<NameProblem> problem = CheckNames(input.opponent, input.game)) {
         ShowNameProblem(*problem);
@@ -305,7 +306,7 @@ void Form2::Register() {
     picker_->ListAnew(input.opponent);
 }
 
-void Form2::ShowNameProblem(const NameProblem& problem) {
+void RegistrationWindow::ShowNameProblem(const NameProblem& problem) {
     platform_.ShowMessage(problem.notice.text, problem.notice.title);
     QLineEdit* box = problem.box == NameBox::Opponent ? opponentNameBox_ : gameNameBox_;
     if (problem.clearBox)
@@ -313,7 +314,7 @@ void Form2::ShowNameProblem(const NameProblem& problem) {
     box->setFocus();
 }
 
-void Form2::GoBack() {
+void RegistrationWindow::GoBack() {
     if (mainWindow_ != nullptr) {
         mainWindow_->show();
         mainWindow_->raise();
@@ -322,10 +323,10 @@ void Form2::GoBack() {
     hide();
 }
 
-void Form2::OpenBoardColourWindow() {
+void RegistrationWindow::OpenBoardColourWindow() {
     if (boardColourWindow_ == nullptr) {
-        boardColourWindow_ = new Form3(state_, platform_, mainWindow_, this);
-        connect(boardColourWindow_, &Form3::BoardColourChanged, this, [this] {
+        boardColourWindow_ = new BoardColourWindow(state_, platform_, mainWindow_, this);
+        connect(boardColourWindow_, &BoardColourWindow::BoardColourChanged, this, [this] {
             picker_->RedrawBoard();
             emit BoardColourChanged();
         });
@@ -335,7 +336,7 @@ void Form2::OpenBoardColourWindow() {
     boardColourWindow_->activateWindow();
 }
 
-void Form2::CopyGameForMailProgram() {
+void RegistrationWindow::CopyGameForMailProgram() {
     const QListWidgetItem* game = gameList_->currentItem();
     // The folder is named after the opponent whose games are listed: after a registration
     // the opponent list has lost its selection while that opponent's games stay listed.
@@ -355,11 +356,11 @@ void Form2::CopyGameForMailProgram() {
     platform_.ShowMessage(outcome.notice.text, outcome.notice.title);
 }
 
-void Form2::OpenHelp() {
+void RegistrationWindow::OpenHelp() {
     platform_.OpenInEditor(state_.DataFile(kHelpFileName));
 }
 
-void Form2::SetOption(qint16& setting, const QCheckBox* box) {
+void RegistrationWindow::SetOption(qint16& setting, const QCheckBox* box) {
     setting = box->isChecked() ? 1 : 0;
     store::WriteSettings(state_.DataFile(store::kSettingsFileName), state_.settings);
     picker_->RedrawBoard();

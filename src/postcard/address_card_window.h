@@ -20,12 +20,12 @@ class AddressCardPicture;
 
 /// The address window: the card at real size with the postal code, the addressee's and the
 /// sender's lines as boxes where they print, their layout per card kind, and printing.
-class Form5 : public QWidget {
+class AddressCardWindow : public QWidget {
     Q_OBJECT
 
   public:
-    Form5(common::AppState& state, common::Platform& platform, QWidget* mainWindow,
-          QWidget* parent = nullptr);
+    AddressCardWindow(common::AppState& state, common::Platform& platform, QWidget* mainWindow,
+                      QWidget* parent = nullptr);
 
     /// Names the opponent chosen in the main window; without one, the shared selection's.
     using OpponentSource = std::function<QString()>;

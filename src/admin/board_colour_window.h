@@ -24,14 +24,14 @@ inline constexpr board::BoardGeometry kPreviewGeometry{4297, 4297, 450,  450, 32
 
 /// The board colour window: three bars make a colour, shown on a preview board, and
 /// "碁盤色の登録" stores it as the colour of every board.
-class Form3 : public QWidget {
+class BoardColourWindow : public QWidget {
     Q_OBJECT
 
   public:
     enum Bar { Red = 0, Green = 1, Blue = 2 };
 
-    Form3(common::AppState& state, common::Platform& platform, QWidget* mainWindow,
-          QWidget* parent = nullptr);
+    BoardColourWindow(common::AppState& state, common::Platform& platform, QWidget* mainWindow,
+                      QWidget* parent = nullptr);
 
     /// The bars moved: the preview shows their colour, nothing is stored.
     void PreviewBarColour();

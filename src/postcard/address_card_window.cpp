@@ -1,4 +1,4 @@
-#include "postcard/form5.h"
+#include "postcard/address_card_window.h"
 
 #include "postcard/address_card.h"
 #include "store/folder_tree.h"
@@ -82,19 +82,19 @@ QButtonGroup* ButtonRows(QGroupBox* frame, const char* name,
 
 }  // namespace
 
-Form5::Form5(common::AppState& state, common::Platform& platform, QWidget* mainWindow,
-             QWidget* parent)
+AddressCardWindow::AddressCardWindow(common::AppState& state, common::Platform& platform,
+                                     QWidget* mainWindow, QWidget* parent)
     : QWidget(parent, Qt::Window), state_(state), platform_(platform), mainWindow_(mainWindow) {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("はがき宛名"));
     BuildWindow();
 }
 
-void Form5::SetOpponentSource(OpponentSource source) {
+void AddressCardWindow::SetOpponentSource(OpponentSource source) {
     opponentSource_ = std::move(source);
 }
 
-void Form5::BuildWindow() {
+void AddressCardWindow::BuildWindow() {
     common::PlaceSecondaryWindow(this, QStringLiteral("ＭＳ Ｐゴシック"), platform_.ScreenHeight(),
                                  mainWindow_);
     BuildCard();
@@ -121,7 +121,7 @@ void Form5::BuildWindow() {
     MarkSelectedLine();
 }
 
-void Form5::BuildCard() {
+void AddressCardWindow::BuildCard() {
     Caption(this, "Label1", QStringLiteral("対局者"), TwipsRect(120, 60, 900, 300));
     opponentLabel_ = Caption(this, "Label2", QString(), TwipsRect(1020, 60, 4500, 300));
     card_ = new AddressCardPicture(this);
@@ -146,21 +146,22 @@ void Form5::BuildCard() {
     }
 }
 
-void Form5::BuildListFrame() {
+void AddressCardWindow::BuildListFrame() {
     auto* frame = Place(new QGroupBox(QStringLiteral("印字文字／印字種別"), this), "Frame3",
                         TwipsRect(6000, 120, 5760, 2520));
     Caption(frame, "Label3", QStringLiteral("フォント"), TwipsRect(240, 300, 1500, 270));
     fontList_ = Place(new QListWidget(frame), "List1", TwipsRect(240, 600, 3300, 1740));
     Caption(frame, "Label4", QStringLiteral("印字種別"), TwipsRect(3780, 300, 1500, 270));
     cardKindList_ = Place(new QListWidget(frame), "List2", TwipsRect(3780, 600, 1740, 1740));
-    connect(fontList_, &QListWidget::currentRowChanged, this, &Form5::FontChosen);
-    connect(cardKindList_, &QListWidget::currentRowChanged, this, &Form5::CardKindChosen);
+    connect(fontList_, &QListWidget::currentRowChanged, this, &AddressCardWindow::FontChosen);
+    connect(cardKindList_, &QListWidget::currentRowChanged, this,
+            &AddressCardWindow::CardKindChosen);
     postalFramesCheck_ = Place(new QCheckBox(this), "Check1", TwipsRect(6120, 2760, 5640, 330));
-    connect(postalFramesCheck_, &QCheckBox::clicked, this, &Form5::PostalFramesToggled);
+    connect(postalFramesCheck_, &QCheckBox::clicked, this, &AddressCardWindow::PostalFramesToggled);
     PostalFramesToggled();
 }
 
-void Form5::BuildPostalFrame() {
+void AddressCardWindow::BuildPostalFrame() {
     auto* frame = Place(new QGroupBox(QStringLiteral("郵便番号"), this), "Frame1",
                         TwipsRect(6000, 3180, 5760, 1620));
     const QString left = QStringLiteral("左");
@@ -173,10 +174,10 @@ void Form5::BuildPostalFrame() {
                                      {{QStringLiteral("レイアウト"), {left, right, up, down}},
                                       {QStringLiteral("文字サイズ"), {smaller, larger}},
                                       {QStringLiteral("横間隔"), {smaller, larger}}});
-    connect(group, &QButtonGroup::idClicked, this, &Form5::MovePostalCode);
+    connect(group, &QButtonGroup::idClicked, this, &AddressCardWindow::MovePostalCode);
 }
 
-void Form5::BuildLineFrame() {
+void AddressCardWindow::BuildLineFrame() {
     auto* frame = Place(new QGroupBox(QStringLiteral("宛名・住所(クリック後の空色欄に有効)"), this),
                         "Frame2", TwipsRect(6000, 4920, 5760, 1200));
     QButtonGroup* group = ButtonRows(
@@ -184,10 +185,10 @@ void Form5::BuildLineFrame() {
         {{QStringLiteral("レイアウト"),
           {QStringLiteral("左"), QStringLiteral("右"), QStringLiteral("上"), QStringLiteral("下")}},
          {QStringLiteral("文字サイズ"), {QStringLiteral("小"), QStringLiteral("大")}}});
-    connect(group, &QButtonGroup::idClicked, this, &Form5::MoveSelectedLine);
+    connect(group, &QButtonGroup::idClicked, this, &AddressCardWindow::MoveSelectedLine);
 }
 
-void Form5::BuildButtons() {
+void AddressCardWindow::BuildButtons() {
     const std::array<std::pair<const char*, QString>, 5> buttons{{
         {"Command3", QStringLiteral("設定登録／変更")},
         {"Command5", QStringLiteral("印字実行")},
@@ -195,9 +196,10 @@ void Form5::BuildButtons() {
         {"Command7", QStringLiteral("返信画面へ")},
         {"Command6", QStringLiteral("戻　る")},
     }};
-    const std::array<void (Form5::*)(), 5> handlers{&Form5::StoreAddressSettings, &Form5::PrintCard,
-                                                    &Form5::OpenHelp, &Form5::OpenReplyWindow,
-                                                    &Form5::GoBack};
+    const std::array<void (AddressCardWindow::*)(), 5> handlers{
+        &AddressCardWindow::StoreAddressSettings, &AddressCardWindow::PrintCard,
+        &AddressCardWindow::OpenHelp, &AddressCardWindow::OpenReplyWindow,
+        &AddressCardWindow::GoBack};
     for (int i = 0; i < int(buttons.size()); ++i) {
         const QRect rect = TwipsRect(6000 + (i % 2) * 2940, 6360 + (i / 2) * 780, 2820, 600);
         QPushButton* button =
@@ -206,12 +208,12 @@ void Form5::BuildButtons() {
     }
 }
 
-QLineEdit* Form5::LayoutBox(int box) const {
+QLineEdit* AddressCardWindow::LayoutBox(int box) const {
     return box < kPostalCodeBoxes ? postalBoxes_[size_t(box)]
                                   : lineBoxes_[size_t(box - kPostalCodeBoxes)];
 }
 
-void Form5::PlaceBox(int box) {
+void AddressCardWindow::PlaceBox(int box) {
     const BoxPlace& place = places_[size_t(box)];
     const QSize& size = sizes_[size_t(box)];
     QLineEdit* edit = LayoutBox(box);
@@ -221,25 +223,25 @@ void Form5::PlaceBox(int box) {
     edit->setFont(font);
 }
 
-void Form5::MarkSelectedLine() {
+void AddressCardWindow::MarkSelectedLine() {
     const QColor normal = palette().color(QPalette::Window);
     for (int i = 0; i < kAddressLines; ++i)
         SetBase(lineBoxes_[size_t(i)], i == selectedLine_ ? kSelectedLineColour : normal);
 }
 
-void Form5::ApplyFont(const QString& family) {
+void AddressCardWindow::ApplyFont(const QString& family) {
     fontFamily_ = family;
     for (int box = 0; box < kLayoutBoxes; ++box)
         PlaceBox(box);
 }
 
-void Form5::showEvent(QShowEvent* event) {
+void AddressCardWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!event->spontaneous())
         Reload();
 }
 
-bool Form5::event(QEvent* event) {
+bool AddressCardWindow::event(QEvent* event) {
     // Coming back from the main window after another opponent was chosen there reloads; a
     // return from another program keeps what was typed and moved.
     if (event->type() == QEvent::WindowActivate && loaded_ && ChosenOpponent() != loadedOpponent_)
@@ -247,7 +249,7 @@ bool Form5::event(QEvent* event) {
     return QWidget::event(event);
 }
 
-bool Form5::eventFilter(QObject* watched, QEvent* event) {
+bool AddressCardWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress) {
         for (int i = 0; i < kAddressLines; ++i) {
             if (watched == lineBoxes_[size_t(i)])
@@ -257,13 +259,13 @@ bool Form5::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-QString Form5::ChosenOpponent() const {
+QString AddressCardWindow::ChosenOpponent() const {
     if (opponentSource_)
         return opponentSource_();
     return store::ListOpponents(state_.currentGamesFolder).value(state_.selectedOpponentIndex);
 }
 
-void Form5::Reload() {
+void AddressCardWindow::Reload() {
     loaded_ = true;
     if (const std::optional<AddressSettings> settings =
             ReadAddressSettings(state_.DataFile(kAddressSettingsFileName))) {
@@ -282,7 +284,7 @@ void Form5::Reload() {
     postalBoxes_[0]->setFocus();
 }
 
-void Form5::LoadAddressee(const QString& opponent) {
+void AddressCardWindow::LoadAddressee(const QString& opponent) {
     loadedOpponent_ = opponent;
     opponentLabel_->setText(opponent);
     // An opponent without an address file gets empty boxes, never the previous opponent's.
@@ -295,7 +297,7 @@ void Form5::LoadAddressee(const QString& opponent) {
         lineBoxes_[size_t(i)]->setText(addressee.lines[size_t(i)]);
 }
 
-void Form5::LoadCardLayout() {
+void AddressCardWindow::LoadCardLayout() {
     const int kind = cardKindList_->currentRow();
     if (kind >= 0 && kind < kCardKinds)
         layoutFile_ = kind;
@@ -306,16 +308,16 @@ void Form5::LoadCardLayout() {
         PlaceBox(box);
 }
 
-void Form5::FontChosen() {
+void AddressCardWindow::FontChosen() {
     if (fontList_->currentItem() != nullptr)
         ApplyFont(fontList_->currentItem()->text());
 }
 
-void Form5::CardKindChosen() {
+void AddressCardWindow::CardKindChosen() {
     LoadCardLayout();
 }
 
-void Form5::PostalFramesToggled() {
+void AddressCardWindow::PostalFramesToggled() {
     const bool frames = postalFramesCheck_->isChecked();
     postalFramesCheck_->setText(frames ? QStringLiteral("〒No.枠あり")
                                        : QStringLiteral("〒No.枠なし"));
@@ -324,7 +326,7 @@ void Form5::PostalFramesToggled() {
     postalFramesCheck_->setPalette(palette);
 }
 
-void Form5::MovePostalCode(int button) {
+void AddressCardWindow::MovePostalCode(int button) {
     for (int i = 0; i < kPostalCodeBoxes; ++i) {
         BoxPlace& place = places_[size_t(i)];
         switch (button) {
@@ -362,7 +364,7 @@ void Form5::MovePostalCode(int button) {
     }
 }
 
-void Form5::MoveSelectedLine(int button) {
+void AddressCardWindow::MoveSelectedLine(int button) {
     const int box = kPostalCodeBoxes + selectedLine_;
     BoxPlace& place = places_[size_t(box)];
     switch (button) {
@@ -398,7 +400,7 @@ void Form5::MoveSelectedLine(int button) {
     PlaceBox(box);
 }
 
-AddressCard Form5::Card() const {
+AddressCard AddressCardWindow::Card() const {
     AddressCard card;
     card.fontFamily = fontFamily_;
     card.cardKind =
@@ -415,7 +417,7 @@ AddressCard Form5::Card() const {
     return card;
 }
 
-void Form5::StoreAddressSettings() {
+void AddressCardWindow::StoreAddressSettings() {
     const QString failed = StoreAddressFiles(state_.dataRoot, loadedOpponent_, Card());
     if (failed.isEmpty())
         return;
@@ -426,7 +428,7 @@ void Form5::StoreAddressSettings() {
                           common::MessageIcon::Warning);
 }
 
-void Form5::PrintCard() {
+void AddressCardWindow::PrintCard() {
     const AddressCard card = Card();
     const bool printed = platform_.PrintPage(
         QStringLiteral("ソラマメ宛名 %1").arg(loadedOpponent_),
@@ -440,11 +442,11 @@ void Form5::PrintCard() {
     }
 }
 
-void Form5::OpenHelp() {
+void AddressCardWindow::OpenHelp() {
     platform_.OpenInEditor(state_.DataFile(kHelpFileName));
 }
 
-void Form5::GoBack() {
+void AddressCardWindow::GoBack() {
     if (mainWindow_ != nullptr) {
         mainWindow_->show();
         mainWindow_->raise();
@@ -453,23 +455,23 @@ void Form5::GoBack() {
     hide();
 }
 
-void Form5::OpenReplyWindow() {
+void AddressCardWindow::OpenReplyWindow() {
     emit ReplyWindowRequested();
 }
 
-void Form5::PostalDigitTyped(int box) {
+void AddressCardWindow::PostalDigitTyped(int box) {
     if (box + 1 < kPostalCodeBoxes)
         postalBoxes_[size_t(box + 1)]->setFocus();
     else
         lineBoxes_[0]->setFocus();
 }
 
-void Form5::SelectLine(int line) {
+void AddressCardWindow::SelectLine(int line) {
     selectedLine_ = line;
     MarkSelectedLine();
 }
 
-void Form5::NextLine(int line) {
+void AddressCardWindow::NextLine(int line) {
     if (line + 1 < kAddressLines)
         lineBoxes_[size_t(line + 1)]->setFocus();
 }

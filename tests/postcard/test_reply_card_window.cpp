@@ -3,8 +3,8 @@
 #include "cards/message_files.h"
 #include "cards/reply_settings.h"
 #include "common/font_setup.h"
-#include "postcard/form4.h"
 #include "postcard/reply_card.h"
+#include "postcard/reply_card_window.h"
 #include "store/start_store.h"
 #include "testing/fake_platform.h"
 #include "testing/temp_root.h"
@@ -45,14 +45,15 @@ struct Window {
     FakePlatform platform;
     QWidget main;
     ReplySubject subject{"山田", {"01"}};
-    std::unique_ptr<Form4> form;
+    std::unique_ptr<ReplyCardWindow> form;
 
     Window() {
         store::StartStore(state, root.path());
         root.Write("対局中棋譜/山田/01.txt", kGame);
     }
-    Form4& Create() {
-        form = std::make_unique<Form4>(state, platform, &main, [this] { return subject; });
+    ReplyCardWindow& Create() {
+        form =
+            std::make_unique<ReplyCardWindow>(state, platform, &main, [this] { return subject; });
         return *form;
     }
     template <typename Control>
@@ -73,18 +74,18 @@ struct Window {
 
 }  // namespace
 
-class TestForm4 : public QObject {
+class TestReplyCardWindow : public QObject {
     Q_OBJECT
   private slots:
     void initTestCase() { common::SubstituteWindowsFonts(); }
 
     void activationRebuildsOnlyWhenStale() {
         Window w;
-        w.state.replyStale = -1;
+        w.state.replyStale = true;
         w.Create().show();
         QCOMPARE(w.form->ReplyText(), kBuilt);
         QCOMPARE(w.Find<QLabel>("Label6")->text(), "山田");
-        QCOMPARE(w.state.replyStale, 0);
+        QVERIFY(!w.state.replyStale);
 
         // The player's edits survive hiding and showing while nothing changed.
         w.TextBox()->setPlainText("発信 2002/12/08\n\nよろしく");
@@ -96,7 +97,7 @@ class TestForm4 : public QObject {
         // A new choice in the main window brings a fresh text, in the input mode.
         w.Click("Command7");
         w.subject = {"山田", {}};
-        w.state.replyStale = -1;
+        w.state.replyStale = true;
         w.form->RefreshIfStale();
         QCOMPARE(w.form->ReplyText(), "発信 2002/12/08\r\n\r\n");
         QCOMPARE(w.Find<QPushButton>("Command7")->text(), "レイアウトへ");
@@ -104,10 +105,10 @@ class TestForm4 : public QObject {
 
         // No opponent: the text stays, the flag clears.
         w.subject = {};
-        w.state.replyStale = -1;
+        w.state.replyStale = true;
         w.form->RefreshIfStale();
         QCOMPARE(w.form->ReplyText(), "発信 2002/12/08\r\n\r\n");
-        QCOMPARE(w.state.replyStale, 0);
+        QVERIFY(!w.state.replyStale);
     }
 
     void sendDateReplacesOnlyHeading() {
@@ -213,7 +214,7 @@ class TestForm4 : public QObject {
 
     void printPlacesLinesThenWritesFiles() {
         Window w;
-        w.state.replyStale = -1;
+        w.state.replyStale = true;
         w.Create().show();
         w.Find<QScrollBar>("HScroll1")->setValue(5);
         w.Find<QScrollBar>("VScroll1")->setValue(2);
@@ -295,5 +296,5 @@ class TestForm4 : public QObject {
     }
 };
 
-QTEST_MAIN(TestForm4)
-#include "test_form4.moc"
+QTEST_MAIN(TestReplyCardWindow)
+#include "test_reply_card_window.moc"
