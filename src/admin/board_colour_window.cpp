@@ -3,6 +3,7 @@
 #include "store/folder_tree.h"
 #include "store/settings_file.h"
 #include "widgets/board_colour.h"
+#include "widgets/keyboard_access.h"
 #include "widgets/window_geometry.h"
 
 #include <QFont>
@@ -75,9 +76,12 @@ void BoardColourWindow::BuildControls(int pictureLeft, int pictureTop) {
           pictureTop + 120);
     label("Label2", QStringLiteral("黄色の濃淡調整のみのときは下段のバーで設定したください。"),
           pictureTop + 1320);
+    const QStringList barNames{QStringLiteral("赤"), QStringLiteral("緑"), QStringLiteral("青")};
     for (int i = 0; i < int(colourBars_.size()); ++i) {
         QScrollBar* bar = new QScrollBar(Qt::Horizontal, this);
         bar->setObjectName(QStringLiteral("HScroll1_%1").arg(i));
+        bar->setAccessibleName(barNames[i]);
+        bar->setFocusPolicy(Qt::TabFocus);  // the arrow keys move it; a click keeps the focus
         bar->setRange(0, 255);
         bar->setPageStep(kLargeStep);
         bar->setGeometry(TwipsRect(left, pictureTop + 2760 + 480 * i, width, 255));
@@ -94,6 +98,19 @@ void BoardColourWindow::BuildControls(int pictureLeft, int pictureTop) {
     QPushButton* back = button("Command2", QStringLiteral("戻　る"), pictureTop + 7440);
     connect(store, &QPushButton::clicked, this, &BoardColourWindow::StoreColour);
     connect(back, &QPushButton::clicked, this, &BoardColourWindow::GoBack);
+    widgets::CloseOnEscape(this, back, [this] { return MayLeaveColour(); });
+}
+
+bool BoardColourWindow::MayLeaveColour() {
+    // Escape is easily pressed by mistake; a colour made but not stored is asked about.
+    const common::Settings& settings = state_.settings;
+    const bool stored = colourBars_[Red]->value() == settings.red &&
+                        colourBars_[Green]->value() == settings.green &&
+                        colourBars_[Blue]->value() == settings.blue;
+    return stored || platform_.ShowMessage(
+                         QStringLiteral("作った碁盤色は登録されていません。戻ってよろしいですか？"),
+                         QStringLiteral("戻るの確認"), common::MessageButtons::OkCancel,
+                         common::MessageIcon::Question) == common::MessageAnswer::Ok;
 }
 
 void BoardColourWindow::showEvent(QShowEvent* event) {

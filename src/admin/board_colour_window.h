@@ -53,6 +53,8 @@ class BoardColourWindow : public QWidget {
     void BuildControls(int pictureLeft, int pictureTop);
     QPoint MainBoardPosition() const;
     void DrawPreview(const QColor& colour);
+    /// Whether Escape may leave: the bars hold the stored colour, or the player agrees.
+    bool MayLeaveColour();
 
     common::AppState& state_;
     common::Platform& platform_;

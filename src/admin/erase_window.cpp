@@ -4,16 +4,17 @@
 #include "admin/small_board_picker.h"
 #include "common/game_texts.h"
 #include "common/stone_colour.h"
+#include "desktop/folder_dialog.h"
 #include "housekeeping/old_data.h"
 #include "housekeeping/whole_backup.h"
 #include "widgets/board_picture.h"
 #include "widgets/box_radio_button.h"
 #include "widgets/game_picker.h"
+#include "widgets/keyboard_access.h"
 #include "widgets/window_controls.h"
 #include "widgets/window_geometry.h"
 
 #include <QApplication>
-#include <QFileDialog>
 #include <QFont>
 #include <QGroupBox>
 #include <QLabel>
@@ -22,7 +23,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
-#include <QStandardPaths>
 
 namespace admin {
 namespace {
@@ -96,16 +96,21 @@ void EraseWindow::BuildContentsFrame() {
 
     auto* frame = Place(new QGroupBox(QStringLiteral("登録の内容表示"), this), "Frame1",
                         TwipsRect(5520, 720, 6240, 2580));
-    Caption(frame, "Label1", QStringLiteral("対局者"), TwipsRect(240, 420, 900, 300));
+    QLabel* opponentCaption =
+        Caption(frame, "Label1", QStringLiteral("対局者"), TwipsRect(240, 420, 900, 300));
     opponentNameBox_ = ShownNameBox(frame, "Text1", TwipsRect(1140, 360, 2760, 360));
-    Caption(frame, "Label3", QStringLiteral("対局名"), TwipsRect(240, 900, 900, 300));
+    opponentCaption->setBuddy(opponentNameBox_);  // its name for a screen reader
+    QLabel* gameCaption =
+        Caption(frame, "Label3", QStringLiteral("対局名"), TwipsRect(240, 900, 900, 300));
     gameNameBox_ = ShownNameBox(frame, "Text2", TwipsRect(1140, 840, 2760, 360));
+    gameCaption->setBuddy(gameNameBox_);
     Caption(frame, "Label4", QStringLiteral("手合割"), TwipsRect(240, 1440, 900, 300));
     handicapBox_ = ValueBox(frame, "Label2", TwipsRect(1140, 1380, 2760, 360));
     Caption(frame, "Label6", QStringLiteral("コミ出し"), TwipsRect(240, 1980, 900, 300));
     komiBox_ = ValueBox(frame, "Label5", TwipsRect(1140, 1920, 2760, 360));
     Caption(frame, "Label8", QStringLiteral("自分の石"), TwipsRect(4260, 420, 1740, 300));
     colourList_ = Place(new QListWidget(frame), "List3", TwipsRect(4260, 780, 1200, 660));
+    colourList_->setAccessibleName(QStringLiteral("自分の石"));
     // It shows the colour of the chosen game; a click must not seem to change it.
     colourList_->setFocusPolicy(Qt::NoFocus);
     colourList_->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -119,7 +124,7 @@ void EraseWindow::BuildButtons() {
         Button(this, "Command3", QStringLiteral("退避の実行"), TwipsRect(5520, 4800, 3060, 600));
     restoreButton_ =
         Button(this, "Command4", QStringLiteral("復帰の実行"), TwipsRect(8700, 4800, 3060, 600));
-    // Apart from the other two: what it does cannot be undone.
+    // Apart from the other two: it takes records away.
     QPushButton* erase =
         Button(this, "Command1", QStringLiteral("消去の実行"), TwipsRect(5520, 5640, 3060, 600));
     QPushButton* help =
@@ -128,6 +133,7 @@ void EraseWindow::BuildButtons() {
         Button(this, "Command2", QStringLiteral("戻　る"), TwipsRect(8700, 8040, 3060, 600));
     connect(erase, &QPushButton::clicked, this, &EraseWindow::EraseChosen);
     connect(back, &QPushButton::clicked, this, &EraseWindow::GoBack);
+    widgets::CloseOnEscape(this, back);
     connect(backUpButton_, &QPushButton::clicked, this, &EraseWindow::BackUpChosen);
     connect(restoreButton_, &QPushButton::clicked, this, &EraseWindow::RestoreChosen);
     connect(help, &QPushButton::clicked, this, &EraseWindow::OpenHelp);
@@ -145,22 +151,23 @@ void EraseWindow::BuildWholeBackupButtons() {
         Button(this, "CommandOpenDataFolder", QStringLiteral("データフォルダーを開く"),
                TwipsRect(8700, 7140, 3060, 600));
     connect(backup, &QPushButton::clicked, this, [this] {
-        const QString folder = QFileDialog::getExistingDirectory(
-            this, QStringLiteral("バックアップ先のフォルダを選んでください"));
+        const QString folder =
+            common::AskFolder(this, QStringLiteral("バックアップ先のフォルダを選んでください"));
         if (!folder.isEmpty())
             BackUpWholeData(state_.dataRoot, folder, platform_);
     });
     connect(restore, &QPushButton::clicked, this, [this] {
-        const QString folder = QFileDialog::getExistingDirectory(
-            this, QStringLiteral("戻すバックアップのフォルダを選んでください"));
+        const QString folder =
+            common::AskFolder(this, QStringLiteral("戻すバックアップのフォルダを選んでください"));
         // The windows hold what they read from the old files: the program starts afresh.
+        // quit() would ask every window to close, and the main window would ask whether to
+        // end after the player was told that it ends; exit() ends without a question.
         if (!folder.isEmpty() && RestoreWholeData(state_.dataRoot, folder, platform_))
-            QCoreApplication::quit();
+            QCoreApplication::exit(0);
     });
     connect(import, &QPushButton::clicked, this, [this] {
-        const QString folder = QFileDialog::getExistingDirectory(
-            this, QStringLiteral("以前のソラマメのデータフォルダを選んでください"),
-            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+        const QString folder = common::AskFolder(
+            this, QStringLiteral("以前のソラマメのデータフォルダを選んでください"));
         if (folder.isEmpty())
             return;
         BringInOldData(state_.dataRoot, folder, platform_);
@@ -243,12 +250,12 @@ void EraseWindow::ShowChosenGame(const QString& game) {
 
 void EraseWindow::MoveChosen(MoveKind kind) {
     const MoveRequest request{kind, picker_->ChosenOpponent(), picker_->ChosenGame()};
-    const MoveOutcome outcome =
-        RunMove(state_, request, [this](const Notice& question, common::MessageIcon icon) {
-            return platform_.ShowMessage(question.text, question.title,
-                                         common::MessageButtons::OkCancel,
-                                         icon) == common::MessageAnswer::Ok;
-        });
+    const MoveOutcome outcome = RunMove(state_, request, [this](const MoveQuestion& question) {
+        const common::MessageAnswer answer =
+            platform_.ShowMessage(question.notice.text, question.notice.title, question.buttons,
+                                  question.icon, question.defaultButton);
+        return answer == common::MessageAnswer::Ok || answer == common::MessageAnswer::Yes;
+    });
     if (outcome.notice)
         platform_.ShowMessage(outcome.notice->text, outcome.notice->title);
     if (!outcome.attempted)

@@ -10,6 +10,7 @@
 #include "store/settings_file.h"
 #include "widgets/board_picture.h"
 #include "widgets/game_picker.h"
+#include "widgets/keyboard_access.h"
 #include "widgets/window_controls.h"
 #include "widgets/window_geometry.h"
 
@@ -89,18 +90,28 @@ void RegistrationWindow::BuildInputFrame() {
                         TwipsRect(5520, 60, 6240, 4920));
     inputFrame_->setMouseTracking(true);
     QGroupBox* frame = inputFrame_;
-    Caption(frame, "Label1", QStringLiteral("対局者"), TwipsRect(240, 420, 900, 300));
+    // Each box is named by the caption beside it (a screen reader would say the frame's).
+    QLabel* opponentCaption =
+        Caption(frame, "Label1", QStringLiteral("対局者"), TwipsRect(240, 420, 900, 300));
     opponentNameBox_ = Place(new QLineEdit(frame), "Text1", TwipsRect(1140, 360, 2760, 360));
-    Caption(frame, "Label3", QStringLiteral("対局名"), TwipsRect(240, 900, 900, 300));
+    opponentCaption->setBuddy(opponentNameBox_);
+    QLabel* gameCaption =
+        Caption(frame, "Label3", QStringLiteral("対局名"), TwipsRect(240, 900, 900, 300));
     gameNameBox_ = Place(new QLineEdit(frame), "Text2", TwipsRect(1140, 840, 2760, 360));
+    gameCaption->setBuddy(gameNameBox_);
     Caption(frame, "Label4", QStringLiteral("手合割"), TwipsRect(240, 1440, 900, 300));
     handicapBox_ = ValueBox(frame, "Label2", TwipsRect(1140, 1380, 2400, 360));
     handicapBar_ = CodeBar(frame, "VScroll1", 14, TwipsRect(3600, 1320, 300, 480));
     Caption(frame, "Label6", QStringLiteral("コミ出し"), TwipsRect(240, 1980, 900, 300));
     komiBox_ = ValueBox(frame, "Label5", TwipsRect(1140, 1920, 2400, 360));
     komiBar_ = CodeBar(frame, "VScroll2", 39, TwipsRect(3600, 1860, 300, 480));
-    Caption(frame, "Label7", QStringLiteral("自分の石"), TwipsRect(4260, 420, 1740, 300));
+    handicapBar_->setAccessibleName(QStringLiteral("手合割"));
+    komiBar_->setAccessibleName(QStringLiteral("コミ出し"));
+    QLabel* colourCaption =
+        Caption(frame, "Label7", QStringLiteral("自分の石"), TwipsRect(4260, 420, 1740, 300));
     colourList_ = Place(new QListWidget(frame), "List3", TwipsRect(4260, 780, 1200, 660));
+    colourCaption->setBuddy(colourList_);
+    colourList_->setAccessibleName(colourCaption->text());  // a list takes no name from a buddy
     Caption(frame, "Label10", QStringLiteral("【入力ガイド】"), TwipsRect(240, 2580, 3000, 300));
     guideLabel_ = Caption(frame, "Label9", QString(), TwipsRect(240, 2940, 5760, 1800));
     guideLabel_->setWordWrap(true);
@@ -156,10 +167,11 @@ void RegistrationWindow::BuildOptionFrame() {
 }
 
 void RegistrationWindow::BuildDisplaySizeBox() {
-    Place(new QLabel(QStringLiteral("表示サイズ"), optionFrame_), "LabelDisplaySize",
-          TwipsRect(4260, 300, 1740, 300));
+    QLabel* caption = Place(new QLabel(QStringLiteral("表示サイズ"), optionFrame_),
+                            "LabelDisplaySize", TwipsRect(4260, 300, 1740, 300));
     auto* box =
         Place(new QComboBox(optionFrame_), "ComboDisplaySize", TwipsRect(4260, 660, 1740, 420));
+    caption->setBuddy(box);
     for (int percent : store::kDisplaySizes)
         box->addItem(QStringLiteral("%1％").arg(percent), percent);
     const int stored =
@@ -202,6 +214,7 @@ void RegistrationWindow::BuildButtons() {
     connect(exportButton, &QPushButton::clicked, this, &RegistrationWindow::CopyGameForMailProgram);
     connect(help, &QPushButton::clicked, this, &RegistrationWindow::OpenHelp);
     connect(back, &QPushButton::clicked, this, &RegistrationWindow::GoBack);
+    widgets::CloseOnEscape(this, back);
 }
 
 void RegistrationWindow::SetGuideTexts() {
@@ -262,10 +275,13 @@ void RegistrationWindow::ShowChosenGame(const QString& game) {
 
 void RegistrationWindow::ShowHandicap() {
     handicapBox_->setText(common::HandicapText(handicapBar_->value()));
+    // A screen reader reads the bar's code; the words are in its description.
+    handicapBar_->setAccessibleDescription(handicapBox_->text());
 }
 
 void RegistrationWindow::ShowKomi() {
     komiBox_->setText(common::KomiShortText(komiBar_->value()));
+    komiBar_->setAccessibleDescription(komiBox_->text());
 }
 
 GameInput RegistrationWindow::TypedInput() const {

@@ -18,6 +18,8 @@ SmallBoardPicker MakeSmallBoardPicker(QWidget* window, common::AppState& state,
                                        TwipsRect(120, 5400, 2460, 3240));
     made.gameList = widgets::Place(new QListWidget(window), QStringLiteral("List2"),
                                    TwipsRect(2700, 5400, 2577, 3240));
+    made.opponentList->setAccessibleName(QStringLiteral("対局者"));
+    made.gameList->setAccessibleName(QStringLiteral("対局名"));
     made.picker =
         new widgets::GamePicker(state, made.opponentList, made.gameList, onNewOpponent,
                                 widgets::StoredOpponentMissing::ChooseNone, made.board, window);

@@ -80,4 +80,11 @@ QString AlreadyRunningText(const QString& dataRoot) {
         .arg(QDir::toNativeSeparators(dataRoot));
 }
 
+QString BroughtForwardText(const QString& dataRoot) {
+    return QStringLiteral(
+               "ソラマメは、このデータフォルダですでに動いています。\n%1\n"
+               "開いているソラマメの画面を前に出しました。")
+        .arg(QDir::toNativeSeparators(dataRoot));
+}
+
 }  // namespace app

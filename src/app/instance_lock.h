@@ -48,5 +48,7 @@ QString LaterStartChannel(const QString& dataRoot);
 
 /// The message for a start on a data root that another program holds.
 QString AlreadyRunningText(const QString& dataRoot);
+/// The message for such a start once the running program has brought its window forward.
+QString BroughtForwardText(const QString& dataRoot);
 
 }  // namespace app

@@ -16,6 +16,7 @@
 #include "views/games_overview_window.h"
 #include "views/results_summary_window.h"
 #include "views/text_window.h"
+#include "widgets/keyboard_access.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -244,9 +245,11 @@ int main(int argc, char* argv[]) {
     const QString scaleNotice = ApplyDisplayScale(app, argc, argv, parser, dataRoot);
     const app::LockResult locked = lock.TryLock();
     if (locked.state == app::LockState::HeldElsewhere) {
-        if (app::BringRunningWindowToFront(dataRoot))
-            return 0;
-        common::QtPlatform().ShowMessage(locked.problem, QStringLiteral("ソラマメ"),
+        // The player is told either way, or a start that seems to do nothing is tried again.
+        const QString notice = app::BringRunningWindowToFront(dataRoot)
+                                   ? app::BroughtForwardText(dataRoot)
+                                   : locked.problem;
+        common::QtPlatform().ShowMessage(notice, QStringLiteral("ソラマメ"),
                                          common::MessageButtons::Ok,
                                          common::MessageIcon::Information);
         return 0;
@@ -258,6 +261,9 @@ int main(int argc, char* argv[]) {
     }
     // A data root that cannot be written still opens for reading; the window says so.
     common::InstallShippedFiles(dataRoot);
+
+    // Enter presses the focused button in every window; scroll bars keep their keys.
+    widgets::InstallKeyboardAccess(*app);
 
     common::AppState state;
     state.dataRoot = dataRoot;

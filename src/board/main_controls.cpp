@@ -4,10 +4,12 @@
 #include "board/mode_panels.h"
 #include "widgets/board_picture.h"
 #include "widgets/box_radio_button.h"
+#include "widgets/menu_entry.h"
 #include "widgets/numeral_strips.h"
 #include "widgets/window_controls.h"
 
 #include <QComboBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -63,6 +65,19 @@ MainControls::MainControls(QWidget* window) {
     // The three panels lie on top of each other; exactly one is shown.
     for (QWidget* panel : modePanels)
         panel->setGeometry(kRightColumnX, 352, kRightColumnWidth, 170);
+    NameControls();
+}
+
+void MainControls::NameControls() {
+    using widgets::NameForScreenReaders;
+    NameForScreenReaders(opponentCombo, QStringLiteral("対局者"));
+    NameForScreenReaders(gameList, QStringLiteral("対局名"));
+    NameForScreenReaders(commentBox, QStringLiteral("コメント"));
+    NameForScreenReaders(descriptionCombo, QStringLiteral("着手の説明"));
+    NameForScreenReaders(termCombo, QStringLiteral("用語"));
+    // The caption's blanks only space it out. Labels showing a value keep their text as
+    // their name, which is what a screen reader reads out.
+    prisonerLabels[0]->setAccessibleName(QStringLiteral("ハマ"));
 }
 
 void MainControls::BuildMenu(QWidget* window) {
@@ -70,13 +85,17 @@ void MainControls::BuildMenu(QWidget* window) {
         if (command.panel != Panel::Menu)
             continue;
         const QRect rect(kRightColumnX + command.column * 100, 4 + command.row * 21, 98, 20);
-        QLabel* label = Caption(window, CommandObjectName(Panel::Menu, command.index),
-                                QString::fromUtf8(command.caption), rect);
-        label->setAlignment(Qt::AlignCenter);
-        label->setFrameShape(QFrame::Panel);
-        label->setFrameShadow(QFrame::Raised);
-        label->setCursor(Qt::PointingHandCursor);
-        menuLabels[size_t(command.index)] = label;
+        auto* entry =
+            widgets::Place(new widgets::MenuEntry(QString::fromUtf8(command.caption), window),
+                           CommandObjectName(Panel::Menu, command.index), rect);
+        entry->setAlignment(Qt::AlignCenter);
+        entry->setFrameShape(QFrame::Panel);
+        entry->setFrameShadow(QFrame::Raised);
+        entry->setCursor(Qt::PointingHandCursor);
+        // Alt and the entry's place, 1 to 9 and 0 for the tenth: digits that typing Japanese
+        // into the comment box never asks for with Alt.
+        entry->SetShortcut(QKeySequence(Qt::ALT | Qt::Key(Qt::Key_0 + (command.index + 1) % 10)));
+        menuLabels[size_t(command.index)] = entry;
     }
 }
 

@@ -12,6 +12,10 @@ class QListWidget;
 class QRadioButton;
 class QWidget;
 
+namespace widgets {
+class MenuEntry;
+}
+
 namespace board {
 
 class BoardPicture;
@@ -23,6 +27,8 @@ class PrintingPanel;
 
 /// The main window's controls, made in the order the keyboard visits them and named after
 /// the window's control names (the menu from the command table). The window connects them.
+/// The menu entries are chosen with Alt and their place in the menu (Alt+1 "着手" … Alt+0
+/// "成績").
 struct MainControls {
     explicit MainControls(QWidget* window);
     /// Places the board, its numeral strips and the comment row for the screen's height.
@@ -40,7 +46,7 @@ struct MainControls {
     /// Empties everything shown about a game and ends the cut mode, which belongs to a game.
     void ClearGame();
 
-    std::array<QLabel*, MenuCount> menuLabels{};
+    std::array<widgets::MenuEntry*, MenuCount> menuLabels{};
     std::array<QWidget*, 3> modePanels{};
     RecordingPanel* recordingPanel = nullptr;
     ReviewPanel* reviewPanel = nullptr;
@@ -65,6 +71,8 @@ struct MainControls {
     void BuildMenu(QWidget* window);
     void BuildListsAndInfo(QWidget* window);
     void BuildCommentRow(QWidget* window);
+    /// Names for screen readers where a control's caption does not say what it is.
+    void NameControls();
 };
 
 }  // namespace board

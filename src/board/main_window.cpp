@@ -6,10 +6,9 @@
 #include "store/folder_tree.h"
 #include "store/start_store.h"
 #include "widgets/board_picture.h"
-#include "widgets/box_radio_button.h"
 #include "widgets/game_picker.h"
+#include "widgets/menu_entry.h"
 #include "widgets/numeral_strips.h"
-#include "widgets/window_controls.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -38,6 +37,11 @@ MainWindow::MainWindow(common::AppState& state, common::Platform& platform, QWid
     controls_ = std::make_unique<MainControls>(this);
     for (QLabel* label : controls_->menuLabels)
         label->installEventFilter(this);  // a menu label is clicked like a button
+    // Enter, Space and an entry's Alt key choose it as a click does.
+    for (int i = 0; i < MenuCount; ++i) {
+        connect(controls_->menuLabels[size_t(i)], &widgets::MenuEntry::Chosen, this,
+                [this, i] { RunCommand(Panel::Menu, i); });
+    }
     controls_->HighlightMenu(-1);
     ConnectControls();
     PlaceWindow();
@@ -50,7 +54,10 @@ MainWindow::MainWindow(common::AppState& state, common::Platform& platform, QWid
     Reactivate();  // draws the board and its numerals
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // A comment box losing its focus while the window is taken down must not warn.
+    controls_->commentBox->disconnect(this);
+}
 
 void MainWindow::ConnectControls() {
     connect(controls_->inProgressButton, &QRadioButton::clicked, this,
@@ -84,17 +91,33 @@ void MainWindow::ConnectControls() {
     }
     connect(controls_->reviewPanel->transformList, &QListWidget::currentRowChanged, this,
             [this] { TransformChosen(); });
-    connect(controls_->reviewPanel->numbersBox, &QCheckBox::clicked, this,
-            &MainWindow::ReviewNumbersClicked);
-    connect(controls_->printingPanel->numbersBox, &QCheckBox::clicked, this,
-            &MainWindow::PrintNumbersClicked);
-    connect(controls_->printingPanel->keepRemovedBox, &QCheckBox::clicked, this,
-            &MainWindow::KeepRemovedClicked);
-    for (QScrollBar* bar :
-         {controls_->printingPanel->positionBar1, controls_->printingPanel->positionBar2})
-        connect(bar, &QScrollBar::valueChanged, this, &MainWindow::PrintPositionChanged);
+    connect(controls_->reviewPanel->numbersBox, &QCheckBox::clicked, this, [this](bool on) {
+        session_.ShowReviewNumbers(on);
+        ShowGame();
+    });
+    connect(controls_->printingPanel->numbersBox, &QCheckBox::clicked, this, [this](bool on) {
+        session_.ShowPrintNumbers(on);
+        session_.RedrawPosition();
+    });
+    connect(controls_->printingPanel->keepRemovedBox, &QCheckBox::clicked, this, [this](bool on) {
+        session_.KeepRemovedStones(on);
+        session_.RedrawPosition();
+    });
+    PrintingPanel* printing = controls_->printingPanel;
+    for (QScrollBar* bar : {printing->positionBar1, printing->positionBar2}) {
+        connect(bar, &QScrollBar::valueChanged, this, [this, printing] {
+            session_.StorePrintPosition(printing->positionBar1->value(),
+                                        printing->positionBar2->value());
+        });
+    }
 
     ConnectNavigationKeys();
+    // The board by keyboard: a cursor, and its point and stone told to a screen reader.
+    controls_->boardPicture->SetKeyboardCursorEnabled(true);
+    controls_->boardPicture->SetPointWords(
+        [this](QPoint point) { return session_.PointText(point.x(), point.y()); });
+    auto* moveEntry = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_M), this);
+    connect(moveEntry, &QShortcut::activated, this, &MainWindow::EnterMoveByText);
     go::BoardModel& model = session_.model();
     model.SetCanvas(controls_->boardPicture);
     model.onCapturesChanged = [this](int black, int white) {
@@ -144,9 +167,7 @@ void MainWindow::ConnectNavigationKeys() {
 
 void MainWindow::LoadSettings() {
     controls_->printingPanel->keepRemovedBox->setChecked(state_.settings.keepRemovedStones == 1);
-    go::DrawOptions& options = session_.model().options();
-    options.keepRemovedStones = state_.settings.keepRemovedStones == 1;
-    options.numbersWhileRecording = state_.settings.numbersWhileRecording == 1;
+    session_.ApplyStoredOptions();
     controls_->printingPanel->ShowPositions(state_.settings.printPosition1,
                                             state_.settings.printPosition2);
 }
@@ -247,7 +268,10 @@ void MainWindow::SetWindowFactory(MenuIndex index, WindowFactory factory) {
 }
 
 void MainWindow::OpenSecondaryWindow(MenuIndex index) {
-    DrawEmptyBoard();  // the board behind another window shows no game
+    // The board behind the windows that change games shows no game; the overview and the
+    // results summary only read, and the game stays in sight behind them.
+    if (index != MenuOverview && index != MenuResults)
+        DrawEmptyBoard();
     windows_.Open(index, pos());
 }
 

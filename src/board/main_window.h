@@ -60,7 +60,7 @@ class MainWindow : public QWidget {
     session::GameSession& session() { return session_; }
     common::AppState& state() { return state_; }
     common::Platform& platform() { return platform_; }
-    bool GameChosen() const;
+    bool GameChosen() const { return session_.HasGame(); }
     QString OpponentName() const;
     QString GameName() const;
     /// The chosen opponent's games as the game list shows them, first to last.
@@ -107,6 +107,10 @@ class MainWindow : public QWidget {
     void ShowNoGameMessage();
     void WarnIfRecordUnreadable(store::LoadOutcome outcome);
     void BoardClicked(Qt::MouseButton button, QPoint point);
+    /// Places a stone typed as it is written on a card ("16の四"), as a click on its point.
+    void EnterMoveByText();
+    /// Tells the board's description (read by a screen reader) the last move shown.
+    void DescribeLastMove();
 
     // Recording panel (main_window_recording.cpp).
     void RedisplayGame() { ShowGame(); }
@@ -133,11 +137,6 @@ class MainWindow : public QWidget {
     QLineEdit* ShownMoveBox() const;
     void MoveBoxEdited(QLineEdit* moveBox);
     void TransformChosen();
-    void ReviewNumbersClicked();
-    void PrintNumbersClicked();
-    void KeepRemovedClicked();
-    void ShowPrintedPositionAgain();
-    void PrintPositionChanged();
 
     // Printing (main_window_review.cpp).
     void PrintRecord();

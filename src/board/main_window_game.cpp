@@ -3,6 +3,7 @@
 #include "board/main_window.h"
 
 #include "board/mode_panels.h"
+#include "board/move_entry_dialog.h"
 #include "store/folder_tree.h"
 #include "widgets/board_picture.h"
 #include "widgets/game_picker.h"
@@ -13,7 +14,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QRadioButton>
 
 namespace board {
 
@@ -77,10 +77,6 @@ QStringList MainWindow::GameNames() const {
     return names;
 }
 
-bool MainWindow::GameChosen() const {
-    return session_.HasGame();
-}
-
 void MainWindow::ClearGameDisplay() {
     controls_->ClearGame();  // also ends a cut armed for the game before
     countShown_ = false;
@@ -116,12 +112,13 @@ store::LoadOutcome MainWindow::ShowGame() {
     if (recording)
         controls_->commentBox->clear();
     commaWarned_ = false;
+    DescribeLastMove();
     return outcome;
 }
 
 void MainWindow::Reactivate() {
     // The registration window may have changed the options.
-    session_.model().options().numbersWhileRecording = state_.settings.numbersWhileRecording == 1;
+    session_.ApplyStoredOptions();
     // The erase window may have switched the games folder.
     controls_->HighlightFolder(state_.currentGamesFolder != state_.backedUpFolder);
     DrawEmptyBoard();
@@ -171,6 +168,18 @@ void MainWindow::BoardClicked(Qt::MouseButton button, QPoint point) {
         case go::Mode::Printing:
             break;
     }
+}
+
+void MainWindow::EnterMoveByText() {
+    MoveEntryDialog dialog(platform_, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    controls_->boardPicture->SetCursorPoint(dialog.Point());
+    BoardClicked(Qt::LeftButton, dialog.Point());
+}
+
+void MainWindow::DescribeLastMove() {
+    controls_->boardPicture->SetLastMoveText(session_.LastMoveText());
 }
 
 }  // namespace board

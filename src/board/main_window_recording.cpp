@@ -15,17 +15,19 @@
 namespace board {
 
 void MainWindow::ShowBoardClick(const session::BoardClick& click) {
-    if (click.commentNow) {
-        // The comment box shows the comment that a save will write for the row now last.
-        controls_->commentBox->setText(*click.commentNow);
+    if (!click.placed && !click.tookBack)
         return;
-    }
-    if (!click.placed)
-        return;
+    // The word list follows the stone now last, also after a take-back.
     controls_->descriptionCombo->clear();
     controls_->descriptionCombo->addItems(click.descriptions);
     controls_->descriptionCombo->setCurrentIndex(click.descriptions.isEmpty() ? -1 : 0);
-    controls_->commentBox->setText(click.descriptions.value(0));
+    if (click.commentNow) {
+        // The comment box shows the comment that a save will write for the row now last.
+        controls_->commentBox->setText(*click.commentNow);
+    } else if (click.placed) {
+        controls_->commentBox->setText(click.descriptions.value(0));
+    }
+    DescribeLastMove();
 }
 
 void MainWindow::SaveMoves() {

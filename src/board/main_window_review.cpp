@@ -4,14 +4,9 @@
 
 #include "board/mode_panels.h"
 #include "output/record_print.h"
-#include "store/folder_tree.h"
-#include "store/settings_file.h"
 
-#include <QCheckBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QScrollBar>
 
 namespace board {
 
@@ -27,6 +22,7 @@ void MainWindow::OpenNavigationHelp() {
 
 void MainWindow::StepBack() {
     session_.model().StepBack();
+    DescribeLastMove();
 }
 
 void MainWindow::StepForward() {
@@ -34,6 +30,7 @@ void MainWindow::StepForward() {
         platform_.ShowMessage(QStringLiteral("これより先の着手はありません。"),
                               QStringLiteral("最終着手の状態です。"));
     }
+    DescribeLastMove();
 }
 
 void MainWindow::NavigationKey(int button) {
@@ -60,6 +57,7 @@ void MainWindow::ShowFromMove(QLineEdit* moveBox) {
     bool ok = false;
     const int typed = moveBox->text().trimmed().toInt(&ok);
     const int shown = session_.ShowFromMove(ok ? typed : 0);
+    DescribeLastMove();
     // A number past the end of the game stops at the last saved move; the box shows where.
     if (ok && shown != typed) {
         const QSignalBlocker block(moveBox);
@@ -70,40 +68,6 @@ void MainWindow::ShowFromMove(QLineEdit* moveBox) {
 void MainWindow::TransformChosen() {
     session_.model().SetTransform(qMax(0, controls_->reviewPanel->transformList->currentRow()));
     ShowGame();
-}
-
-void MainWindow::ReviewNumbersClicked() {
-    const bool on = controls_->reviewPanel->numbersBox->isChecked();
-    state_.settings.numbersWhileRecording = on ? 1 : 0;  // in memory only
-    session_.model().options().numbersWhileRecording = on;
-    session_.model().options().reviewNumbers = on;
-    ShowGame();
-}
-
-void MainWindow::PrintNumbersClicked() {
-    session_.model().options().printNumbers = controls_->printingPanel->numbersBox->isChecked();
-    ShowPrintedPositionAgain();
-}
-
-void MainWindow::KeepRemovedClicked() {
-    const bool on = controls_->printingPanel->keepRemovedBox->isChecked();
-    state_.settings.keepRemovedStones = on ? 1 : 0;
-    session_.model().options().keepRemovedStones = on;
-    store::WriteSettings(state_.DataFile(store::kSettingsFileName), state_.settings);
-    ShowPrintedPositionAgain();
-}
-
-void MainWindow::ShowPrintedPositionAgain() {
-    // The board shows, and 印字 prints, the same position drawn the new way: the stone numbers
-    // are decided as each stone is drawn.
-    if (GameChosen())
-        session_.model().ShowPositionAt(session_.model().viewedRow());
-}
-
-void MainWindow::PrintPositionChanged() {
-    state_.settings.printPosition1 = qint16(controls_->printingPanel->positionBar1->value());
-    state_.settings.printPosition2 = qint16(controls_->printingPanel->positionBar2->value());
-    store::WriteSettings(state_.DataFile(store::kSettingsFileName), state_.settings);
 }
 
 void MainWindow::FillRemovedStones() {

@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include <utility>
+
 namespace board {
 namespace {
 
@@ -34,7 +36,21 @@ QLineEdit* MakeMoveBox(QWidget* parent, const QString& name, int x, int y) {
     box->setGeometry(x, y, 40, 22);
     auto* caption = new QLabel(QStringLiteral("手から"), parent);
     caption->setGeometry(x + 44, y + 2, 44, 18);
+    box->setAccessibleName(QStringLiteral("何手目から"));
     return box;
+}
+
+/// The recording panel's keys. F6 to F10 are left out: they convert the text while
+/// Japanese is typed into the comment box.
+constexpr std::pair<RecordingButton, Qt::Key> kRecordingKeys[] = {
+    {RecordingHelp, Qt::Key_F1}, {RecordMoves, Qt::Key_F2}, {Redisplay, Qt::Key_F3},
+    {CutFromMove, Qt::Key_F4},   {RestoreSave, Qt::Key_F5}, {CountAfterEnd, Qt::Key_F11},
+    {ResultsRecord, Qt::Key_F12}};
+
+/// A scroll bar that Tab reaches (a click leaves the focus where it is) and the arrow keys move.
+void LetKeyboardReach(QScrollBar* bar, const QString& name) {
+    bar->setFocusPolicy(Qt::TabFocus);
+    bar->setAccessibleName(name);
 }
 
 /// Makes the buttons of `panel` that the command table places in the panel's grid.
@@ -56,6 +72,9 @@ RecordingPanel::RecordingPanel(QWidget* parent) : QWidget(parent), group(new QBu
     setObjectName(QStringLiteral("Picture3_0"));
     MakeButtons(this, group, Panel::Recording, buttons);
     buttons[RestoreSave]->setEnabled(false);
+    // A button's key works while its panel is shown and the button can be clicked.
+    for (const auto& [button, key] : kRecordingKeys)
+        buttons[size_t(button)]->setShortcut(QKeySequence(key));
 
     cutModeLabel = new QLabel(QStringLiteral("指定の着手以降を抹消する"), this);
     cutModeLabel->setObjectName(QStringLiteral("Label4"));
@@ -76,6 +95,8 @@ ReviewPanel::ReviewPanel(QWidget* parent) : QWidget(parent), group(new QButtonGr
     transformList->setGeometry(4, 90, 190, 76);
     transformList->addItems(go::TransformNames());
     transformList->setCurrentRow(0);
+    transformList->setAccessibleName(QStringLiteral("盤の向き"));
+    buttons[NavigationHelp]->setShortcut(QKeySequence(Qt::Key_F1));
 }
 
 PrintingPanel::PrintingPanel(QWidget* parent) : QWidget(parent), group(new QButtonGroup(this)) {
@@ -91,6 +112,7 @@ PrintingPanel::PrintingPanel(QWidget* parent) : QWidget(parent), group(new QButt
     removedList = new QListWidget(this);
     removedList->setObjectName(QStringLiteral("List4"));
     removedList->setGeometry(4, 106, 80, 60);
+    removedList->setAccessibleName(QStringLiteral("抜石"));
 
     auto* caption = new QLabel(QStringLiteral("印字位置"), this);
     caption->setGeometry(90, 106, 100, 16);
@@ -104,6 +126,8 @@ PrintingPanel::PrintingPanel(QWidget* parent) : QWidget(parent), group(new QButt
     positionValue1->setGeometry(170, 124, 26, 16);
     positionValue2 = new QLabel(this);
     positionValue2->setGeometry(170, 146, 26, 16);
+    LetKeyboardReach(positionBar1, QStringLiteral("印字位置（横）"));
+    LetKeyboardReach(positionBar2, QStringLiteral("印字位置（縦）"));
     for (auto [bar, value] :
          {std::pair(positionBar1, positionValue1), std::pair(positionBar2, positionValue2)}) {
         bar->setRange(0, 30);
@@ -118,6 +142,7 @@ PrintingPanel::PrintingPanel(QWidget* parent) : QWidget(parent), group(new QButt
     buttons[KifuFigures] = MakeButton(this, group, CommandObjectName(Panel::Printing, KifuFigures),
                                       QString::fromUtf8(figures->caption), 0, 0);
     buttons[KifuFigures]->setGeometry(142, 102, 54, 20);
+    buttons[NavigationHelp]->setShortcut(QKeySequence(Qt::Key_F1));
 }
 
 void PrintingPanel::ShowPositions(int horizontal, int vertical) {

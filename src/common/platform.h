@@ -13,6 +13,9 @@ namespace common {
 enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class MessageAnswer { Ok, Cancel, Yes, No };
 enum class MessageIcon { None, Information, Warning, Critical, Question };
+/// The button Enter presses: OK or Yes, or, before something that cannot be undone, the one
+/// that leaves everything as it is (Cancel, or No where there is no Cancel).
+enum class DefaultButton { Affirmative, Safe };
 
 /// The services a window needs from the desktop: message boxes, the text editor, today's date,
 /// the screen size and the printer. The program owns one production instance; tests pass a fake
@@ -23,7 +26,8 @@ class Platform {
 
     virtual MessageAnswer ShowMessage(const QString& text, const QString& title,
                                       MessageButtons buttons = MessageButtons::Ok,
-                                      MessageIcon icon = MessageIcon::None) = 0;
+                                      MessageIcon icon = MessageIcon::None,
+                                      DefaultButton defaultButton = DefaultButton::Affirmative) = 0;
     /// Opens a data file for the player to read and edit, in the program's own text window:
     /// the files are CP932, which a desktop editor may garble or save in another encoding.
     virtual void OpenInEditor(const QString& path) = 0;

@@ -104,7 +104,8 @@ QObject* LaunchDesktopEditor(const QString& launcher, const QString& path,
 }
 
 MessageAnswer QtPlatform::ShowMessage(const QString& text, const QString& title,
-                                      MessageButtons buttons, MessageIcon icon) {
+                                      MessageButtons buttons, MessageIcon icon,
+                                      DefaultButton defaultButton) {
     QMessageBox box(ToQtIcon(icon), title, text, QMessageBox::NoButton,
                     QApplication::activeWindow());
     switch (buttons) {
@@ -121,6 +122,10 @@ MessageAnswer QtPlatform::ShowMessage(const QString& text, const QString& title,
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
             break;
     }
+    // Without a choice here Qt makes OK or Yes the default, as every question always had.
+    if (defaultButton == DefaultButton::Safe)
+        box.setDefaultButton(buttons == MessageButtons::YesNo ? QMessageBox::No
+                                                              : QMessageBox::Cancel);
     switch (box.exec()) {
         case QMessageBox::Ok:
             return MessageAnswer::Ok;

@@ -22,7 +22,8 @@ QObject* LaunchDesktopEditor(const QString& launcher, const QString& path,
 class QtPlatform : public Platform {
   public:
     MessageAnswer ShowMessage(const QString& text, const QString& title, MessageButtons buttons,
-                              MessageIcon icon) override;
+                              MessageIcon icon,
+                              DefaultButton defaultButton = DefaultButton::Affirmative) override;
     void OpenInEditor(const QString& path) override;
     void OpenInDesktopEditor(const QString& path) override;
     void ShowFolder(const QString& path) override;

@@ -1,5 +1,6 @@
 #include "housekeeping/game_moves.h"
 
+#include "housekeeping/trash.h"
 #include "store/folder_tree.h"
 #include "store/link_guard.h"
 #include "store/text_file.h"
@@ -126,6 +127,26 @@ Notice DoneNotice(const MoveRequest& request) {
     return {request.opponent + texts.opponentDone, texts.opponentDoneTitle};
 }
 
+/// What the player learns after an erase into the trash: where to find the record again.
+Notice TrashedNotice(const MoveRequest& request, const QString& inTrash) {
+    const Notice done = DoneNotice(request);
+    return {done.text + QStringLiteral("\nごみ箱に移しました。ごみ箱から元に戻せます。\n") +
+                QDir::toNativeSeparators(inTrash),
+            done.title};
+}
+
+/// Asked when there is no trash: Enter must not delete for good.
+MoveQuestion ForGoodQuestion(const MoveRequest& request) {
+    const QString what = IsGameMove(request) ? GameWords(request) + QStringLiteral(" 局")
+                                             : request.opponent + QStringLiteral(" さん");
+    return {{QStringLiteral("ごみ箱が使えないため、") + what +
+                 QStringLiteral("を元に戻せないように消去します。よろしいですか？"),
+             QStringLiteral("完全な消去の確認")},
+            common::MessageIcon::Warning,
+            common::MessageButtons::YesNo,
+            common::DefaultButton::Safe};
+}
+
 /// A single entry of its folder: nothing that could reach above the games folders.
 bool IsPlainName(const QString& name) {
     return name != QLatin1String(".") && name != QLatin1String("..") &&
@@ -225,6 +246,12 @@ bool MoveOpponent(const QString& fromFolder, const QString& toFolder) {
     return false;
 }
 
+/// The record or, for a whole opponent, the folder that an erase takes away.
+QString ErasedPath(const common::AppState& state, const MoveRequest& request) {
+    const QString folder = state.currentGamesFolder + "/" + request.opponent;
+    return IsGameMove(request) ? folder + "/" + request.game + kTextSuffix : folder;
+}
+
 bool CarryOut(const common::AppState& state, const MoveRequest& request) {
     const QString source = state.currentGamesFolder;
     if (request.kind == MoveKind::Erase) {
@@ -234,6 +261,26 @@ bool CarryOut(const common::AppState& state, const MoveRequest& request) {
     const QString from = source + "/" + request.opponent;
     const QString to = TargetRoot(state, request.kind) + "/" + request.opponent;
     return IsGameMove(request) ? MoveGame(from, to, request.game) : MoveOpponent(from, to);
+}
+
+/// The work of a move the player agreed to; an erase without a trash asks once more.
+MoveOutcome CarryOutAgreed(const common::AppState& state, const MoveRequest& request,
+                           const ConfirmMove& confirm) {
+    MoveOutcome outcome;
+    if (request.kind == MoveKind::Erase) {
+        const QString inTrash = MoveToTrash(ErasedPath(state, request));
+        if (!inTrash.isEmpty()) {
+            outcome.attempted = outcome.done = true;
+            outcome.notice = TrashedNotice(request, inTrash);
+            return outcome;
+        }
+        if (!confirm(ForGoodQuestion(request)))
+            return outcome;
+    }
+    outcome.attempted = true;
+    outcome.done = CarryOut(state, request);
+    outcome.notice = outcome.done ? DoneNotice(request) : FailureNotice(request);
+    return outcome;
 }
 
 }  // namespace
@@ -248,13 +295,14 @@ MoveOutcome RunMove(const common::AppState& state, const MoveRequest& request,
     // A whole opponent at once deserves the warning sign; a single game is asked plainly.
     const common::MessageIcon icon =
         IsGameMove(request) ? common::MessageIcon::None : common::MessageIcon::Warning;
-    if (!confirm(QuestionOf(request), icon)) {
+    // Enter must not take records away: an erase defaults to Cancel. A backup or restore is
+    // undone by the opposite move and keeps OK.
+    const common::DefaultButton defaultButton = request.kind == MoveKind::Erase
+                                                    ? common::DefaultButton::Safe
+                                                    : common::DefaultButton::Affirmative;
+    if (!confirm({QuestionOf(request), icon, common::MessageButtons::OkCancel, defaultButton}))
         return outcome;
-    }
-    outcome.attempted = true;
-    outcome.done = CarryOut(state, request);
-    outcome.notice = outcome.done ? DoneNotice(request) : FailureNotice(request);
-    return outcome;
+    return CarryOutAgreed(state, request, confirm);
 }
 
 }  // namespace admin

@@ -63,8 +63,10 @@ bool RestoreWholeData(const QString& dataRoot, const QString& backupFolder,
                  info.made.toString(QStringLiteral("yyyy/MM/dd HH:mm")))
             .arg(info.games)
             .arg(info.files);
+    // The data root is replaced and the program ends: Enter says No.
     if (platform.ShowMessage(question, kRestoreTitle, common::MessageButtons::YesNo,
-                             common::MessageIcon::Question) != common::MessageAnswer::Yes)
+                             common::MessageIcon::Question,
+                             common::DefaultButton::Safe) != common::MessageAnswer::Yes)
         return false;
     const store::BackupOutcome outcome =
         store::RestoreDataRoot(backupFolder, dataRoot, QDateTime::currentDateTime());

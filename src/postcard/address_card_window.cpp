@@ -2,6 +2,7 @@
 
 #include "postcard/address_card.h"
 #include "store/folder_tree.h"
+#include "widgets/keyboard_access.h"
 #include "widgets/window_controls.h"
 #include "widgets/window_geometry.h"
 
@@ -63,7 +64,8 @@ void SetBase(QLineEdit* box, const QColor& colour) {
 }
 
 /// One frame of buttons in rows, each row after its label; the buttons are numbered in order.
-QButtonGroup* ButtonRows(QGroupBox* frame, const char* name,
+/// A screen reader names each button by what it moves, its row and its caption.
+QButtonGroup* ButtonRows(QGroupBox* frame, const char* name, const QString& moves,
                          const QList<std::pair<QString, QStringList>>& rows) {
     auto* group = new QButtonGroup(frame);
     int index = 0;
@@ -74,6 +76,8 @@ QButtonGroup* ButtonRows(QGroupBox* frame, const char* name,
             QPushButton* button =
                 Button(frame, IndexedName(name, index).constData(), rows[row].second[column],
                        TwipsRect(1560 + column * 1020, top, 960, 360));
+            button->setAccessibleName(
+                QStringList{moves, rows[row].first, rows[row].second[column]}.join(' '));
             group->addButton(button, index);
         }
     }
@@ -170,7 +174,7 @@ void AddressCardWindow::BuildPostalFrame() {
     const QString down = QStringLiteral("下");
     const QString smaller = QStringLiteral("小");
     const QString larger = QStringLiteral("大");
-    QButtonGroup* group = ButtonRows(frame, "Command1",
+    QButtonGroup* group = ButtonRows(frame, "Command1", QStringLiteral("郵便番号"),
                                      {{QStringLiteral("レイアウト"), {left, right, up, down}},
                                       {QStringLiteral("文字サイズ"), {smaller, larger}},
                                       {QStringLiteral("横間隔"), {smaller, larger}}});
@@ -181,7 +185,7 @@ void AddressCardWindow::BuildLineFrame() {
     auto* frame = Place(new QGroupBox(QStringLiteral("宛名・住所(クリック後の空色欄に有効)"), this),
                         "Frame2", TwipsRect(6000, 4920, 5760, 1200));
     QButtonGroup* group = ButtonRows(
-        frame, "Command2",
+        frame, "Command2", QStringLiteral("宛名・住所"),
         {{QStringLiteral("レイアウト"),
           {QStringLiteral("左"), QStringLiteral("右"), QStringLiteral("上"), QStringLiteral("下")}},
          {QStringLiteral("文字サイズ"), {QStringLiteral("小"), QStringLiteral("大")}}});
@@ -205,7 +209,38 @@ void AddressCardWindow::BuildButtons() {
         QPushButton* button =
             Button(this, buttons[size_t(i)].first, buttons[size_t(i)].second, rect);
         connect(button, &QPushButton::clicked, this, handlers[size_t(i)]);
+        if (handlers[size_t(i)] == &AddressCardWindow::GoBack)
+            widgets::CloseOnEscape(this, button, [this] { return MayLeaveAddress(); });
     }
+    NameControls();
+}
+
+void AddressCardWindow::NameControls() {
+    for (int i = 0; i < kPostalCodeBoxes; ++i)
+        postalBoxes_[size_t(i)]->setAccessibleName(QStringLiteral("郵便番号 %1桁目").arg(i + 1));
+    for (int i = 0; i < kAddressLines; ++i) {
+        lineBoxes_[size_t(i)]->setAccessibleName(
+            i < kAddresseeLines ? QStringLiteral("宛名・住所 %1行目").arg(i + 1)
+                                : QStringLiteral("差出人 %1行目").arg(i - kAddresseeLines + 1));
+    }
+    fontList_->setAccessibleName(QStringLiteral("フォント"));
+    cardKindList_->setAccessibleName(QStringLiteral("印字種別"));
+}
+
+bool AddressCardWindow::MayLeaveAddress() {
+    const QString path = AddressFilePath(state_.dataRoot, loadedOpponent_);
+    const Addressee stored =
+        path.isEmpty() ? Addressee{} : ReadAddressee(path).value_or(Addressee{});
+    bool same = true;
+    for (int i = 0; i < kPostalCodeBoxes; ++i)
+        same = same && postalBoxes_[size_t(i)]->text() == stored.postalCode[size_t(i)];
+    for (int i = 0; i < kAddresseeLines; ++i)
+        same = same && lineBoxes_[size_t(i)]->text() == stored.lines[size_t(i)];
+    return same ||
+           platform_.ShowMessage(
+               QStringLiteral("入力した宛名・住所は登録されていません。戻ってよろしいですか？"),
+               QStringLiteral("戻るの確認"), common::MessageButtons::OkCancel,
+               common::MessageIcon::Question) == common::MessageAnswer::Ok;
 }
 
 QLineEdit* AddressCardWindow::LayoutBox(int box) const {

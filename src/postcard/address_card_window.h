@@ -76,6 +76,10 @@ class AddressCardWindow : public QWidget {
     void BuildButtons();
     QString ChosenOpponent() const;
     void LoadAddressee(const QString& opponent);
+    /// Whether Escape may leave: the address boxes hold what the opponent's file holds (they
+    /// are read again on the next showing), or the player agrees to drop what was typed.
+    bool MayLeaveAddress();
+    void NameControls();
     void ApplyFont(const QString& family);
     void PlaceBox(int box);
     void MarkSelectedLine();

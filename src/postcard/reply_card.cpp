@@ -49,6 +49,7 @@ ReplyCard::ReplyCard(QWidget* parent) : QFrame(parent) {
     }
     textBox_ = new QPlainTextEdit(this);
     textBox_->setObjectName(QStringLiteral("Text1"));
+    textBox_->setAccessibleName(QStringLiteral("返信の文面"));
     textBox_->resize(Pixels(kTextBoxSizeTwips.width()), Pixels(kTextBoxSizeTwips.height()));
     // A card line is printed as one line however long, so the box does not wrap either.
     textBox_->setLineWrapMode(QPlainTextEdit::NoWrap);

@@ -3,6 +3,7 @@
 #include "cards/message_files.h"
 #include "cards/reply_text.h"
 #include "postcard/reply_card.h"
+#include "widgets/keyboard_access.h"
 #include "widgets/window_controls.h"
 #include "widgets/window_geometry.h"
 
@@ -96,6 +97,8 @@ void ReplyCardWindow::BuildChoiceFrame() {
         Place(new QListWidget(frame), QStringLiteral("List3"), TwipsRect(3960, 600, 1740, 660));
     connect(fontList_, &QListWidget::currentRowChanged, this, &ReplyCardWindow::FontChosen);
     connect(sendDayList_, &QListWidget::currentRowChanged, this, &ReplyCardWindow::SendDayChosen);
+    fontList_->setAccessibleName(QStringLiteral("フォント"));
+    sendDayList_->setAccessibleName(QStringLiteral("発信日"));
 }
 
 void ReplyCardWindow::BuildAdjustmentFrame() {
@@ -134,6 +137,11 @@ void ReplyCardWindow::BuildAdjustmentFrame() {
     Caption(frame, QStringLiteral("Label2"),
             QStringLiteral("「行間」は「レイアウト」時に変更できます。"),
             TwipsRect(180, 2280, 5520, 300));
+    // The bars are named by their captions, which the frame writes in half-width kana.
+    leftSpaceBar_->setAccessibleName(QStringLiteral("左スペース"));
+    topSpaceBar_->setAccessibleName(QStringLiteral("上スペース"));
+    lineSpacingBar_->setAccessibleName(QStringLiteral("行間"));
+    characterSizeBar_->setAccessibleName(QStringLiteral("文字サイズ"));
     connect(leftSpaceBar_, &QScrollBar::valueChanged, this, &ReplyCardWindow::LeftSpaceChanged);
     connect(topSpaceBar_, &QScrollBar::valueChanged, this, &ReplyCardWindow::TopSpaceChanged);
     connect(lineSpacingBar_, &QScrollBar::valueChanged, this, &ReplyCardWindow::LineSpacingChanged);
@@ -168,6 +176,8 @@ void ReplyCardWindow::BuildButtons() {
             Button(this, QLatin1String(place.name), place.text,
                    TwipsRect(6000 + place.column * 3000, 6480 + place.row * 570, 2880, 480));
         connect(button, &QPushButton::clicked, this, place.click);
+        if (place.click == &ReplyCardWindow::GoBack)
+            widgets::CloseOnEscape(this, button);  // the card's text stays as it is
     }
 }
 

@@ -4,9 +4,11 @@
 #include "common/game_texts.h"
 #include "common/record_text.h"
 #include "output/move_description.h"
+#include "output/point_words.h"
 #include "output/results_record.h"
 #include "store/folder_tree.h"
 #include "store/record_file.h"
+#include "store/settings_file.h"
 
 namespace session {
 
@@ -54,13 +56,21 @@ QStringList GameSession::DescribeLastRow() const {
     return output::DescribeMove(model_.board(), move.x, move.y);
 }
 
+QStringList GameSession::DescribeUnsavedLastRow() const {
+    const store::RecordTable& table = model_.table();
+    const bool unsaved = table.lastRow > table.savedRowCount;
+    return unsaved && table.rows[table.lastRow].IsPlacement() ? DescribeLastRow() : QStringList();
+}
+
 BoardClick GameSession::RecordingClick(bool takeBack, int x, int y) {
     BoardClick click;
     if (takeBack) {
         if (model_.TakeBack(model_.table().savedRowCount - 1)) {
             const store::RecordTable& table = model_.table();
             const bool unsaved = table.lastRow > table.savedRowCount;
+            click.tookBack = true;
             click.commentNow = unsaved ? table.rows[table.lastRow].text.trimmed() : QString();
+            click.descriptions = DescribeUnsavedLastRow();
         }
         return click;
     }
@@ -75,7 +85,9 @@ BoardClick GameSession::RecordingClick(bool takeBack, int x, int y) {
 BoardClick GameSession::ReviewClick(bool takeBack, int x, int y) {
     BoardClick click;
     if (takeBack) {
-        model_.TakeBack(0);
+        click.tookBack = model_.TakeBack(0);
+        if (click.tookBack)
+            click.descriptions = DescribeUnsavedLastRow();
     } else if (model_.PlaceAt(x, y) == go::PlaceResult::Placement) {
         click.placed = true;
         click.descriptions = DescribeLastRow();
@@ -120,6 +132,52 @@ void GameSession::SetComment(const QString& text) {
     if (table.lastRow < 1)
         return;
     table.rows[table.lastRow].text = common::FixedWidth(text, store::kTextWidth);
+}
+
+QString GameSession::LastMoveText() const {
+    const store::RecordTable& table = model_.table();
+    const int row = model_.SearchLastStoneRow(table.lastRow);
+    if (row == 0)
+        return {};
+    const store::RecordRow& move = table.rows[size_t(row)];
+    const QString goWords = output::DescribeMove(model_.board(), move.x, move.y).value(0);
+    return output::LastMoveWords(move.number, move.x, move.y, table.whiteFirst, goWords);
+}
+
+QString GameSession::PointText(int x, int y) const {
+    return output::PointDescription(model_.board(), x, y, model_.table().whiteFirst);
+}
+
+void GameSession::ApplyStoredOptions() {
+    model_.options().keepRemovedStones = state_.settings.keepRemovedStones == 1;
+    model_.options().numbersWhileRecording = state_.settings.numbersWhileRecording == 1;
+}
+
+void GameSession::ShowReviewNumbers(bool on) {
+    state_.settings.numbersWhileRecording = on ? 1 : 0;  // in memory only
+    model_.options().numbersWhileRecording = on;
+    model_.options().reviewNumbers = on;
+}
+
+void GameSession::ShowPrintNumbers(bool on) {
+    model_.options().printNumbers = on;
+}
+
+void GameSession::KeepRemovedStones(bool on) {
+    state_.settings.keepRemovedStones = on ? 1 : 0;
+    model_.options().keepRemovedStones = on;
+    store::WriteSettings(state_.DataFile(store::kSettingsFileName), state_.settings);
+}
+
+void GameSession::RedrawPosition() {
+    if (HasGame())
+        model_.ShowPositionAt(model_.viewedRow());
+}
+
+void GameSession::StorePrintPosition(int horizontal, int vertical) {
+    state_.settings.printPosition1 = qint16(horizontal);
+    state_.settings.printPosition2 = qint16(vertical);
+    store::WriteSettings(state_.DataFile(store::kSettingsFileName), state_.settings);
 }
 
 int GameSession::ShowFromMove(int typed) {

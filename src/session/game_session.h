@@ -13,9 +13,11 @@ namespace session {
 
 /// What a click on the recording or review board did.
 struct BoardClick {
-    bool placed = false;  // a stone went on the board
-    /// Names proposed for a stone just placed (empty for anything else); the first is the
-    /// comment already written into its row.
+    bool placed = false;    // a stone went on the board
+    bool tookBack = false;  // the last row not saved came off
+    /// Names proposed for a stone just placed, or after a take-back for the unsaved stone now
+    /// last (empty when there is none); after a placement the first is the comment already
+    /// written into its row.
     QStringList descriptions;
     /// After a take-back on the recording board, the comment a save would now write for the
     /// row that is last; set only then.
@@ -80,6 +82,26 @@ class GameSession {
     /// the header: a comment typed before any move is not kept.
     void SetComment(const QString& text);
 
+    /// The last move of the position shown, for the board's description: "直前の手 黒 23手目
+    /// 16の四 右上隅星"; empty when no stone has been played.
+    QString LastMoveText() const;
+    /// A board point and what stands there: "16の四 黒 23手目", "10の十 空き".
+    QString PointText(int x, int y) const;
+
+    /// The drawing options kept in the shared settings (the registration window changes them).
+    void ApplyStoredOptions();
+    /// "石数字" of the review panel: stone numbers while reviewing and recording, for this run.
+    void ShowReviewNumbers(bool on);
+    /// "石数字" of the printing panel.
+    void ShowPrintNumbers(bool on);
+    /// "抜石を盤に残す", kept in the settings file.
+    void KeepRemovedStones(bool on);
+    /// Draws the position shown again the new way: stone numbers are decided as each stone is
+    /// drawn, so the board shows, and 印字 prints, what the options now say.
+    void RedrawPosition();
+    /// The print position in millimetres, kept in the settings file.
+    void StorePrintPosition(int horizontal, int vertical);
+
     /// Shows the position after move `typed`; a number past the end of the game stops at the
     /// last saved move. Returns the move shown.
     int ShowFromMove(int typed);
@@ -92,6 +114,8 @@ class GameSession {
 
   private:
     QStringList DescribeLastRow() const;
+    /// The names of the row now last when it is a stone placed since the last save.
+    QStringList DescribeUnsavedLastRow() const;
 
     common::AppState& state_;
     go::BoardModel model_;

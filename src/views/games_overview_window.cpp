@@ -1,6 +1,7 @@
 #include "views/games_overview_window.h"
 
 #include "views/list_table.h"
+#include "widgets/keyboard_access.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -67,6 +68,14 @@ GamesOverviewWindow::GamesOverviewWindow(common::AppState& state, common::Platfo
     connect(table_, &QTableWidget::cellDoubleClicked, this, [this] { OpenCurrentGame(); });
     connect(openButton_, &QPushButton::clicked, this, &GamesOverviewWindow::OpenCurrentGame);
     connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
+    widgets::CloseOnEscape(this, closeButton_);
+    table_->setAccessibleName(QStringLiteral("対局中の対局"));
+    // The window opens with the table in the keyboard's hands: Up and Down choose the row
+    // that Enter opens. The check box comes last.
+    setTabOrder(table_, openButton_);
+    setTabOrder(openButton_, closeButton_);
+    setTabOrder(closeButton_, myTurnOnly_);
+    table_->setFocus();
     Refresh();
 }
 

@@ -2,6 +2,7 @@
 
 #include "output/results_summary.h"
 #include "views/list_table.h"
+#include "widgets/keyboard_access.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -68,6 +69,9 @@ ResultsSummaryWindow::ResultsSummaryWindow(common::AppState& state, QWidget* par
     setWindowTitle(QStringLiteral("成績"));
     auto* closeButton = new QPushButton(QStringLiteral("閉じる"), this);
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+    widgets::CloseOnEscape(this, closeButton);
+    tallies_->setAccessibleName(QStringLiteral("対局者ごとの成績"));
+    games_->setAccessibleName(QStringLiteral("対局ごとの最後の結果"));
     // The note may quote lines of the file: shown as they are, never as markup.
     note_->setTextFormat(Qt::PlainText);
     note_->setWordWrap(true);

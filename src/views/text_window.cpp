@@ -1,6 +1,7 @@
 #include "views/text_window.h"
 
 #include "store/edited_text.h"
+#include "widgets/keyboard_access.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -63,6 +64,9 @@ TextWindow::TextWindow(const QString& path, common::Platform& platform, QWidget*
     connect(desktopEditorButton_, &QPushButton::clicked, this, [this] { OpenInDesktopEditor(); });
     connect(saveButton_, &QPushButton::clicked, this, [this] { Save(); });
     connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
+    // Escape closes like "閉じる", which asks first about an unsaved edit.
+    widgets::CloseOnEscape(this, closeButton_);
+    editor_->setAccessibleName(QFileInfo(path_).fileName());
     connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this,
             [this] { Save(); });
     connect(editor_->document(), &QTextDocument::modificationChanged, this,

@@ -1,14 +1,19 @@
 #include "widgets/board_picture.h"
 
 #include "common/stone_number.h"
+#include "output/point_words.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace board {
 
@@ -21,8 +26,65 @@ const QColor kLastMoveRed(255, 0, 0);
 const QColor kBlackTerritoryBlue(0, 0, 255);
 const QColor kWhiteTerritoryRed(255, 0, 0);
 
+const QColor kCursorBlue(0, 70, 220);
+
 bool IsStarPoint(int x, int y) {
     return x % 6 == 4 && y % 6 == 4;
+}
+
+/// The cursor's step for an arrow key; a null point for any other key.
+QPoint ArrowStep(int key) {
+    switch (key) {
+        case Qt::Key_Left:
+            return QPoint(-1, 0);
+        case Qt::Key_Right:
+            return QPoint(1, 0);
+        case Qt::Key_Up:
+            return QPoint(0, -1);
+        case Qt::Key_Down:
+            return QPoint(0, 1);
+        default:
+            return QPoint();
+    }
+}
+
+/// The mouse button a key stands for on the cursor's point; Qt::NoButton for other keys.
+Qt::MouseButton ClickOfKey(int key) {
+    switch (key) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            return Qt::LeftButton;
+        case Qt::Key_Backspace:
+        case Qt::Key_Delete:
+            return Qt::RightButton;
+        default:
+            return Qt::NoButton;
+    }
+}
+
+/// The board as a screen reader sees it: a graphic, which screen readers announce with its
+/// name and description on focus and whose description changes they read out, named 「碁盤」
+/// and described by the cursor's point.
+class BoardPictureAccessible : public QAccessibleWidget {
+  public:
+    explicit BoardPictureAccessible(BoardPicture* picture)
+        : QAccessibleWidget(picture, QAccessible::Graphic) {}
+
+    QString text(QAccessible::Text kind) const override {
+        const auto* picture = static_cast<const BoardPicture*>(widget());
+        if (kind == QAccessible::Name && picture->accessibleName().isEmpty())
+            return QStringLiteral("碁盤");
+        if (kind == QAccessible::Description && picture->accessibleDescription().isEmpty())
+            return picture->AccessibleDescription();
+        return QAccessibleWidget::text(kind);
+    }
+};
+
+QAccessibleInterface* BoardPictureAccessibleFactory(const QString&, QObject* object) {
+    if (auto* picture = qobject_cast<BoardPicture*>(object))
+        return new BoardPictureAccessible(picture);
+    return nullptr;
 }
 
 }  // namespace
@@ -84,6 +146,7 @@ void TwipsPicture::paintEvent(QPaintEvent*) {
 BoardPicture::BoardPicture(const BoardGeometry& geometry, QWidget* parent)
     : TwipsPicture(QSize(geometry.pictureWidth, geometry.pictureHeight), parent),
       geometry_(geometry) {
+    QAccessible::installFactory(BoardPictureAccessibleFactory);  // once: repeats are ignored
     setMouseTracking(true);
     Canvas().fill(background_);
 }
@@ -333,11 +396,127 @@ void BoardPicture::mousePressEvent(QMouseEvent* event) {
     int x = 0;
     int y = 0;
     const bool onPoint = PointFromTwips(position.x(), position.y(), geometry_, x, y);
+    // Keys go on from the point last clicked.
+    if (onPoint && keyboardCursor_)
+        MoveCursorTo(QPoint(x, y));
     emit Clicked(event->button(), onPoint ? QPoint(x, y) : QPoint());
 }
 
 void BoardPicture::mouseMoveEvent(QMouseEvent*) {
     emit MouseMoved();
+}
+
+// The keyboard cursor --------------------------------------------------------------------------
+
+void BoardPicture::SetKeyboardCursorEnabled(bool enabled) {
+    keyboardCursor_ = enabled;
+    setFocusPolicy(enabled ? Qt::StrongFocus : Qt::NoFocus);
+    update();
+}
+
+void BoardPicture::SetCursorPoint(QPoint point) {
+    if (go::BoardGrid::OnBoard(point.x(), point.y()))
+        MoveCursorTo(point);
+}
+
+void BoardPicture::SetPointWords(PointWords words) {
+    pointWords_ = std::move(words);
+    DescriptionChanged();
+}
+
+void BoardPicture::SetLastMoveText(const QString& text) {
+    if (text == lastMoveText_)
+        return;
+    lastMoveText_ = text;
+    DescriptionChanged();
+}
+
+QString BoardPicture::AccessibleDescription() const {
+    if (!keyboardCursor_)
+        return lastMoveText_;
+    QString text = pointWords_ ? pointWords_(cursor_) : output::PointName(cursor_.x(), cursor_.y());
+    if (!lastMoveText_.isEmpty())
+        text += QStringLiteral("、") + lastMoveText_;
+    return text;
+}
+
+void BoardPicture::DescriptionChanged() {
+    QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
+void BoardPicture::MoveCursorTo(QPoint point) {
+    if (point == cursor_)
+        return;
+    cursor_ = point;
+    update();
+    DescriptionChanged();
+}
+
+bool BoardPicture::IsCursorKey(const QKeyEvent& event) const {
+    if (!keyboardCursor_ || (event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    return !ArrowStep(event.key()).isNull() || ClickOfKey(event.key()) != Qt::NoButton;
+}
+
+bool BoardPicture::event(QEvent* event) {
+    // The window's arrow-key shortcuts step through the game; while the board has the focus
+    // the arrows move its cursor instead (Home and End still step).
+    if (event->type() == QEvent::ShortcutOverride && IsCursorKey(*static_cast<QKeyEvent*>(event))) {
+        event->accept();
+        return true;
+    }
+    return TwipsPicture::event(event);
+}
+
+void BoardPicture::keyPressEvent(QKeyEvent* event) {
+    if (!IsCursorKey(*event)) {
+        TwipsPicture::keyPressEvent(event);
+        return;
+    }
+    cursorShown_ = true;
+    update();
+    const QPoint step = ArrowStep(event->key());
+    if (!step.isNull()) {
+        const QPoint target = cursor_ + step;
+        if (go::BoardGrid::OnBoard(target.x(), target.y()))
+            MoveCursorTo(target);
+        return;
+    }
+    // A held key clicks once: a repeated take-back would undo move after move.
+    if (!event->isAutoRepeat())
+        emit Clicked(ClickOfKey(event->key()), cursor_);
+}
+
+void BoardPicture::focusInEvent(QFocusEvent* event) {
+    if (event->reason() == Qt::MouseFocusReason)
+        cursorShown_ = false;
+    else if (event->reason() != Qt::ActiveWindowFocusReason &&
+             event->reason() != Qt::PopupFocusReason)
+        cursorShown_ = true;
+    update();
+    TwipsPicture::focusInEvent(event);
+}
+
+void BoardPicture::focusOutEvent(QFocusEvent* event) {
+    update();
+    TwipsPicture::focusOutEvent(event);
+}
+
+void BoardPicture::paintEvent(QPaintEvent* event) {
+    TwipsPicture::paintEvent(event);
+    if (!keyboardCursor_ || !cursorShown_ || !hasFocus())
+        return;
+    // A dark frame with a white one inside shows on the board, on black and on white stones.
+    const qreal ratio = PixelRatio();
+    const QRect stone = StoneRect(cursor_.x(), cursor_.y());
+    const QRectF square(stone.x() / ratio, stone.y() / ratio, stone.width() / ratio,
+                        stone.height() / ratio);
+    QPainter painter(this);
+    painter.setPen(QPen(kCursorBlue, 3));
+    painter.drawRect(square.adjusted(-1, -1, 1, 1));
+    painter.setPen(QPen(Qt::white, 1));
+    painter.drawRect(square.adjusted(1, 1, -1, -1));
 }
 
 }  // namespace board

@@ -11,8 +11,10 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 class QFont;
+class QKeyEvent;
 class QPainter;
 
 namespace board {
@@ -89,11 +91,19 @@ class TwipsPicture : public QWidget {
 };
 
 /// The board picture: the grid, stones with their numbers, the last-move mark and the count
-/// marks, drawn one change at a time onto the kept drawing.
+/// marks, drawn one change at a time onto the kept drawing. With the keyboard cursor enabled
+/// it also takes the focus and is played from the keyboard: the arrow keys move a cursor over
+/// the points, Enter or Space click its point, Backspace or Delete right-click it. The cursor
+/// is drawn over the kept drawing, never into it, and only while the picture has the focus
+/// from the keyboard. A screen reader finds the picture as 「碁盤」, described by the cursor's
+/// point and the last move.
 class BoardPicture : public TwipsPicture, public go::BoardCanvas {
     Q_OBJECT
 
   public:
+    /// The words for a board point: the point and what stands there ("16の四 黒 23手目").
+    using PointWords = std::function<QString(QPoint point)>;
+
     /// A blank picture in the board colour, sized for `geometry`.
     explicit BoardPicture(const BoardGeometry& geometry = kMainBoardGeometry,
                           QWidget* parent = nullptr);
@@ -124,6 +134,20 @@ class BoardPicture : public TwipsPicture, public go::BoardCanvas {
     /// The board point under a picture position in twips; false off the board.
     static bool PointFromTwips(double X, double Y, const BoardGeometry& geometry, int& x, int& y);
 
+    /// Lets the picture take the focus (Tab or a click) and be played from the keyboard; off
+    /// by default, for the pictures that only show a board.
+    void SetKeyboardCursorEnabled(bool enabled);
+    /// The point the keyboard cursor is on (10-10 at first).
+    QPoint CursorPoint() const { return cursor_; }
+    /// Moves the keyboard cursor; a point off the board is ignored.
+    void SetCursorPoint(QPoint point);
+    /// Sets what the screen reader hears for the cursor's point; without it, the point's name.
+    void SetPointWords(PointWords words);
+    /// Sets the last move's words, which close the description; empty for none.
+    void SetLastMoveText(const QString& text);
+    /// What a screen reader reads after the name: the cursor's point and the last move.
+    QString AccessibleDescription() const;
+
   signals:
     /// A mouse button went down on the picture: on board point `point` (1..19 each way), or
     /// off the points (a null point), so that a window can still answer a click anywhere.
@@ -132,10 +156,19 @@ class BoardPicture : public TwipsPicture, public go::BoardCanvas {
     void MouseMoved();
 
   protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
   private:
+    /// Whether the picture answers `event` itself rather than a window shortcut.
+    bool IsCursorKey(const QKeyEvent& event) const;
+    void MoveCursorTo(QPoint point);
+    void DescriptionChanged();
     /// Top-left device pixel of the point's grid crossing; lines are LineWidth() wide from it.
     QPoint PointPixel(int x, int y) const;
     QPointF PointCentre(int x, int y) const;
@@ -154,6 +187,13 @@ class BoardPicture : public TwipsPicture, public go::BoardCanvas {
     BoardGeometry geometry_;
     QColor background_{238, 196, 120};
     mutable std::array<QImage, 3> stoneImages_;  // by StoneImageKind, for the current size
+    bool keyboardCursor_ = false;
+    // A click gives the focus without showing the cursor, so that playing with the mouse looks
+    // as it always did; Tab or any cursor key shows it.
+    bool cursorShown_ = false;
+    QPoint cursor_{10, 10};
+    PointWords pointWords_;
+    QString lastMoveText_;
 };
 
 }  // namespace board

@@ -1,5 +1,6 @@
 #include "widgets/window_controls.h"
 
+#include <QComboBox>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QPushButton>
@@ -29,7 +30,18 @@ QScrollBar* Bar(QWidget* parent, Qt::Orientation orientation, const QString& nam
     bar->setRange(minimum, maximum);
     bar->setSingleStep(1);
     bar->setPageStep(1);
+    // Tab reaches it and the arrow keys move it; a click leaves the focus where it was.
+    bar->setFocusPolicy(Qt::TabFocus);
     return bar;
+}
+
+void NameForScreenReaders(QWidget* control, const QString& name) {
+    control->setAccessibleName(name);
+    if (qobject_cast<QComboBox*>(control) == nullptr)
+        return;
+    auto* label = new QLabel(name, control->parentWidget());
+    label->setBuddy(control);  // read out as the box's label
+    label->hide();
 }
 
 void ShowWhole(QLabel* label, const QString& text) {

@@ -28,10 +28,15 @@ QLabel* ValueBox(QWidget* parent, const QString& name, const QRect& geometry);
 QPushButton* Button(QWidget* parent, const QString& name, const QString& text,
                     const QRect& geometry);
 
-/// A scroll bar that moves one step per arrow and per click beside the handle. A vertical
-/// one has its minimum on top, so that the lower arrow raises the value.
+/// A scroll bar that moves one step per arrow and per click beside the handle, also with the
+/// arrow keys once Tab has reached it. A vertical one has its minimum on top, so that the
+/// lower arrow raises the value.
 QScrollBar* Bar(QWidget* parent, Qt::Orientation orientation, const QString& name, int minimum,
                 int maximum, const QRect& geometry);
+
+/// Names a control for screen readers. A combo box, which Qt on Linux names by its current
+/// item, is labelled instead by a caption that is never shown.
+void NameForScreenReaders(QWidget* control, const QString& name);
 
 /// Shows a text whole: one wider than its label (a larger desktop font, a display size that
 /// rounds down) is set smaller rather than cut off.

@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -75,8 +76,17 @@ void ClickOption(QRadioButton* option) {
 
 class TestEraseWindow : public QObject {
     Q_OBJECT
+    // Erased records go to a trash of the test's own, never to the player's.
+    QTemporaryDir home_;
+    QString TrashFiles() const { return home_.path() + "/share/Trash/files"; }
+
   private slots:
-    void initTestCase() { common::SubstituteWindowsFonts(); }
+    void initTestCase() {
+        common::SubstituteWindowsFonts();
+        QVERIFY(home_.isValid());
+        qputenv("HOME", QFile::encodeName(home_.path()));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(home_.path() + "/share"));
+    }
 
     void buttonsShowTheirMessagesAndRebuildTheLists_data() {
         QTest::addColumn<QString>("button");
@@ -97,7 +107,9 @@ class TestEraseWindow : public QObject {
             << "01" << false
             << QStringList{"棋譜データ消去の確認",
                            "山田 さんの 01 局を消去します。よろしいですか？",
-                           "棋譜データを消去しました。", "山田 さんの 01 局を消去しました。"}
+                           "棋譜データを消去しました。",
+                           "山田 さんの 01 局を消去しました。\n"
+                           "ごみ箱に移しました。ごみ箱から元に戻せます。\n%T/01.txt"}
             << both << QStringList();
         QTest::newRow("erase game, cancel")
             << "Command1" << false << "山田"
@@ -109,7 +121,9 @@ class TestEraseWindow : public QObject {
             << "Command1" << false << "空"
             << "" << false
             << QStringList{"対局者消去の確認", "空 さんを消去します。よろしいですか？",
-                           "対局者を消去しました。", "空 さんを消去しました。"}
+                           "対局者を消去しました。",
+                           "空 さんを消去しました。\n"
+                           "ごみ箱に移しました。ごみ箱から元に戻せます。\n%T/空"}
             << QStringList{"山田"} << QStringList();
         QTest::newRow("back up, no game")
             << "Command3" << false << "山田"
@@ -156,6 +170,8 @@ class TestEraseWindow : public QObject {
         QFETCH(QStringList, messages);
         QFETCH(QStringList, opponents);
         QFETCH(QStringList, games);
+        QDir(TrashFiles()).removeRecursively();
+        messages.replaceInStrings("%T", QDir::toNativeSeparators(TrashFiles()));
         Window w;
         w.form->show();
         if (backedUpView)
@@ -172,6 +188,10 @@ class TestEraseWindow : public QObject {
         const bool asked = messages.size() > 2 || cancel;
         QCOMPARE(w.platform.messages[0].buttons,
                  asked ? common::MessageButtons::OkCancel : common::MessageButtons::Ok);
+        // Enter must not erase: the erase question defaults to Cancel.
+        QCOMPARE(w.platform.messages[0].defaultButton, asked && button == "Command1"
+                                                           ? common::DefaultButton::Safe
+                                                           : common::DefaultButton::Affirmative);
         QCOMPARE(w.Items("List1"), opponents);
         QCOMPARE(w.Items("List2"), games);
         if (messages.size() > 2) {  // done: nothing left chosen or shown

@@ -370,6 +370,29 @@ class TestMainWindow : public QObject {
         QVERIFY(window.platform.messages.isEmpty());
     }
 
+    void boardBehindOtherWindows_data() {
+        QTest::addColumn<int>("menu");
+        QTest::addColumn<bool>("gameStaysDrawn");
+        QTest::newRow("登録") << int(board::MenuRegistration) << false;
+        QTest::newRow("一覧") << int(board::MenuOverview) << true;
+        QTest::newRow("成績") << int(board::MenuResults) << true;
+    }
+    void boardBehindOtherWindows() {
+        QFETCH(int, menu);
+        QFETCH(bool, gameStaysDrawn);
+        TestWindow window(TwoFolders());
+        window.ChooseGame(0, 0);
+        auto* picture = window.Find<board::BoardPicture>(QStringLiteral("Picture1"));
+        // Inside Black 1 of the even game, clear of the grid lines.
+        const QRect stone = picture->StoneRect(16, 4);
+        const QPoint blackOne = stone.center() + QPoint(stone.width() / 4, stone.width() / 4);
+        QVERIFY(qGray(PixelAt(picture, blackOne).rgb()) < 60);
+        window.form->SetWindowFactory(board::MenuIndex(menu),
+                                      [](board::MainWindow&) { return new QWidget; });
+        window.Menu(menu);
+        QCOMPARE(qGray(PixelAt(picture, blackOne).rgb()) < 60, gameStaysDrawn);
+    }
+
     void activationRestoresSelection() {
         TestWindow window(TwoFolders());
         QWidget* registration = nullptr;

@@ -166,6 +166,9 @@ class TestMainWindowRecording : public QObject {
         QCOMPARE(window.Stone(3, 10), kEmpty);
         // The box shows what the save below writes for the row now last.
         QCOMPARE(window.Text(QStringLiteral("Text3")), QStringLiteral("5の右一間"));
+        // The word list follows: it names move 6 again, not the move taken back.
+        QCOMPARE(window.Find<QComboBox>(QStringLiteral("Combo2"))->currentText(),
+                 QStringLiteral("5の右一間"));
         window.Press(QStringLiteral("Command1_1"));
         const QByteArray rightOneGap("5\x82\xcc\x89\x45\x88\xea\x8a\xd4");  // 5の右一間
         QCOMPARE(window.ShortFile(), Bytes(kShortGame) + Line(kSaveDate, 5, 10, 10, kTengen, 2) +
@@ -487,6 +490,24 @@ class TestMainWindowRecording : public QObject {
         QCOMPARE(window.Stone(4, 16), 2);
     }
 
+    void boardCursorPlacesAndTakesBack() {
+        TestWindow window;
+        window.Choose(kShort);
+        auto* board = window.Find<board::BoardPicture>(QStringLiteral("Picture1"));
+        board->setFocus();
+        board->SetCursorPoint(QPoint(10, 10));
+        QTest::keyClick(board, Qt::Key_Return);
+        QCOMPARE(window.Stone(10, 10), 5);
+        QCOMPARE(window.Text(QStringLiteral("Text3")), QStringLiteral("天元"));
+        QVERIFY(board->AccessibleDescription().contains(QStringLiteral("天元")));
+        QTest::keyClick(board, Qt::Key_Left);  // the cursor moves; the game does not step
+        QCOMPARE(board->CursorPoint(), QPoint(9, 10));
+        QCOMPARE(window.LastRow(), 5);
+        QTest::keyClick(board, Qt::Key_Backspace);
+        QCOMPARE(window.Stone(10, 10), kEmpty);
+        QCOMPARE(window.LastRow(), 4);
+    }
+
     void arrowKeys_data() {
         QTest::addColumn<int>("menu");
         QTest::addColumn<bool>("steps");
@@ -499,7 +520,8 @@ class TestMainWindowRecording : public QObject {
         QFETCH(bool, steps);
         TestWindow window;
         window.Choose(kShort, menu);
-        auto* board = window.Find<QWidget>(QStringLiteral("Picture1"));
+        // Away from the board, whose cursor takes the arrow keys while it has the focus.
+        auto* board = window.Find<QWidget>(QStringLiteral("Command%1_0").arg(menu + 1));
         board->setFocus();
         const QList<QPair<Qt::Key, int>> keys{{Qt::Key_Left, 3},
                                               {Qt::Key_Left, 2},

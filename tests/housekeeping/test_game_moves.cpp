@@ -5,6 +5,7 @@
 #include "testing/temp_root.h"
 
 #include <QDirIterator>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using admin::MoveKind;
@@ -24,7 +25,9 @@ struct Store {
     common::AppState state;
     QStringList questions;  // title, text
     QList<common::MessageIcon> icons;
+    QList<common::DefaultButton> defaults;
     bool answer = true;
+    bool forGood = true;  // the answer to a second question, before erasing for good
 
     explicit Store(bool backedUpView) {
         store::StartStore(state, root.path());
@@ -32,10 +35,11 @@ struct Store {
             state.currentGamesFolder = state.backedUpFolder;
     }
     admin::MoveOutcome Run(int kind, const QString& opponent, const QString& game) {
-        const auto ask = [this](const admin::Notice& question, common::MessageIcon icon) {
-            questions << question.title << question.text;
-            icons << icon;
-            return answer;
+        const auto ask = [this](const admin::MoveQuestion& question) {
+            questions << question.notice.title << question.notice.text;
+            icons << question.icon;
+            defaults << question.defaultButton;
+            return icons.size() == 1 ? answer : forGood;
         };
         return admin::RunMove(state, {MoveKind(kind), opponent, game}, ask);
     }
@@ -64,7 +68,70 @@ QStringList Notice(const admin::MoveOutcome& outcome) {
 
 class TestGameMoves : public QObject {
     Q_OBJECT
+    // Erased records go to a trash of the test's own, never to the player's.
+    QTemporaryDir home_;
+    QString Trash() const { return home_.path() + "/share/Trash"; }
+
   private slots:
+    void initTestCase() {
+        QVERIFY(home_.isValid());
+        qputenv("HOME", QFile::encodeName(home_.path()));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(home_.path() + "/share"));
+        // Where Qt puts what it cannot trash; it must come back from there.
+        QVERIFY(QDir::setCurrent(home_.path()));
+    }
+
+    void eraseGoesToTheTrashOrAsksAgain_data() {
+        QTest::addColumn<QString>("game");  // empty: the opponent as a whole
+        QTest::addColumn<bool>("trash");
+        QTest::addColumn<bool>("forGood");     // the answer to the second question
+        QTest::addColumn<QString>("trashed");  // the entry in the trash, empty for none
+        QTest::addColumn<QString>("notice");   // its text's first line; empty for none
+        QTest::newRow("game into the trash") << "01" << true << false << "01.txt"
+                                             << "山田 さんの 01 局を消去しました。";
+        QTest::newRow("opponent into the trash") << "" << true << false << "山田"
+                                                 << "山田 さんを消去しました。";
+        QTest::newRow("no trash, No keeps the game") << "01" << false << false << ""
+                                                     << "";
+        QTest::newRow("no trash, Yes erases for good") << "01" << false << true << ""
+                                                       << "山田 さんの 01 局を消去しました。";
+    }
+    void eraseGoesToTheTrashOrAsksAgain() {
+        QFETCH(QString, game);
+        QFETCH(bool, trash);
+        QFETCH(bool, forGood);
+        QFETCH(QString, trashed);
+        QFETCH(QString, notice);
+        QDir(Trash()).removeRecursively();
+        // A file where the data folder should be leaves Qt no trash to make.
+        const QString blocked = home_.path() + "/blocked";
+        QFile(blocked).open(QIODevice::WriteOnly);
+        qputenv("XDG_DATA_HOME", QFile::encodeName(trash ? home_.path() + "/share" : blocked));
+        Store s(false);
+        s.forGood = forGood;
+        const QString path = kIn + "山田" + (game.isEmpty() ? "" : "/" + game + ".txt");
+        s.root.Write(game.isEmpty() ? kIn + "山田/memo.dat" : path, kRecord);
+        const admin::MoveOutcome outcome = s.Run(int(MoveKind::Erase), "山田", game);
+        qputenv("XDG_DATA_HOME", QFile::encodeName(home_.path() + "/share"));
+
+        const QList<common::DefaultButton> safe{common::DefaultButton::Safe};
+        QCOMPARE(s.defaults, trash ? safe : safe + safe);
+        QCOMPARE(s.Exists(path), !trash && !forGood);
+        QCOMPARE(QDir(Trash() + "/files").entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 trashed.isEmpty() ? QStringList() : QStringList{trashed});
+        QCOMPARE(QFileInfo::exists(Trash() + "/info/" + trashed + ".trashinfo"),
+                 !trashed.isEmpty());
+        QVERIFY(!QFileInfo::exists(home_.path() + "/files"));  // nothing left where Qt put it
+        QCOMPARE(outcome.notice.has_value(), !notice.isEmpty());
+        if (outcome.notice) {
+            const QStringList lines = outcome.notice->text.split('\n');
+            QCOMPARE(lines.first(), notice);
+            // The player is told where to find the record again.
+            QCOMPARE(lines.last(), trashed.isEmpty()
+                                       ? notice
+                                       : QDir::toNativeSeparators(Trash() + "/files/" + trashed));
+        }
+    }
     void moves_data() {
         QTest::addColumn<int>("kind");
         QTest::addColumn<bool>("backedUpView");

@@ -149,6 +149,9 @@ void TestWholeBackup::restoreRefusesOrKeepsTheDataRoot() {
     platform.scriptedAnswers = {answer};
     QVERIFY(!admin::RestoreWholeData(root.path(), backup.path(), platform));
     QVERIFY(platform.messages.last().text.contains(lastMessage));
+    // The question before replacing the data root answers No to Enter.
+    if (marked)
+        QCOMPARE(platform.messages[0].defaultButton, common::DefaultButton::Safe);
     QVERIFY(QFile::exists(root.File("対局中棋譜/山田/第一局.txt")));
     QVERIFY(!QFile::exists(root.File("対局中棋譜/田中/碁.txt")));
 }

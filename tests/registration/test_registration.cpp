@@ -110,9 +110,8 @@ WriterResult RunWriter(const QString& writer, const common::AppState& state) {
         const auto outcome = admin::ExportGame(state, "山田", "01", table);
         return {outcome.written, Joined(outcome.notice)};
     }
-    const auto outcome =
-        admin::RunMove(state, {admin::MoveKind::BackUp, "山田", "01"},
-                       [](const admin::Notice&, common::MessageIcon) { return true; });
+    const auto outcome = admin::RunMove(state, {admin::MoveKind::BackUp, "山田", "01"},
+                                        [](const admin::MoveQuestion&) { return true; });
     return {outcome.done, outcome.notice ? Joined(*outcome.notice) : QString()};
 }
 

@@ -81,6 +81,8 @@ class TestGameSession : public QObject {
         // Taking back the unsaved move 6 leaves move 5 last, with the comment a save writes.
         const session::BoardClick back = s.game.RecordingClick(true, 1, 1);
         QCOMPARE(back.commentNow, std::optional<QString>(QStringLiteral("天元")));
+        QVERIFY(back.tookBack);
+        QCOMPARE(back.descriptions.value(0), QStringLiteral("天元"));  // the words follow
         QCOMPARE(s.Stone(12, 10), go::kEmptyPoint);
         s.state.replyStale = false;
         QVERIFY(s.game.Save(kToday));

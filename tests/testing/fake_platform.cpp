@@ -72,8 +72,9 @@ bool RecordingPrintSurface::NewPage() {
 
 common::MessageAnswer FakePlatform::ShowMessage(const QString& text, const QString& title,
                                                 common::MessageButtons buttons,
-                                                common::MessageIcon /*icon*/) {
-    messages.append({text, title, buttons});
+                                                common::MessageIcon /*icon*/,
+                                                common::DefaultButton defaultButton) {
+    messages.append({text, title, buttons, defaultButton});
     if (!scriptedAnswers.isEmpty())
         return scriptedAnswers.takeFirst();
     return buttons == common::MessageButtons::YesNo ||

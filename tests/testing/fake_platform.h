@@ -50,6 +50,7 @@ class FakePlatform : public common::Platform {
         QString text;
         QString title;
         common::MessageButtons buttons;
+        common::DefaultButton defaultButton = common::DefaultButton::Affirmative;
     };
     struct Print {
         QString documentName;
@@ -61,9 +62,10 @@ class FakePlatform : public common::Platform {
     static constexpr double kA4Width = 210 * common::kTwipsPerMillimetre;
     static constexpr double kA4Height = 297 * common::kTwipsPerMillimetre;
 
-    common::MessageAnswer ShowMessage(const QString& text, const QString& title,
-                                      common::MessageButtons buttons,
-                                      common::MessageIcon icon) override;
+    common::MessageAnswer ShowMessage(
+        const QString& text, const QString& title, common::MessageButtons buttons,
+        common::MessageIcon icon,
+        common::DefaultButton defaultButton = common::DefaultButton::Affirmative) override;
     /// Records the start; with `cannotOpen` it behaves as a desktop without a launcher.
     void OpenInEditor(const QString& path) override {
         editorStarts.append(path);

@@ -1,5 +1,9 @@
+#include <QAccessible>
+#include <QLineEdit>
 #include <QList>
+#include <QPainter>
 #include <QPoint>
+#include <QShortcut>
 #include <QtTest>
 
 #include "common/font_setup.h"
@@ -99,6 +103,40 @@ bool HasInk(const QImage& image, const QRectF& areaTwips) {
     return false;
 }
 
+/// A window that holds a board played from the keyboard, a line edit to take the focus away,
+/// and, like the main window, shortcuts on Left, Home and End; `log` lists the board's clicks
+/// ("L16,4", "R16,4") and the shortcuts that fired.
+struct KeyboardBoard {
+    QWidget window;
+    BoardPicture* picture = new BoardPicture(board::kSmallBoardGeometry, &window);
+    QLineEdit* elsewhere = new QLineEdit(&window);
+    QStringList log;
+
+    explicit KeyboardBoard(bool cursorEnabled = true) {
+        picture->SetPixelRatio(1);
+        picture->DrawBoard();
+        picture->SetKeyboardCursorEnabled(cursorEnabled);
+        elsewhere->move(0, picture->height());
+        QObject::connect(picture, &BoardPicture::Clicked,
+                         [this](Qt::MouseButton button, QPoint point) {
+                             log << QStringLiteral("%1%2,%3")
+                                        .arg(button == Qt::LeftButton ? 'L' : 'R')
+                                        .arg(point.x())
+                                        .arg(point.y());
+                         });
+        for (const char* key : {"Left", "Home", "End"}) {
+            auto* shortcut = new QShortcut(QKeySequence(QString::fromLatin1(key)), &window);
+            QObject::connect(shortcut, &QShortcut::activated,
+                             [this, key] { log << QString::fromLatin1(key); });
+        }
+        window.show();
+        window.activateWindow();
+    }
+    /// The picture as the screen shows it, cursor included.
+    QImage Shown() const { return picture->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+    bool ShowsOnlyPixmap() const { return FirstDifference(Shown(), ImageOf(*picture)).isEmpty(); }
+};
+
 }  // namespace
 
 class TestBoardPicture : public QObject {
@@ -126,6 +164,10 @@ class TestBoardPicture : public QObject {
     void numeralCaption_data();
     void numeralCaption();
     void numeralStripsWriteEveryNumeral();
+    void keyboardCursor_data();
+    void keyboardCursor();
+    void cursorShownOnlyWithKeyboardFocus();
+    void accessibleBoard();
 };
 
 void TestBoardPicture::eraseLeavesFreshBoard_data() {
@@ -468,6 +510,98 @@ void TestBoardPicture::numeralStripsWriteEveryNumeral() {
         QVERIFY2(!inked.first() && !inked.last(), qPrintable(QString::number(row)));
         QVERIFY2(runs >= 2, qPrintable(QString::number(row)));
     }
+}
+
+void TestBoardPicture::keyboardCursor_data() {
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<QPoint>("start");
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<QPoint>("cursor");
+    QTest::addColumn<QString>("log");
+    const QPoint centre(10, 10);
+    QTest::newRow("arrows move") << true << centre
+                                 << QList<int>{Qt::Key_Left, Qt::Key_Left, Qt::Key_Up,
+                                               Qt::Key_Down, Qt::Key_Down, Qt::Key_Right}
+                                 << QPoint(9, 11) << QString();
+    QTest::newRow("stops at the edges")
+        << true << QPoint(1, 19) << QList<int>{Qt::Key_Left, Qt::Key_Down, Qt::Key_Up}
+        << QPoint(1, 18) << QString();
+    QTest::newRow("stops at the far edges")
+        << true << QPoint(19, 1) << QList<int>{Qt::Key_Right, Qt::Key_Up} << QPoint(19, 1)
+        << QString();
+    QTest::newRow("enter and space place")
+        << true << QPoint(16, 4) << QList<int>{Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}
+        << QPoint(16, 4) << QStringLiteral("L16,4 L16,4 L16,4");
+    QTest::newRow("backspace and delete take back")
+        << true << QPoint(16, 4) << QList<int>{Qt::Key_Right, Qt::Key_Backspace, Qt::Key_Delete}
+        << QPoint(17, 4) << QStringLiteral("R17,4 R17,4");
+    QTest::newRow("home and end stay the window's")
+        << true << centre << QList<int>{Qt::Key_Home, Qt::Key_Right, Qt::Key_End} << QPoint(11, 10)
+        << QStringLiteral("Home End");
+    QTest::newRow("a board without the cursor leaves every key")
+        << false << centre << QList<int>{Qt::Key_Left, Qt::Key_Return} << centre
+        << QStringLiteral("Left");
+}
+
+void TestBoardPicture::keyboardCursor() {
+    QFETCH(bool, enabled);
+    QFETCH(QPoint, start);
+    QFETCH(QList<int>, keys);
+    QFETCH(QPoint, cursor);
+    QFETCH(QString, log);
+    KeyboardBoard board(enabled);
+    QVERIFY(QTest::qWaitForWindowActive(&board.window));
+    board.picture->SetCursorPoint(start);
+    board.picture->setFocus(Qt::TabFocusReason);
+    for (int key : keys)
+        QTest::keyClick(board.picture, Qt::Key(key));
+    QCOMPARE(board.picture->CursorPoint(), cursor);
+    QCOMPARE(board.log.join(QLatin1Char(' ')), log);
+}
+
+void TestBoardPicture::cursorShownOnlyWithKeyboardFocus() {
+    KeyboardBoard board;
+    QVERIFY(QTest::qWaitForWindowActive(&board.window));
+    board.picture->StoneOn(10, 10, 1, Look(false, true));
+    board.elsewhere->setFocus(Qt::TabFocusReason);
+    QVERIFY(board.ShowsOnlyPixmap());
+    board.picture->setFocus(Qt::TabFocusReason);
+    QVERIFY(!board.ShowsOnlyPixmap());
+    // The cursor is drawn around the point, over the stone, and nowhere else.
+    const QImage shown = board.Shown();
+    const QRect around = board.picture->StoneRect(10, 10).adjusted(-3, -3, 3, 3);
+    QVERIFY(HasColour(shown, around, QColor(0, 70, 220)));
+    QVERIFY(HasColour(shown, around, Qt::white));
+    QImage outside = shown;
+    QPainter(&outside).drawImage(around.topLeft(), ImageOf(*board.picture).copy(around));
+    QCOMPARE(FirstDifference(outside, ImageOf(*board.picture)), QString());
+    board.elsewhere->setFocus(Qt::TabFocusReason);
+    QVERIFY(board.ShowsOnlyPixmap());
+    // A click gives the focus and moves the cursor without showing it; a key shows it there.
+    QTest::mouseClick(board.picture, Qt::LeftButton, {}, board.picture->StoneRect(4, 16).center());
+    QVERIFY(board.picture->hasFocus());
+    QCOMPARE(board.picture->CursorPoint(), QPoint(4, 16));
+    QVERIFY(board.ShowsOnlyPixmap());
+    QTest::keyClick(board.picture, Qt::Key_Right);
+    QVERIFY(!board.ShowsOnlyPixmap());
+}
+
+void TestBoardPicture::accessibleBoard() {
+    KeyboardBoard board;
+    QVERIFY(QTest::qWaitForWindowActive(&board.window));
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(board.picture);
+    QVERIFY(reader);
+    QCOMPARE(reader->role(), QAccessible::Graphic);
+    QVERIFY(reader->state().focusable);
+    QCOMPARE(reader->text(QAccessible::Name), QStringLiteral("碁盤"));
+    QCOMPARE(reader->text(QAccessible::Description), QStringLiteral("10の十"));
+    board.picture->SetPointWords(
+        [](QPoint point) { return QStringLiteral("%1-%2 空き").arg(point.x()).arg(point.y()); });
+    board.picture->SetLastMoveText(QStringLiteral("直前の手 黒 1手目 16の四 右上隅星"));
+    board.picture->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(board.picture, Qt::Key_Up);
+    QCOMPARE(reader->text(QAccessible::Description),
+             QStringLiteral("10-9 空き、直前の手 黒 1手目 16の四 右上隅星"));
 }
 
 QTEST_MAIN(TestBoardPicture)
