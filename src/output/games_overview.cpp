@@ -41,6 +41,10 @@ int TurnRank(Turn turn) {
     return turn == Turn::Mine ? 0 : turn == Turn::Theirs ? 1 : 2;
 }
 
+QString DayAheadMark(const GameOverviewRow& row) {
+    return row.dayAhead ? QStringLiteral("（今日より後）") : QString();
+}
+
 }  // namespace
 
 QStringList OverviewColumnNames() {
@@ -72,8 +76,12 @@ GameOverviewRow SummariseGame(const QString& opponent, const QString& game,
     row.moveCount = std::max(0, record.highestMove);
     row.turn = ColourToPlay(record) == *record.playerColour ? Turn::Mine : Turn::Theirs;
     row.lastDay = record.lastDay;
-    if (row.lastDay.isValid())
-        row.waitingDays = int(row.lastDay.daysTo(today));
+    if (row.lastDay.isValid()) {
+        // A day after today has not been waited for: the game waits 0 days and its day is
+        // marked, so that a wrong clock or a date typed ahead shows.
+        row.dayAhead = row.lastDay > today;
+        row.waitingDays = std::max(0, int(row.lastDay.daysTo(today)));
+    }
     return row;
 }
 
@@ -114,7 +122,8 @@ QStringList OverviewCells(const GameOverviewRow& row) {
             common::KomiShortText(row.komiCode),
             row.colour,
             known ? QString::number(row.moveCount) : QString(),
-            known && row.lastDay.isValid() ? common::ShortDate(row.lastDay) : QString(),
+            known && row.lastDay.isValid() ? common::ShortDate(row.lastDay) + DayAheadMark(row)
+                                           : QString(),
             turn,
             known && row.lastDay.isValid() ? QString::number(row.waitingDays) : QString()};
 }

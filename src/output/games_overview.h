@@ -26,8 +26,9 @@ struct GameOverviewRow {
     int moveCount = 0;  // the highest move number; handicap stones are not moves
     QDate lastDay;      // the last day anything was recorded; invalid when unknown
     Turn turn = Turn::Unknown;
-    int waitingDays = 0;  // days since lastDay
-    QString note;         // why the record could not be read; empty when it could
+    int waitingDays = 0;    // days since lastDay; 0 when lastDay lies after today
+    bool dayAhead = false;  // lastDay lies after today (a wrong clock, a date typed ahead)
+    QString note;           // why the record could not be read; empty when it could
 };
 
 /// The overview's columns, in order; also the first line of the listing.

@@ -69,6 +69,10 @@ class TestGamesOverview : public QObject {
             << QStringList{Header(1, 31, true)} + Moves(1, 2) +
                    QStringList{Row(3, QString(10, ' '))}
             << "互先|黒５目半|黒|3|2026/12/02|相手|6";
+        QTest::newRow("last day after today: waits 0 days, the day marked")
+            << QStringList{Header(1, 31, true)} + Moves(1, 2) +
+                   QStringList{Row(3, QStringLiteral("01-05-2027"))}
+            << "互先|黒５目半|黒|3|2027/01/05（今日より後）|相手|0";
         QTest::newRow("unreadable line")
             << QStringList{Header(1, 31, true), "12-01-2026, x"} << "互先|黒５目半|黒|||?|";
         QTest::newRow("colour not known")
