@@ -42,6 +42,9 @@ const QHash<QString, QString>& JapaneseDescriptions() {
         {QStringLiteral("list-games"),
          QStringLiteral("対局中のすべての対局を、手番と経過日数を付けて\n"
                         "タブ区切りで表示します。")},
+        {QStringLiteral("today"),
+         QStringLiteral(
+             "今日の代わりに DAY（YYYY-MM-DD）の日付で\n一覧にします（--list-games）。")},
         {QStringLiteral("results-summary"),
          QStringLiteral("対戦記録から、相手ごとと合計の勝ち・負け・\n"
                         "ジゴと、対局ごとの最後の結果をタブ区切りで\n"

@@ -45,12 +45,17 @@ QString DayAheadMark(const GameOverviewRow& row) {
     return row.dayAhead ? QStringLiteral("（今日より後）") : QString();
 }
 
+QString LimitCell(std::optional<int> days) {
+    return days ? QString::number(*days) : QString();
+}
+
 }  // namespace
 
 QStringList OverviewColumnNames() {
-    return {QStringLiteral("対局者"),     QStringLiteral("対局名"), QStringLiteral("手合割"),
-            QStringLiteral("コミ"),       QStringLiteral("色"),     QStringLiteral("手数"),
-            QStringLiteral("最終記録日"), QStringLiteral("手番"),   QStringLiteral("経過日数")};
+    return {QStringLiteral("対局者"),     QStringLiteral("対局名"),  QStringLiteral("手合割"),
+            QStringLiteral("コミ"),       QStringLiteral("色"),      QStringLiteral("手数"),
+            QStringLiteral("最終記録日"), QStringLiteral("手番"),    QStringLiteral("経過日数"),
+            QStringLiteral("期限"),       QStringLiteral("残り日数")};
 }
 
 GameOverviewRow SummariseGame(const QString& opponent, const QString& game,
@@ -85,18 +90,39 @@ GameOverviewRow SummariseGame(const QString& opponent, const QString& game,
     return row;
 }
 
-QList<GameOverviewRow> ListGamesInPlay(const QString& gamesFolder, const QDate& today) {
+QList<GameOverviewRow> ListGamesInPlay(const QString& gamesFolder, const QDate& today,
+                                       const store::TimeLimitSettings& limits) {
     QList<GameOverviewRow> rows;
     store::RecordOutline record;
     for (const QString& opponent : store::ListOpponents(gamesFolder)) {
         for (const QString& game : store::ListGames(gamesFolder, opponent)) {
             const QString path = gamesFolder + '/' + opponent + '/' + game + QStringLiteral(".txt");
             const store::LoadOutcome outcome = store::ReadRecordOutline(path, record);
-            rows.append(SummariseGame(opponent, game, record, outcome, today));
+            GameOverviewRow row = SummariseGame(opponent, game, record, outcome, today);
+            row.timeLimit = AssessRow(row, limits, today);
+            rows.append(row);
         }
     }
     SortByDefault(rows);
     return rows;
+}
+
+TimeLimitState AssessRow(const GameOverviewRow& row, const store::TimeLimitSettings& limits,
+                         const QDate& today) {
+    if (row.turn == Turn::Unknown || !row.lastDay.isValid())
+        return {};
+    return AssessTimeLimit(limits, row.opponent, row.game, row.lastDay, today);
+}
+
+int UrgencyKey(const GameOverviewRow& row) {
+    // Bands wide enough that no count of days reaches the next one.
+    constexpr int kBand = 2'000'000;
+    int within = 2 * kBand;  // no limit
+    if (row.timeLimit.endPassed)
+        within = 0;
+    else if (row.timeLimit.limitDays)
+        within = kBand + std::clamp(row.timeLimit.daysLeft, 1 - kBand, kBand - 1);
+    return TurnRank(row.turn) * 3 * kBand + within;
 }
 
 void SortByDefault(QList<GameOverviewRow>& rows) {
@@ -116,16 +142,20 @@ QStringList OverviewCells(const GameOverviewRow& row) {
     const QString turn = row.turn == Turn::Mine     ? QStringLiteral("自分")
                          : row.turn == Turn::Theirs ? QStringLiteral("相手")
                                                     : QStringLiteral("?");
-    return {row.opponent,
-            row.game,
-            common::HandicapText(row.handicapCode),
-            common::KomiShortText(row.komiCode),
-            row.colour,
-            known ? QString::number(row.moveCount) : QString(),
-            known && row.lastDay.isValid() ? common::ShortDate(row.lastDay) + DayAheadMark(row)
-                                           : QString(),
-            turn,
-            known && row.lastDay.isValid() ? QString::number(row.waitingDays) : QString()};
+    QStringList cells = {
+        row.opponent,
+        row.game,
+        common::HandicapText(row.handicapCode),
+        common::KomiShortText(row.komiCode),
+        row.colour,
+        known ? QString::number(row.moveCount) : QString(),
+        known && row.lastDay.isValid() ? common::ShortDate(row.lastDay) + DayAheadMark(row)
+                                       : QString(),
+        turn,
+        known && row.lastDay.isValid() ? QString::number(row.waitingDays) : QString()};
+    const std::optional<int> limit = row.timeLimit.limitDays;
+    cells << LimitCell(limit) << LimitCell(limit ? std::optional(row.timeLimit.daysLeft) : limit);
+    return cells;
 }
 
 QString OverviewListing(const QList<GameOverviewRow>& rows) {

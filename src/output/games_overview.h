@@ -1,6 +1,8 @@
 #pragma once
 
+#include "output/time_limits.h"
 #include "store/record_file.h"
+#include "store/time_limits_file.h"
 
 #include <QDate>
 #include <QList>
@@ -26,9 +28,10 @@ struct GameOverviewRow {
     int moveCount = 0;  // the highest move number; handicap stones are not moves
     QDate lastDay;      // the last day anything was recorded; invalid when unknown
     Turn turn = Turn::Unknown;
-    int waitingDays = 0;    // days since lastDay; 0 when lastDay lies after today
-    bool dayAhead = false;  // lastDay lies after today (a wrong clock, a date typed ahead)
-    QString note;           // why the record could not be read; empty when it could
+    int waitingDays = 0;       // days since lastDay; 0 when lastDay lies after today
+    bool dayAhead = false;     // lastDay lies after today (a wrong clock, a date typed ahead)
+    QString note;              // why the record could not be read; empty when it could
+    TimeLimitState timeLimit;  // for the side to move; no limit while the turn is unknown
 };
 
 /// The overview's columns, in order; also the first line of the listing.
@@ -39,8 +42,19 @@ GameOverviewRow SummariseGame(const QString& opponent, const QString& game,
                               const store::RecordOutline& record, store::LoadOutcome outcome,
                               const QDate& today);
 
-/// Every game of the games folder (one sub-folder per opponent), in the default order.
-QList<GameOverviewRow> ListGamesInPlay(const QString& gamesFolder, const QDate& today);
+/// Every game of the games folder (one sub-folder per opponent), in the default order, each
+/// measured against the time limits.
+QList<GameOverviewRow> ListGamesInPlay(const QString& gamesFolder, const QDate& today,
+                                       const store::TimeLimitSettings& limits = {});
+
+/// The row's standing against the time limits; none for a row without turn or day.
+TimeLimitState AssessRow(const GameOverviewRow& row, const store::TimeLimitSettings& limits,
+                         const QDate& today);
+
+/// A key that sorts the most urgent game first: the player's own moves before the
+/// opponent's, and within each a passed end date, then the fewest days left (overdue first),
+/// then the games without a limit.
+int UrgencyKey(const GameOverviewRow& row);
 
 /// The default order: the player's moves first, then the games waiting for the opponent,
 /// then the unreadable ones; within each, the longest waiting first.

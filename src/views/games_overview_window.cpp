@@ -16,14 +16,38 @@
 namespace views {
 namespace {
 
-enum Column { OpponentColumn = 0, GameColumn = 1, MovesColumn = 5, DaysColumn = 8, NoteColumn = 9 };
+enum Column {
+    OpponentColumn = 0,
+    GameColumn = 1,
+    MovesColumn = 5,
+    DaysColumn = 8,
+    LimitColumn = 9,
+    DaysLeftColumn = 10,
+    NoteColumn = 11
+};
+
+/// Shows 「残り3日」 or 「5日超過」 and sorts by urgency: the player's overdue games first.
+class UrgencyItem : public QTableWidgetItem {
+  public:
+    explicit UrgencyItem(const output::GameOverviewRow& row)
+        : QTableWidgetItem(output::TimeLimitText(row.timeLimit)), key_(output::UrgencyKey(row)) {
+        setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    }
+    bool operator<(const QTableWidgetItem& other) const override {
+        const auto* urgency = dynamic_cast<const UrgencyItem*>(&other);
+        return urgency != nullptr ? key_ < urgency->key_ : QTableWidgetItem::operator<(other);
+    }
+
+  private:
+    int key_;
+};
 
 QTableWidgetItem* CellItem(int column, const QString& text) {
     auto* item = new QTableWidgetItem;
     bool isNumber = false;
     const int number = text.toInt(&isNumber);
     // Counts sort as numbers, not as text ("12" after "9").
-    if ((column == MovesColumn || column == DaysColumn) && isNumber) {
+    if ((column == MovesColumn || column == DaysColumn || column == LimitColumn) && isNumber) {
         item->setData(Qt::DisplayRole, number);
         item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     } else {
@@ -43,7 +67,7 @@ GamesOverviewWindow::GamesOverviewWindow(common::AppState& state, common::Platfo
       myTurnOnly_(new QCheckBox(QStringLiteral("自分の手番のみ"), this)),
       counts_(new QLabel(this)),
       table_(MakeListTable(this, output::OverviewColumnNames() << QStringLiteral("備考"),
-                           {96, 96, 64, 76, 30, 44, 86, 44, 64, 120})),
+                           {96, 96, 64, 76, 30, 44, 176, 44, 64, 44, 72, 120})),
       openButton_(new QPushButton(QStringLiteral("開く"), this)),
       closeButton_(new QPushButton(QStringLiteral("閉じる"), this)) {
     setObjectName(QStringLiteral("GamesOverview"));
@@ -80,7 +104,9 @@ GamesOverviewWindow::GamesOverviewWindow(common::AppState& state, common::Platfo
 }
 
 void GamesOverviewWindow::Refresh() {
-    rows_ = output::ListGamesInPlay(state_.inProgressFolder, platform_.Today());
+    const store::TimeLimitSettings limits =
+        store::ReadTimeLimits(state_.DataFile(store::kTimeLimitsName));
+    rows_ = output::ListGamesInPlay(state_.inProgressFolder, platform_.Today(), limits);
     FillTable();
 }
 
@@ -100,8 +126,10 @@ void GamesOverviewWindow::FillTable() {
         cells.append(row.note);
         const int r = table_->rowCount();
         table_->insertRow(r);
-        for (int c = 0; c < int(cells.size()); ++c)
-            table_->setItem(r, c, CellItem(c, cells[c]));
+        for (int c = 0; c < int(cells.size()); ++c) {
+            table_->setItem(r, c,
+                            c == DaysLeftColumn ? new UrgencyItem(row) : CellItem(c, cells[c]));
+        }
     }
     table_->horizontalHeader()->setSortIndicator(sortColumn, sortOrder);
     table_->setSortingEnabled(true);

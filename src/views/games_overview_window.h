@@ -14,8 +14,9 @@ class QTableWidget;
 namespace views {
 
 /// The games overview (一覧): every game in play, one row each, with whose move it is and
-/// how long it has waited. Read afresh each time the window comes forward, so that it never
-/// shows a move already answered. Choosing a game hands it to the main window.
+/// how long it has waited, and the days its time limit leaves. Read afresh each time the
+/// window comes forward, so that it never shows a move already answered. Choosing a game
+/// hands it to the main window.
 class GamesOverviewWindow : public QWidget {
     Q_OBJECT
 

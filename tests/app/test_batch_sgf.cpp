@@ -79,14 +79,24 @@ class TestBatchSgf : public QObject {
             << QStringList{"--export-sgf", "相手/無"} << 1 << ""
             << "対局が見つかりません: 相手/無\n";
         // The listing of games in play reads the same data root: the backed-up game is not
-        // in play, and the player (Black) waits for White's move 2.
+        // in play, and the player (Black) waits for White's move 2, with the 10-day limit
+        // of the data root's 期限設定.dat.
+        const QString listed =
+            "対局者\t対局名\t手合割\tコミ\t色\t手数\t最終記録日\t手番\t経過日数"
+            "\t期限\t残り日数\n相手\t旧\t互先\tコミなし\t黒\t1\t2026/10/01\t相手\t";
+        const qint64 waited = QDate(2026, 10, 1).daysTo(QDate::currentDate());
         QTest::newRow("list games")
             << QStringList{"--list-games"} << 0
-            << "対局者\t対局名\t手合割\tコミ\t色\t手数\t最終記録日\t手番\t経過日数\n相手\t旧\t互先"
-               "\tコミ"
-               "なし\t黒\t1\t2026/10/01\t相手\t" +
-                   QString::number(QDate(2026, 10, 1).daysTo(QDate::currentDate())) + "\n"
+            << listed + QString::number(waited) + "\t10\t" + QString::number(10 - waited) + "\n"
             << "";
+        QTest::newRow("list games as of another day")
+            << QStringList{"--list-games", "--today", "2026-10-15"} << 0 << listed + "14\t10\t-4\n"
+            << "";
+        const QString badDay = "--today は 2026-12-08 のような日付（年-月-日）です。\n";
+        QTest::newRow("--today not a day")
+            << QStringList{"--list-games", "--today", "2026-02-30"} << 2 << "" << badDay;
+        QTest::newRow("--today in another form")
+            << QStringList{"--list-games", "--today", "2026/10/15"} << 2 << "" << badDay;
         QTest::newRow("export of a backed-up game")
             << QStringList{"--export-sgf", "退避/古"} << 0
             << "(;FF[4]GM[1]SZ[19]CA[UTF-8]AP[soramame:3.0]PB[自分]PW[退避]KM[0]DT[2026-10-01]\n;B["
@@ -102,6 +112,7 @@ class TestBatchSgf : public QObject {
                    "2026/10/01, 0 , 1 , 20 ,\x8d\x95" + QByteArray(29, ' ') +
                        "\r\n10-01-2026, 1 , 1 , 1 ," + QByteArray(30, ' ') + "\r\n");
         root.Write("退避後棋譜/退避/古.txt", root.Read("対局中棋譜/相手/旧.txt"));
+        root.Write("期限設定.dat", "\x8a\xfa\x8c\xc0=10\r\n");  // 期限=10
         TempRoot outside;
         QDir().mkpath(root.File("Address"));
         QVERIFY(QFile::link(outside.path(), root.File("対局中棋譜/外")));

@@ -114,6 +114,7 @@ class TestHelpTexts : public QObject {
             {"export-sgf", "as SGF", "その相手の全対局"},
             {"output", "instead of standard output", "標準出力の代わりに"},
             {"list-games", "Print every game in play", "手番と経過日数を付けて"},
+            {"today", "instead of today", "今日の代わりに DAY（YYYY-MM-DD）"},
             {"results-summary", "results summary", "勝ち・負け・ジゴ"},
             {"import-data", "earlier version", "以前の版のデータフォルダー OLD"},
             {"backup", "Copy the whole data root", "バックアップのフォルダーにコピー"},

@@ -41,42 +41,42 @@ class TestGamesOverview : public QObject {
     void summarisesEachGame_data() {
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<QString>("cells");
-        // 対局者 対局名 手合割 コミ 色 手数 最終記録日 手番 経過日数
+        // 対局者 対局名 手合割 コミ 色 手数 最終記録日 手番 経過日数 期限 残り日数 (no limits set)
         QTest::newRow("even, Black moved last, player Black")
             << QStringList{Header(1, 31, true)} + Moves(1, 3)
-            << "互先|黒５目半|黒|3|2026/12/03|相手|5";
+            << "互先|黒５目半|黒|3|2026/12/03|相手|5||";
         QTest::newRow("even, player White to answer move 3")
             << QStringList{Header(1, 20, false)} + Moves(1, 3)
-            << "互先|コミなし|白|3|2026/12/03|自分|5";
+            << "互先|コミなし|白|3|2026/12/03|自分|5||";
         QTest::newRow("handicap: White plays move 1, Black answers 2")
             << QStringList{Header(3, 20, true), Row(-1, "11-02-2026"), Row(0, "11-02-2026")} +
                    Moves(1, 2)
-            << "２子|コミなし|黒|2|2026/12/02|相手|6";
+            << "２子|コミなし|黒|2|2026/12/02|相手|6||";
         QTest::newRow("handicap, the player Black waits for White's move 3")
             << QStringList{Header(3, 20, true), Row(-1, "11-02-2026"), Row(0, "11-02-2026")} +
                    Moves(1, 3)
-            << "２子|コミなし|黒|3|2026/12/03|自分|5";
+            << "２子|コミなし|黒|3|2026/12/03|自分|5||";
         QTest::newRow("just registered, Black opens")
-            << QStringList{Header(1, 31, true)} << "互先|黒５目半|黒|0|2026/11/01|自分|37";
+            << QStringList{Header(1, 31, true)} << "互先|黒５目半|黒|0|2026/11/01|自分|37||";
         QTest::newRow("just registered, player White waits")
-            << QStringList{Header(1, 31, false)} << "互先|黒５目半|白|0|2026/11/01|相手|37";
+            << QStringList{Header(1, 31, false)} << "互先|黒５目半|白|0|2026/11/01|相手|37||";
         QTest::newRow("just registered handicap, White plays first")
-            << QStringList{Header(5, 20, false)} << "４子|コミなし|白|0|2026/11/01|自分|37";
+            << QStringList{Header(5, 20, false)} << "４子|コミなし|白|0|2026/11/01|自分|37||";
         QTest::newRow("removed stones after move 5 are not moves")
             << QStringList{Header(1, 31, true)} + Moves(1, 5) + QStringList{Row(2), Row(4)}
-            << "互先|黒５目半|黒|5|2026/12/05|相手|3";
+            << "互先|黒５目半|黒|5|2026/12/05|相手|3||";
         QTest::newRow("a row saved without a date")
             << QStringList{Header(1, 31, true)} + Moves(1, 2) +
                    QStringList{Row(3, QString(10, ' '))}
-            << "互先|黒５目半|黒|3|2026/12/02|相手|6";
+            << "互先|黒５目半|黒|3|2026/12/02|相手|6||";
         QTest::newRow("last day after today: waits 0 days, the day marked")
             << QStringList{Header(1, 31, true)} + Moves(1, 2) +
                    QStringList{Row(3, QStringLiteral("01-05-2027"))}
-            << "互先|黒５目半|黒|3|2027/01/05（今日より後）|相手|0";
+            << "互先|黒５目半|黒|3|2027/01/05（今日より後）|相手|0||";
         QTest::newRow("unreadable line")
-            << QStringList{Header(1, 31, true), "12-01-2026, x"} << "互先|黒５目半|黒|||?|";
+            << QStringList{Header(1, 31, true), "12-01-2026, x"} << "互先|黒５目半|黒|||?|||";
         QTest::newRow("colour not known")
-            << QStringList{Header(1, 31, true).replace("黒", "赤")} << "互先|黒５目半|赤|||?|";
+            << QStringList{Header(1, 31, true).replace("黒", "赤")} << "互先|黒５目半|赤|||?|||";
     }
     void summarisesEachGame() {
         QFETCH(QStringList, lines);
@@ -99,13 +99,15 @@ class TestGamesOverview : public QObject {
         WriteRecord(root, "乙/新規.txt", QStringList{even});
         const QString listing =
             output::OverviewListing(output::ListGamesInPlay(root.path(), kToday));
-        QCOMPARE(listing, QStringLiteral(
-                              "対局者\t対局名\t手合割\tコミ\t色\t手数\t最終記録日\t手番\t経過日数\n"
-                              "乙\t新規\t互先\t黒５目半\t黒\t0\t2026/11/01\t自分\t37\n"
-                              "甲\t古い\t互先\t黒５目半\t黒\t2\t2026/12/02\t自分\t6\n"
-                              "乙\t新しい\t互先\t黒５目半\t黒\t4\t2026/12/04\t自分\t4\n"
-                              "甲\t待つ\t互先\t黒５目半\t黒\t1\t2026/12/01\t相手\t7\n"
-                              "乙\t壊れ\t\t\t\t\t\t?\t\n"));
+        QCOMPARE(listing,
+                 QStringLiteral(
+                     "対局者\t対局名\t手合割\tコミ\t色\t手数\t最終記録日\t手番\t経過日数\t期限\t"
+                     "残り日数\n"
+                     "乙\t新規\t互先\t黒５目半\t黒\t0\t2026/11/01\t自分\t37\t\t\n"
+                     "甲\t古い\t互先\t黒５目半\t黒\t2\t2026/12/02\t自分\t6\t\t\n"
+                     "乙\t新しい\t互先\t黒５目半\t黒\t4\t2026/12/04\t自分\t4\t\t\n"
+                     "甲\t待つ\t互先\t黒５目半\t黒\t1\t2026/12/01\t相手\t7\t\t\n"
+                     "乙\t壊れ\t\t\t\t\t\t?\t\t\t\n"));
     }
 
     void countsEachGameByItsLastResult_data() {

@@ -79,7 +79,7 @@ class TestGamesOverviewWindow : public QObject {
         const QStringList byDefault{"鈴木 01 1 自分 26", "山田 02 12 自分 15", "山田 01 9 相手 18",
                                     "鈴木 壊れ  ?"};
         QCOMPARE(w.Rows(), byDefault);
-        QCOMPARE(w.overview->table()->item(3, 9)->text(), QStringLiteral("読めない行があります"));
+        QCOMPARE(w.overview->table()->item(3, 11)->text(), QStringLiteral("読めない行があります"));
 
         w.overview->myTurnOnly()->setChecked(true);
         QCOMPARE(w.Rows(), byDefault.mid(0, 2));
@@ -95,6 +95,25 @@ class TestGamesOverviewWindow : public QObject {
         w.overview->Refresh();
         QCOMPARE(w.Rows().last(), byDefault[1]);
         QVERIFY(w.Rows().contains(QStringLiteral("山田 01 10 自分 17")));
+    }
+
+    /// By 残り日数 the player's overdue games come first, then the fewest days left, the
+    /// games waiting for the opponent after the player's own.
+    void daysLeftSortByUrgency() {
+        Windows w;
+        w.root.Write(QStringLiteral("期限設定.dat"), "\x8a\xfa\x8c\xc0=20\r\n");  // 期限=20
+        w.overview->Refresh();
+        QTableWidget* table = w.overview->table();
+        table->sortByColumn(10, Qt::AscendingOrder);
+        QStringList rows;
+        for (int r = 0; r < table->rowCount(); ++r) {
+            QStringList cells;
+            for (int c : {0, 1, 7, 9, 10})
+                cells.append(table->item(r, c)->text());
+            rows.append(cells.join(' ').simplified());
+        }
+        QCOMPARE(rows, (QStringList{"鈴木 01 自分 20 6日超過", "山田 02 自分 20 残り5日",
+                                    "山田 01 相手 20 残り2日", "鈴木 壊れ ?"}));
     }
 
     void chosenGameOpensForRecording_data() {
