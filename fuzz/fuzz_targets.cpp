@@ -10,6 +10,7 @@
 #include "output/sgf_import.h"
 #include "store/record_file.h"
 #include "store/settings_file.h"
+#include "store/time_limits_file.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -126,6 +127,14 @@ QString AsFile(const QString& name, const QByteArray& bytes) {
     qint32 large = 0;
     while (wide.NextInt32(large)) {
     }
+}
+
+[[maybe_unused]] void TimeLimits(const QByteArray& bytes) {
+    // What was read must write and read back the same.
+    const QString path = AsFile(QStringLiteral("期限設定.dat"), bytes);
+    const store::TimeLimitSettings read = store::ReadTimeLimits(path);
+    if (store::WriteTimeLimits(path, read) && store::ReadTimeLimits(path) != read)
+        std::abort();
 }
 
 [[maybe_unused]] void Sgf(const QByteArray& bytes) {
