@@ -3,6 +3,7 @@
 #include "board/main_window.h"
 #include "common/font_setup.h"
 #include "testing/fake_platform.h"
+#include "testing/record_lines.h"
 #include "testing/temp_root.h"
 #include "testing/window_probe.h"
 
@@ -23,17 +24,6 @@ namespace {
 
 const QByteArray kBlack("\x8d\x95");  // 黒
 const QByteArray kWhite("\x94\x92");  // 白
-
-QByteArray FileNumber(int value) {
-    return (value < 0 ? "" : " ") + QByteArray::number(value) + ' ';
-}
-
-/// One record line; `text` is CP932 holding `textChars` characters, padded to 30.
-QByteArray Line(const QByteArray& date, int number, int x, int y, const QByteArray& text = {},
-                int textChars = 0) {
-    return date + ',' + FileNumber(number) + ',' + FileNumber(x) + ',' + FileNumber(y) + ',' +
-           text + QByteArray(30 - textChars, ' ') + "\r\n";
-}
 
 QByteArray Row(int number, int x, int y) {
     return Line("11-30-2002", number, x, y);

@@ -2,6 +2,7 @@
 #include "board/main_window.h"
 #include "common/font_setup.h"
 #include "testing/fake_platform.h"
+#include "testing/record_lines.h"
 #include "testing/temp_root.h"
 #include "testing/window_probe.h"
 #include "views/results_summary_window.h"
@@ -18,16 +19,6 @@
 #include <memory>
 
 namespace {
-
-QByteArray FileNumber(int value) {
-    return (value < 0 ? "" : " ") + QByteArray::number(value) + ' ';
-}
-
-QByteArray Line(const QByteArray& date, int number, int x, int y, const QByteArray& text,
-                int textChars) {
-    return date + ',' + FileNumber(number) + ',' + FileNumber(x) + ',' + FileNumber(y) + ',' +
-           text + QByteArray(30 - textChars, ' ') + "\r\n";
-}
 
 /// An even game with komi code 33, the player Black: a black wall on column 4 and a white
 /// one on column 16, then Black 39 on (10, 10), White 40 on (2, 10) and Black 41 on (1, 1).

@@ -2,6 +2,7 @@
 #include "board/main_window.h"
 #include "common/font_setup.h"
 #include "testing/fake_platform.h"
+#include "testing/record_lines.h"
 #include "testing/temp_root.h"
 #include "testing/window_probe.h"
 
@@ -18,16 +19,6 @@
 #include <memory>
 
 namespace {
-
-QByteArray FileNumber(int value) {
-    return (value < 0 ? "" : " ") + QByteArray::number(value) + ' ';
-}
-
-QByteArray Line(const QByteArray& date, int number, int x, int y, const QByteArray& text = {},
-                int textChars = 0) {
-    return date + ',' + FileNumber(number) + ',' + FileNumber(x) + ',' + FileNumber(y) + ',' +
-           text + QByteArray(30 - textChars, ' ') + "\r\n";
-}
 
 /// An even game, komi code 33, the player Black: four moves, then Black 3 taken off.
 QByteArray GameWithRemoval() {

@@ -3,6 +3,7 @@
 #include "board/main_window.h"
 #include "common/font_setup.h"
 #include "testing/fake_platform.h"
+#include "testing/record_lines.h"
 #include "testing/temp_root.h"
 #include "testing/window_probe.h"
 #include "widgets/board_picture.h"
@@ -21,18 +22,6 @@ namespace {
 
 const QByteArray kBlack("\x8d\x95");       // 黒
 const QByteArray kSaveDate("12-07-2002");  // the fake platform's today
-
-QByteArray FileNumber(int value) {
-    return (value < 0 ? "" : " ") + QByteArray::number(value) + ' ';
-}
-
-/// One record line; `text` is CP932 holding `textChars` characters, padded to 30.
-QByteArray Line(const QByteArray& date, int number, int x, int y, const QByteArray& text = {},
-                int textChars = -1) {
-    const int chars = textChars < 0 ? int(text.size()) : textChars;
-    return date + ',' + FileNumber(number) + ',' + FileNumber(x) + ',' + FileNumber(y) + ',' +
-           text + QByteArray(30 - chars, ' ') + "\r\n";
-}
 
 const QByteArray kHeader = Line("2002/12/07", 0, 1, 31, kBlack, 1);
 

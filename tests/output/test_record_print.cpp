@@ -1,6 +1,6 @@
 // The record page as drawing operations: header, removed stones, numerals, board figure.
-#include "common/numerals.h"
 #include "common/font_setup.h"
+#include "common/numerals.h"
 #include "desktop/qt_print_surface.h"
 #include "output/record_print.h"
 #include "testing/fake_platform.h"

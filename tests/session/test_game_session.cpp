@@ -2,6 +2,7 @@
 // comments, the game's information and showing from a move number, checked through the
 // record files on disk. Runs under a QCoreApplication, so no widget can be made.
 #include "session/game_session.h"
+#include "testing/record_lines.h"
 #include "testing/temp_root.h"
 
 #include <QtTest>
@@ -9,17 +10,6 @@
 namespace {
 
 const QDate kToday(2002, 12, 7);
-
-QByteArray FileNumber(int value) {
-    return (value < 0 ? "" : " ") + QByteArray::number(value) + ' ';
-}
-
-/// One record line; `text` is CP932 holding `chars` characters, padded to 30.
-QByteArray Line(const QByteArray& date, int number, int x, int y, const QByteArray& text = {},
-                int chars = -1) {
-    return date + ',' + FileNumber(number) + ',' + FileNumber(x) + ',' + FileNumber(y) + ',' +
-           text + QByteArray(30 - (chars < 0 ? int(text.size()) : chars), ' ') + "\r\n";
-}
 
 const QByteArray kBlackHeader = Line("2002/12/07", 0, 1, 31, "\x8d\x95", 1);      // 黒
 const QByteArray kTengen = Line("12-07-2002", 5, 10, 10, "\x93\x56\x8c\xb3", 2);  // 天元

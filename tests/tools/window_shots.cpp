@@ -16,6 +16,7 @@
 #include "postcard/reply_card_window.h"
 #include "store/start_store.h"
 #include "testing/fake_platform.h"
+#include "testing/record_lines.h"
 #include "views/games_overview_window.h"
 #include "views/results_summary_window.h"
 #include "views/text_window.h"
@@ -35,16 +36,6 @@ namespace {
 
 /// The data root is always the same folder, so that nothing a window shows depends on it.
 const QString kDataRoot = QDir::tempPath() + QStringLiteral("/soramame_window_shots");
-
-QByteArray Field(int value) {
-    return (value < 0 ? "" : " ") + QByteArray::number(value) + ' ';
-}
-
-QByteArray Line(const QByteArray& date, int number, int x, int y, const QByteArray& text = {},
-                int textChars = 0) {
-    return date + ',' + Field(number) + ',' + Field(x) + ',' + Field(y) + ',' + text +
-           QByteArray(30 - textChars, ' ') + "\r\n";
-}
 
 bool WriteFile(const QString& relative, const QByteArray& bytes) {
     const QString path = kDataRoot + '/' + relative;
