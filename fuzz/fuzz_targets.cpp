@@ -8,6 +8,7 @@
 #include "common/record_text.h"
 #include "go/board_model.h"
 #include "output/sgf_import.h"
+#include "store/game_info_file.h"
 #include "store/record_file.h"
 #include "store/settings_file.h"
 #include "store/time_limits_file.h"
@@ -139,6 +140,19 @@ QString AsFile(const QString& name, const QByteArray& bytes) {
 
 [[maybe_unused]] void Sgf(const QByteArray& bytes) {
     output::ImportSgf(bytes, bytes.size() % 2 == 0, QDate(2026, 12, 8));
+}
+
+[[maybe_unused]] void GameInfo(const QByteArray& bytes) {
+    // Once written, what is read back must write and read back the same (the first writing
+    // may turn characters outside CP932 into "?").
+    AsFile(QStringLiteral("01.info"), bytes);
+    const QString record = Scratch() + QStringLiteral("/01.txt");
+    const std::optional<store::GameInfo> read = store::ReadGameInfo(record);
+    if (!read || !store::WriteGameInfo(record, *read))
+        return;
+    const std::optional<store::GameInfo> once = store::ReadGameInfo(record);
+    if (!once || !store::WriteGameInfo(record, *once) || store::ReadGameInfo(record) != once)
+        std::abort();
 }
 
 }  // namespace

@@ -28,6 +28,9 @@ struct BatchMode {
     std::function<void(QCommandLineParser&)> declareOptions;
     /// Does the job; the return value is the process's exit status.
     std::function<int(const BatchContext&)> run;
+    /// Modes that draw nothing (no page, no font) start without the window system's platform
+    /// and the font set-up: scripts run them over hundreds of files.
+    bool drawsNothing = false;
 };
 
 /// Every command-line mode of the program.

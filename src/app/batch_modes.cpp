@@ -1,4 +1,5 @@
 #include "app/batch_backup.h"
+#include "app/batch_check_record.h"
 #include "app/batch_figures.h"
 #include "app/batch_import_data.h"
 #include "app/batch_list_games.h"
@@ -11,12 +12,30 @@
 
 namespace app {
 
+namespace {
+
+/// Marks a mode that draws nothing, so that it starts as a plain command-line program.
+BatchMode DrawingNothing(BatchMode mode) {
+    mode.drawsNothing = true;
+    return mode;
+}
+
+}  // namespace
+
 const std::vector<BatchMode>& BatchModes() {
     // Each mode is made in its own file; this list is the one place that names them all.
+    // Only the two that write PDF pages draw.
     static const std::vector<BatchMode> modes = {
-        MakePrintRecordMode(), MakeFiguresMode(),        MakeSgfImportMode(),
-        MakeSgfExportMode(),   MakeBackupMode(),         MakeRestoreBackupMode(),
-        MakeListGamesMode(),   MakeResultsSummaryMode(), MakeImportDataMode(),
+        MakePrintRecordMode(),
+        MakeFiguresMode(),
+        DrawingNothing(MakeSgfImportMode()),
+        DrawingNothing(MakeSgfExportMode()),
+        DrawingNothing(MakeBackupMode()),
+        DrawingNothing(MakeRestoreBackupMode()),
+        DrawingNothing(MakeListGamesMode()),
+        DrawingNothing(MakeResultsSummaryMode()),
+        DrawingNothing(MakeImportDataMode()),
+        DrawingNothing(MakeCheckRecordMode()),
     };
     return modes;
 }

@@ -58,6 +58,10 @@ const QHash<QString, QString>& JapaneseDescriptions() {
          QStringLiteral("データフォルダーを DIR のバックアップで\n"
                         "置き換えます（今のデータフォルダーは別の\n"
                         "名前で残します）。")},
+        {QStringLiteral("check-record"),
+         QStringLiteral("対局 OPPONENT/GAME の棋譜を碁のルールで並べ\n"
+                        "直し、実際の対局にありえない所を一行ずつ表示\n"
+                        "します（見つかったときは終了状態 1）。")},
     };
     return table;
 }

@@ -2,6 +2,7 @@
 #include "admin/registration_window.h"
 #include "app/batch_backup.h"
 #include "app/batch_mode.h"
+#include "app/due_games_notice.h"
 #include "app/exit_when_shown.h"
 #include "app/help_texts.h"
 #include "app/instance_lock.h"
@@ -17,6 +18,7 @@
 #include "views/results_summary_window.h"
 #include "views/text_window.h"
 #include "widgets/keyboard_access.h"
+#include "widgets/numeral_strips.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -32,7 +34,8 @@
 
 namespace {
 
-void DescribeOptions(QCommandLineParser& parser, const QCommandLineOption& dataRoot) {
+void DescribeOptions(QCommandLineParser& parser, const QCommandLineOption& dataRoot,
+                     bool withModes) {
     parser.setApplicationDescription(app::HelpDescription());
     parser.addHelpOption();
     parser.addVersionOption();
@@ -42,8 +45,29 @@ void DescribeOptions(QCommandLineParser& parser, const QCommandLineOption& dataR
                         QStringLiteral("Show every window at F times its size (1 to 2), instead of "
                                        "the display size chosen in the options."),
                         QStringLiteral("F")});
+    if (!withModes)
+        return;
     for (const app::BatchMode& mode : app::BatchModes())
         mode.declareOptions(parser);
+}
+
+/// The parsed command line. A start of the window first tries the window's own options alone:
+/// declaring every mode's options is a noticeable part of the start. Whatever they do not
+/// cover (a mode's option without its mode, a mistyped option) is parsed again with every
+/// option, and so answered as it always was.
+std::unique_ptr<QCommandLineParser> ParseCommandLine(QCoreApplication& app,
+                                                     const QCommandLineOption& dataRoot,
+                                                     bool windowStart) {
+    if (windowStart) {
+        auto parser = std::make_unique<QCommandLineParser>();
+        DescribeOptions(*parser, dataRoot, false);
+        if (parser->parse(QCoreApplication::arguments()))
+            return parser;
+    }
+    auto parser = std::make_unique<QCommandLineParser>();
+    DescribeOptions(*parser, dataRoot, true);
+    parser->process(app);
+    return parser;
 }
 
 /// The registration window, made on the first use of its menu label.
@@ -185,9 +209,9 @@ QString ApplyDisplayScale(std::unique_ptr<QCoreApplication>& app, int& argc, cha
 
 int main(int argc, char* argv[]) {
     const app::BatchMode* batchMode = app::RequestedBatchMode(argc, argv);
-    // Command-line modes draw pages and fonts but never show a window: they run without a
-    // display, whatever the environment says.
-    if (batchMode != nullptr)
+    // Command-line modes that draw pages never show a window either: they run without a
+    // display, whatever the environment says. The others need no window system at all.
+    if (batchMode != nullptr && !batchMode->drawsNothing)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> app;
     if (AsksForTextOnly(argc, argv)) {
@@ -197,18 +221,20 @@ int main(int argc, char* argv[]) {
             LoadQtJapanese(*app);
             app::TranslateHelpOptions(*app);
         }
+    } else if (batchMode != nullptr && batchMode->drawsNothing) {
+        app = std::make_unique<QCoreApplication>(argc, argv);
     } else {
         app = std::make_unique<QApplication>(argc, argv);
     }
     QCoreApplication::setApplicationName(QStringLiteral("soramame"));
     QCoreApplication::setApplicationVersion(QStringLiteral("3.0"));
 
-    QCommandLineParser parser;
     const QCommandLineOption dataRootOption(QStringLiteral("data-root"),
                                             QStringLiteral("Keep the games in DIR."),
                                             QStringLiteral("DIR"));
-    DescribeOptions(parser, dataRootOption);
-    parser.process(*app);
+    const std::unique_ptr<QCommandLineParser> parsed = ParseCommandLine(
+        *app, dataRootOption, batchMode == nullptr && !AsksForTextOnly(argc, argv));
+    const QCommandLineParser& parser = *parsed;
 
     QString dataRoot = parser.value(dataRootOption);
     if (dataRoot.isEmpty()) {
@@ -229,7 +255,8 @@ int main(int argc, char* argv[]) {
     // Before the lock and before the window makes files there: an empty data root may be
     // what a restore that was killed left in place of the data.
     app::RecoverInterruptedRestoreAtStart(dataRoot, batchMode == nullptr);
-    common::SubstituteWindowsFonts();
+    if (batchMode == nullptr || !batchMode->drawsNothing)
+        common::SubstituteWindowsFonts();
     app::DataRootLock lock(dataRoot);
     if (batchMode != nullptr) {
         // Modes that write share the window's lock; modes that only read run beside it.
@@ -265,6 +292,9 @@ int main(int argc, char* argv[]) {
     // Enter presses the focused button in every window; scroll bars keep their keys.
     widgets::InstallKeyboardAccess(*app);
 
+    // The numeral strips are drawn once and kept for later starts.
+    board::SetNumeralStripCacheFolder(
+        QStandardPaths::writableLocation(QStandardPaths::CacheLocation));
     common::AppState state;
     state.dataRoot = dataRoot;
     state.exportRoot = QDir::homePath();
@@ -287,5 +317,6 @@ int main(int argc, char* argv[]) {
     if (!scaleNotice.isEmpty())
         platform.ShowMessage(scaleNotice, QStringLiteral("表示サイズ"), common::MessageButtons::Ok,
                              common::MessageIcon::Information);
+    app::NoticeDueGamesAfterStart(form, state, platform);
     return app->exec();
 }

@@ -31,6 +31,7 @@ std::span<const MainCommand> MainCommands() {
         {Recording, RecordingHelp, "操作説明", 0, 2, false, &W::OpenRecordingHelp},
         {Recording, ResultsRecord, "対戦記録", 1, 2, false, &W::RecordResult},
         {Recording, EditTerms, "用語編集", 2, 2, false, &W::EditTermList},
+        {Recording, AskDeadStones, "死に石の提案", -1, -1, true, &W::ProposeDeadStones},
 
         {Review, FinalPosition, "最終形", 0, 0, true, &W::ShowFinalPosition},
         {Review, StartPosition, "開 始", 1, 0, true, &W::ShowFromMoveBox},

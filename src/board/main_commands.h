@@ -35,6 +35,7 @@ enum RecordingButton {
     RestoreSave = 5,
     CountAfterEnd = 6,
     RecordingHelp = 7,
+    AskDeadStones = 8,  // shown only while the count is
     ResultsRecord = 9,
     EditTerms = 10,
     RecordingButtonCount = 11

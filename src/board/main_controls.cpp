@@ -8,6 +8,7 @@
 #include "widgets/numeral_strips.h"
 #include "widgets/window_controls.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QKeySequence>
 #include <QLabel>
@@ -23,17 +24,26 @@ using widgets::Caption;
 constexpr int kRightColumnX = 598;
 constexpr int kRightColumnWidth = 198;
 
-/// Colours a menu label or folder button as selected (white on `selected`) or not.
+/// Colours a menu label or folder button as selected (white on `selected`) or not (the
+/// button text on light grey). Set through the palette rather than a style sheet, which would
+/// bring in the style-sheet machinery for the whole window; the palette takes every colour
+/// such a sheet gives: the background for the widget, its indicator and its frame's shades,
+/// the text for labels and buttons.
 void Highlight(QWidget* widget, bool on, const QColor& selected) {
-    const QString style =
-        on ? QStringLiteral("background-color: rgb(%1, %2, %3); color: white;")
-                 .arg(selected.red())
-                 .arg(selected.green())
-                 .arg(selected.blue())
-           : QStringLiteral("background-color: rgb(224, 224, 224); color: palette(button-text);");
-    // Setting a style sheet polishes the widget again, even when nothing changes.
-    if (widget->styleSheet() != style)
-        widget->setStyleSheet(style);
+    const QColor background = on ? selected : QColor(224, 224, 224);
+    const QColor text =
+        on ? QColor(Qt::white) : QApplication::palette(widget).color(QPalette::ButtonText);
+    QPalette palette = widget->palette();
+    for (const QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        palette.setColor(role, background);
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(role, text);
+    palette.setColor(QPalette::Light, background.lighter(115));
+    palette.setColor(QPalette::Dark, background.darker(150));
+    widget->setAutoFillBackground(true);
+    if (widget->palette() != palette)
+        widget->setPalette(palette);
 }
 
 }  // namespace
@@ -60,7 +70,9 @@ MainControls::MainControls(QWidget* window) {
     guideLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     guideLabel->setFrameShape(QFrame::Panel);
     guideLabel->setFrameShadow(QFrame::Sunken);
-    guideLabel->setStyleSheet(QStringLiteral("font-size: 9pt;"));
+    QFont guideFont;  // only the size: the family comes from the window
+    guideFont.setPointSize(9);
+    guideLabel->setFont(guideFont);
 
     // The three panels lie on top of each other; exactly one is shown.
     for (QWidget* panel : modePanels)

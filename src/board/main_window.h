@@ -106,6 +106,7 @@ class MainWindow : public QWidget {
     void ClearGameDisplay();
     void ShowNoGameMessage();
     void WarnIfRecordUnreadable(store::LoadOutcome outcome);
+    void ShowRecordCheck();
     void BoardClicked(Qt::MouseButton button, QPoint point);
     /// Places a stone typed as it is written on a card ("16の四"), as a click on its point.
     void EnterMoveByText();
@@ -146,6 +147,9 @@ class MainWindow : public QWidget {
 
     // End-of-game count and results record (main_window_recording.cpp).
     void CountTerritory();
+    /// Asks the engine which stones of the counted position are dead and takes them off as
+    /// the player's clicks would, unsaved; the player checks them and counts again.
+    void ProposeDeadStones();
     void RecordResult();
 
     common::AppState& state_;

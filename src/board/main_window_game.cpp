@@ -80,6 +80,7 @@ QStringList MainWindow::GameNames() const {
 void MainWindow::ClearGameDisplay() {
     controls_->ClearGame();  // also ends a cut armed for the game before
     countShown_ = false;
+    controls_->recordingPanel->buttons[AskDeadStones]->setVisible(false);
 }
 
 void MainWindow::OpponentChosen() {
@@ -94,12 +95,14 @@ void MainWindow::GameClicked(const QString& opponent, const QString& game) {
     controls_->recordingPanel->buttons[RestoreSave]->setEnabled(false);
     session_.Choose(opponent, game);
     WarnIfRecordUnreadable(ShowGame());
+    ShowRecordCheck();
 }
 
 store::LoadOutcome MainWindow::ShowGame() {
     if (!GameChosen())
         return store::LoadOutcome::Missing;
     countShown_ = false;
+    controls_->recordingPanel->buttons[AskDeadStones]->setVisible(false);
     DrawEmptyBoard();
     const store::LoadOutcome outcome = session_.Show();
     // The proposed descriptions belonged to a move that is now saved or dropped.
@@ -139,6 +142,13 @@ void MainWindow::WarnIfRecordUnreadable(store::LoadOutcome outcome) {
         platform_.ShowMessage(text, QStringLiteral("棋譜が読めません。"),
                               common::MessageButtons::Ok, common::MessageIcon::Warning);
     }
+}
+
+void MainWindow::ShowRecordCheck() {
+    // In the guide box, never in a message box: the game stays usable as it is.
+    const QString notice = session_.RecordCheckNotice();
+    if (!notice.isEmpty())
+        controls_->guideLabel->setText(notice);
 }
 
 void MainWindow::BoardClicked(Qt::MouseButton button, QPoint point) {

@@ -2,12 +2,14 @@
 // back, the comment of the latest row, the count after the end and the results record.
 #include "board/main_window.h"
 
+#include "board/dead_stone_dialog.h"
 #include "board/mode_panels.h"
 #include "store/folder_tree.h"
 #include "widgets/board_picture.h"
 #include "widgets/window_controls.h"
 
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -41,6 +43,7 @@ void MainWindow::SaveMoves() {
     }
     ShowGame();
     controls_->recordingPanel->buttons[RestoreSave]->setEnabled(true);
+    ShowRecordCheck();
 }
 
 void MainWindow::RestoreLastSave() {
@@ -117,6 +120,7 @@ void MainWindow::EditTermList() {
 
 void MainWindow::CountTerritory() {
     go::BoardModel& model = session_.model();
+    controls_->recordingPanel->buttons[AskDeadStones]->setVisible(!countShown_);
     if (countShown_) {
         countShown_ = false;
         controls_->ClearCount();
@@ -132,6 +136,34 @@ void MainWindow::CountTerritory() {
     controls_->scoreLabels[1]->setText(QString::number(count.score.blackScore));
     controls_->scoreLabels[3]->setText(QString::number(count.score.whiteScore));
     widgets::ShowWhole(controls_->resultLabel, count.score.resultLabel);
+}
+
+void MainWindow::ProposeDeadStones() {
+    if (!countShown_)
+        return;  // never about a game in play
+    go::BoardModel& model = session_.model();
+    const int whiteFirst = model.table().whiteFirst;
+    DeadStoneDialog dialog(engine::EngineCommand(state_.DataFile(engine::kEngineSettingsName)),
+                           model.board(), whiteFirst, this);
+    const QString title = QStringLiteral("死に石の提案");
+    if (dialog.exec() != QDialog::Accepted) {
+        if (dialog.result().outcome != engine::DeadStoneResult::Outcome::Cancelled)
+            platform_.ShowMessage(
+                dialog.result().message + QStringLiteral("\n") + engine::kEngineHelp, title,
+                common::MessageButtons::Ok, common::MessageIcon::Warning);
+        return;
+    }
+    CountTerritory();  // the count goes; the stones come off as clicks, then it is redone
+    int taken[2] = {0, 0};
+    for (const QPoint& point : dialog.result().dead) {
+        if (!model.board().Occupied(point.x(), point.y()))
+            continue;
+        const bool black = common::ColourOfStone(model.board().At(point.x(), point.y()),
+                                                 whiteFirst) == common::StoneColour::Black;
+        ShowBoardClick(session_.RecordingClick(false, point.x(), point.y()));
+        taken[black ? 0 : 1] += model.board().Occupied(point.x(), point.y()) ? 0 : 1;
+    }
+    platform_.ShowNotice(engine::ProposalNotice(taken[0], taken[1]), title);
 }
 
 void MainWindow::RecordResult() {

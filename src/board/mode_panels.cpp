@@ -79,8 +79,23 @@ RecordingPanel::RecordingPanel(QWidget* parent) : QWidget(parent), group(new QBu
     cutModeLabel = new QLabel(QStringLiteral("指定の着手以降を抹消する"), this);
     cutModeLabel->setObjectName(QStringLiteral("Label4"));
     cutModeLabel->setGeometry(4, 90, 190, 20);
-    cutModeLabel->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0); font-weight: bold;"));
+    // Only the colour and the weight are set; the rest comes from the window as before.
+    QPalette red;
+    red.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    cutModeLabel->setPalette(red);
+    QFont bold;
+    bold.setBold(true);
+    cutModeLabel->setFont(bold);
     cutModeLabel->setVisible(false);
+
+    // Asking an engine is offered only once the game is over and being counted; the button
+    // takes the cut mode's place, which the count never shows at the same time.
+    const MainCommand* propose = FindCommand(Panel::Recording, AskDeadStones);
+    buttons[AskDeadStones] =
+        MakeButton(this, group, CommandObjectName(Panel::Recording, AskDeadStones),
+                   QString::fromUtf8(propose->caption), 0, 0);
+    buttons[AskDeadStones]->setGeometry(4, 90, 190, 20);
+    buttons[AskDeadStones]->setVisible(false);
 }
 
 ReviewPanel::ReviewPanel(QWidget* parent) : QWidget(parent), group(new QButtonGroup(this)) {

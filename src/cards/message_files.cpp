@@ -3,6 +3,7 @@
 #include "cards/reply_text.h"
 #include "common/dates.h"
 #include "common/record_text.h"
+#include "output/position_check.h"
 #include "store/hand_edited_text.h"
 #include "store/text_file.h"
 
@@ -30,10 +31,12 @@ bool ReadEntries(const QString& path, QStringList& entries) {
     return true;
 }
 
-/// Move lines, game lines and empty lines stay out of the reuse file.
+/// Move lines, game lines, check lines and empty lines stay out of the reuse file: they
+/// belong to one card's games, not to the player's own words.
 bool IsReusable(const QString& entry) {
     return !entry.isEmpty() && !entry.startsWith(QStringLiteral("●")) &&
-           !entry.startsWith(QStringLiteral("○")) && !entry.startsWith(QLatin1Char('N'));
+           !entry.startsWith(QStringLiteral("○")) && !entry.startsWith(QLatin1Char('N')) &&
+           !output::IsCheckLine(entry);
 }
 
 }  // namespace

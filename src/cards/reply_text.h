@@ -31,10 +31,23 @@ QStringList TextLines(const QString& text);
 /// A record that cannot be read contributes none.
 QStringList ReplyMoveLines(const QString& recordPath);
 
+/// The check line of a game's record in its two parts ("照合 第261手まで …", "アゲハマ …");
+/// none when the record cannot be read whole.
+QStringList GameCheckLines(const QString& recordPath);
+
 /// The reply card text for the opponent's games in list order, lines ended by CR LF; no
-/// value when no opponent is chosen, so that the current text stays.
+/// value when no opponent is chosen, so that the current text stays. With `checkLines` each
+/// game's moves are followed by its check line.
 std::optional<QString> BuildReplyText(const QString& opponent, const QStringList& games,
-                                      const QString& gamesFolder, const QDate& sendDate);
+                                      const QString& gamesFolder, const QDate& sendDate,
+                                      bool checkLines = false);
+
+/// The text without its check lines, the player's other lines as they stand.
+QString WithoutCheckLines(const QString& text);
+/// The text with each listed game's check line put back after the move lines that follow
+/// its "No." line; a game that already has one, or whose line is not in the text, is left.
+QString WithCheckLines(const QString& text, const QString& opponent, const QStringList& games,
+                       const QString& gamesFolder);
 
 /// The text with its heading line replaced by one for the new send date; the other lines
 /// come back as the field reading splits them.

@@ -28,6 +28,9 @@ class Platform {
                                       MessageButtons buttons = MessageButtons::Ok,
                                       MessageIcon icon = MessageIcon::None,
                                       DefaultButton defaultButton = DefaultButton::Affirmative) = 0;
+    /// Shows a message without waiting for it: the program goes on and the player closes the
+    /// box when done. For news at start that must never hold the window up.
+    virtual void ShowNotice(const QString& text, const QString& title) = 0;
     /// Opens a data file for the player to read and edit, in the program's own text window:
     /// the files are CP932, which a desktop editor may garble or save in another encoding.
     virtual void OpenInEditor(const QString& path) = 0;

@@ -177,6 +177,14 @@ void QtPlatform::ShowFolder(const QString& path) {
         });
 }
 
+void QtPlatform::ShowNotice(const QString& text, const QString& title) {
+    auto* box = new QMessageBox(QMessageBox::Information, title, text, QMessageBox::Ok,
+                                QApplication::activeWindow());
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
+}
+
 QDate QtPlatform::Today() const {
     return QDate::currentDate();
 }

@@ -24,6 +24,7 @@ class QtPlatform : public Platform {
     MessageAnswer ShowMessage(const QString& text, const QString& title, MessageButtons buttons,
                               MessageIcon icon,
                               DefaultButton defaultButton = DefaultButton::Affirmative) override;
+    void ShowNotice(const QString& text, const QString& title) override;
     void OpenInEditor(const QString& path) override;
     void OpenInDesktopEditor(const QString& path) override;
     void ShowFolder(const QString& path) override;

@@ -2,6 +2,7 @@
 
 #include "housekeeping/trash.h"
 #include "store/folder_tree.h"
+#include "store/game_info_file.h"
 #include "store/link_guard.h"
 #include "store/text_file.h"
 
@@ -190,12 +191,18 @@ std::optional<Notice> CheckMove(const common::AppState& state, const MoveRequest
              .isEmpty()) {
         return FailureNotice(request);
     }
+    if (IsGameMove(request) &&
+        !store::EntryLeadingOutside(state.dataRoot, store::GameInfoPath(target)).isEmpty()) {
+        return FailureNotice(request);
+    }
     return std::nullopt;
 }
 
+/// The companion goes with its record; a record without one is erased as before.
 bool EraseGame(const QString& opponentFolder, const QString& game) {
     const QString path = opponentFolder + "/" + game + kTextSuffix;
     QFile::remove(path);
+    QFile::remove(store::GameInfoPath(path));
     return !store::Occupied(path);
 }
 
@@ -215,19 +222,26 @@ bool EraseOpponent(const QString& gamesFolder, const QString& opponent) {
     return !store::Occupied(folder);
 }
 
-/// Copies the record into the target opponent folder, then deletes the source. On any
-/// failure the copy and a folder made for it are taken away again.
+/// Copies the record and its companion (the SGF's players and result, where the game has one)
+/// into the target opponent folder, then deletes the sources. On any failure the copies and a
+/// folder made for them are taken away again.
 bool MoveGame(const QString& fromFolder, const QString& toFolder, const QString& game) {
     const QString from = fromFolder + "/" + game + kTextSuffix;
     const QString to = toFolder + "/" + game + kTextSuffix;
     const bool madeFolder = !store::Occupied(toFolder);
     if (!QFileInfo(from).isFile() || store::Occupied(to) || !QDir().mkpath(toFolder))
         return false;
-    bool moved = store::CopyFileAtomically(from, to);
+    const QString fromInfo = store::GameInfoPath(from);
+    const QString toInfo = store::GameInfoPath(to);
+    const bool hasCompanion = QFileInfo(fromInfo).isFile();
+    bool moved = !hasCompanion || store::CopyFileAtomically(fromInfo, toInfo);
+    moved = moved && store::CopyFileAtomically(from, to);
     if (moved && !QFile::remove(from)) {
         QFile::remove(to);
         moved = false;
     }
+    if (hasCompanion)
+        QFile::remove(moved ? fromInfo : toInfo);
     if (!moved && madeFolder)
         QDir().rmdir(toFolder);
     return moved;
@@ -263,12 +277,21 @@ bool CarryOut(const common::AppState& state, const MoveRequest& request) {
     return IsGameMove(request) ? MoveGame(from, to, request.game) : MoveOpponent(from, to);
 }
 
+/// A record's companion follows it into the trash, where it lies beside it under its own name.
+void MoveCompanionToTrash(const QString& recordPath) {
+    const QString info = store::GameInfoPath(recordPath);
+    if (QFileInfo(info).isFile())
+        MoveToTrash(info);
+}
+
 /// The work of a move the player agreed to; an erase without a trash asks once more.
 MoveOutcome CarryOutAgreed(const common::AppState& state, const MoveRequest& request,
                            const ConfirmMove& confirm) {
     MoveOutcome outcome;
     if (request.kind == MoveKind::Erase) {
         const QString inTrash = MoveToTrash(ErasedPath(state, request));
+        if (!inTrash.isEmpty() && IsGameMove(request))
+            MoveCompanionToTrash(ErasedPath(state, request));
         if (!inTrash.isEmpty()) {
             outcome.attempted = outcome.done = true;
             outcome.notice = TrashedNotice(request, inTrash);

@@ -41,6 +41,22 @@ void PrintStoneNumber(common::PrintSurface& surface, double px, double py, int n
                      black ? kWhite : kBlack);
 }
 
+// Every number is set at the size that two digits fit at; a wider one is narrowed to its stone
+// and then stretched back up, so that 7, 98 and 100 all stand equally high.
+void PrintEvenNumber(common::PrintSurface& surface, double px, double py, int number, bool black) {
+    const QString text = QString::number(number);
+    QFont font(kGothic);
+    font.setBold(true);
+    const common::StoneNumberPlacement placement = common::FitNumberInStone(
+        text, font, PageGeometry::numberFontBase, px, py, PageGeometry::stoneRadius);
+    const double stretch = PageGeometry::numberFontBase / placement.points;
+    // The stretch works downwards from the top of the text cell; the top moves up so that the
+    // number stays centred on its stone.
+    const double top = py - stretch * (py - placement.top);
+    surface.DrawText(placement.left, top, text, {kGothic, placement.points, true, stretch},
+                     black ? kWhite : kBlack);
+}
+
 void PrintStone(common::PrintSurface& surface, double px, double py, int number,
                 const BoardFigure& figure) {
     const bool black =
@@ -50,7 +66,10 @@ void PrintStone(common::PrintSurface& surface, double px, double py, int number,
     // Handicap stones never carry a number.
     if (number >= 1 && figure.numberShown && figure.numberShown(number)) {
         const int written = figure.writtenNumber ? figure.writtenNumber(number) : number;
-        PrintStoneNumber(surface, px, py, written, black);
+        if (figure.evenNumbers)
+            PrintEvenNumber(surface, px, py, written, black);
+        else
+            PrintStoneNumber(surface, px, py, written, black);
     }
 }
 

@@ -37,6 +37,9 @@ struct BoardFigure {
     std::function<bool(int number)> numberShown;
     /// The number written on the stone of a move; the move number itself when not set.
     std::function<int(int number)> writtenNumber;
+    /// Every number written with one glyph height, three digits narrowed to fit their stone,
+    /// as a kifu figure wants them; otherwise longer numbers are set in smaller type.
+    bool evenNumbers = false;
 };
 
 /// The column numerals 1 to 19 above the board.

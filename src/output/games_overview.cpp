@@ -125,6 +125,57 @@ int UrgencyKey(const GameOverviewRow& row) {
     return TurnRank(row.turn) * 3 * kBand + within;
 }
 
+namespace {
+
+/// Days from today to the game's end date; none without one.
+std::optional<qint64> DaysToEnd(const GameOverviewRow& row, const QDate& today) {
+    if (!row.timeLimit.endDay)
+        return std::nullopt;
+    return today.daysTo(*row.timeLimit.endDay);
+}
+
+}  // namespace
+
+QList<GameOverviewRow> GamesDueSoon(const QList<GameOverviewRow>& rows, const QDate& today,
+                                    int days) {
+    QList<GameOverviewRow> due;
+    for (const GameOverviewRow& row : rows) {
+        if (row.turn != Turn::Mine)
+            continue;
+        const std::optional<qint64> toEnd = DaysToEnd(row, today);
+        if ((row.timeLimit.limitDays && row.timeLimit.daysLeft <= days) ||
+            (toEnd && *toEnd <= days))
+            due.append(row);
+    }
+    std::stable_sort(due.begin(), due.end(),
+                     [](const auto& a, const auto& b) { return UrgencyKey(a) < UrgencyKey(b); });
+    return due;
+}
+
+QString DueGamesNotice(const QList<GameOverviewRow>& due, const QDate& today) {
+    if (due.isEmpty())
+        return QString();
+    constexpr qsizetype kShown = 10;
+    QStringList lines = {QStringLiteral("自分の手番で、期限を過ぎた対局や期限まで2日以内の対局が"
+                                        "%1局あります。")
+                             .arg(due.size()),
+                         QString()};
+    for (const GameOverviewRow& row : due.first(std::min(kShown, due.size()))) {
+        QString standing = TimeLimitText(row.timeLimit);
+        const std::optional<qint64> toEnd = DaysToEnd(row, today);
+        if (toEnd && !row.timeLimit.endPassed) {
+            const QString end = *toEnd == 0 ? QStringLiteral("終了日は今日")
+                                            : QStringLiteral("終了日まで残り%1日").arg(*toEnd);
+            standing = standing.isEmpty() ? end : standing + QStringLiteral("、") + end;
+        }
+        lines << row.opponent + QStringLiteral("　") + row.game + QStringLiteral("　") + standing;
+    }
+    if (due.size() > kShown)
+        lines << QStringLiteral("ほか%1局").arg(due.size() - kShown);
+    lines << QString() << QStringLiteral("一覧で確かめられます。");
+    return lines.join('\n');
+}
+
 void SortByDefault(QList<GameOverviewRow>& rows) {
     std::stable_sort(rows.begin(), rows.end(),
                      [](const GameOverviewRow& a, const GameOverviewRow& b) {

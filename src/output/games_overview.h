@@ -56,6 +56,15 @@ TimeLimitState AssessRow(const GameOverviewRow& row, const store::TimeLimitSetti
 /// then the games without a limit.
 int UrgencyKey(const GameOverviewRow& row);
 
+/// The player's own games whose limit has run out or runs out within `days` days, or whose
+/// end date has passed or comes within them, the most urgent first.
+QList<GameOverviewRow> GamesDueSoon(const QList<GameOverviewRow>& rows, const QDate& today,
+                                    int days = 2);
+
+/// What the main window says at start about those games, one line each (at most ten, then
+/// how many more); empty when there are none.
+QString DueGamesNotice(const QList<GameOverviewRow>& due, const QDate& today);
+
 /// The default order: the player's moves first, then the games waiting for the opponent,
 /// then the unreadable ones; within each, the longest waiting first.
 void SortByDefault(QList<GameOverviewRow>& rows);

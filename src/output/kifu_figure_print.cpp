@@ -2,14 +2,16 @@
 
 #include "common/dates.h"
 #include "common/game_texts.h"
+#include "common/stone_colour.h"
+#include "common/stone_number.h"
 #include "output/board_figure_print.h"
+#include "output/territory_count.h"
 #include "store/hand_edited_text.h"
 #include "store/record_file.h"
 #include "store/text_file.h"
 
 #include <QDate>
-
-#include <cmath>
+#include <QRegularExpression>
 
 namespace output {
 namespace {
@@ -18,19 +20,10 @@ const QString kMincho = QStringLiteral("ＭＳ Ｐ明朝");
 const QString kGothic = QStringLiteral("ＭＳ Ｐゴシック");
 const QColor kBlack(Qt::black);
 
-constexpr double kHeaderPoints = 12;
-constexpr double kHeaderPitch = 330;
-constexpr int kHeaderLineRoom = 5;
-constexpr double kHeaderBand = kHeaderLineRoom * kHeaderPitch + 200;
+constexpr double kHeaderPoints = 11;
 constexpr double kTitlePoints = 14;
-constexpr double kTitleRoom = 480;
-constexpr double kNotesGap = 300;
-// The record page's board with its numerals, from the row numerals' left edge and the column
-// numerals' top to the outer edge of a stone on the last line.
-const double kBlockWidth = PageGeometry().PointX(go::kBoardSize) + PageGeometry::stoneRadius;
-const double kBlockTop = PageGeometry::boardTop;
-const double kBlockHeight =
-    PageGeometry().PointY(go::kBoardSize) + PageGeometry::stoneRadius - kBlockTop;
+constexpr double kRuleWidth = 10;
+constexpr double kRuleGap = 80;
 
 /// A surface that draws on another one shifted and scaled, so that a figure is drawn by the
 /// same code as the record page's board, only smaller.
@@ -74,69 +67,73 @@ class ScaledSurface : public common::PrintSurface {
     double scale_;
 };
 
-/// Where the figures of a page go: the same two layout on every page, below the header band.
-struct FigureSlots {
-    double slotHeight = 0;
-    double scale = 1;
-    double boardLeft = 0;
-
-    explicit FigureSlots(const QSizeF& page) {
-        slotHeight = (page.height() - kHeaderBand) / 2;
-        scale = qMin((slotHeight - kTitleRoom - 150) / kBlockHeight, 1.0);
-        boardLeft = 0;
-    }
-    double SlotTop(int slot) const { return kHeaderBand + slot * slotHeight; }
-};
-
 QString DayOf(const QString& rowDate) {
     const QDate date = common::ParseRowDate(rowDate);
     return date.isValid() ? common::ShortDate(date) : QString();
 }
 
-/// The notes in columns right of the board, in the largest type that holds them all.
-void PrintNotes(common::PrintSurface& surface, const QStringList& notes, const QRectF& area) {
-    if (notes.isEmpty())
-        return;
-    double points = 10;
-    int perColumn = 0;
-    double columnWidth = 0;
-    for (; points > 5; points -= 0.5) {
-        // A note is at most seven full-width characters wide.
-        columnWidth = 8 * points * 20;
-        perColumn = qMax(1, int(area.height() / (points * 26)));
-        const int columns = qMax(1, int(area.width() / columnWidth));
-        if (columns * perColumn >= notes.size())
-            break;
-    }
-    const common::PrintFont font{kGothic, points, false};
-    for (int i = 0; i < notes.size(); ++i) {
-        const double left = area.left() + (i / perColumn) * columnWidth;
-        if (left + columnWidth > area.right() + columnWidth / 2)
-            break;  // beyond even the smallest type; never happens with figures of 100 moves
-        surface.DrawText(left, area.top() + (i % perColumn) * points * 26, notes[i], font, kBlack);
+void PrintNotes(common::PrintSurface& surface, const FigureSlot& slot) {
+    const NotesLayout& notes = slot.notes;
+    const common::PrintFont font{kGothic, notes.points, false};
+    const double pitch = NoteLinePitch(notes.points);
+    const int room = notes.columns * notes.perColumn;
+    for (int i = 0; i < notes.lines.size() && i < room; ++i) {
+        QString line = notes.lines[i];
+        // A page that cannot hold every note says so in its last line rather than drop some.
+        if (i == room - 1 && room < notes.lines.size())
+            line = QStringLiteral("（ほか %1 行は載せきれません）").arg(notes.lines.size() - i);
+        surface.DrawText(slot.notesArea.left() + (i / notes.perColumn) * notes.columnWidth,
+                         slot.notesArea.top() + (i % notes.perColumn) * pitch, line, font, kBlack);
     }
 }
 
-void PrintFigure(common::PrintSurface& surface, const FigureSlots& layout, int slot,
-                 const KifuFigure& figure, int whiteFirst) {
-    const double top = layout.SlotTop(slot);
-    surface.DrawText(0, top, FigureTitle(figure), {kMincho, kTitlePoints, true}, kBlack);
-    const double boardTop = top + kTitleRoom;
-    ScaledSurface board(surface, layout.boardLeft, boardTop - kBlockTop * layout.scale,
-                        layout.scale);
+/// The letters of the marked stones, written on them as their numbers would be.
+void PrintMarks(common::PrintSurface& surface, const PageGeometry& page, const KifuFigure& figure,
+                int whiteFirst) {
+    QFont font(kGothic);
+    font.setBold(true);
+    for (const FigureMark& mark : figure.marks) {
+        const bool black = common::ColourOfStone(figure.board.At(mark.x, mark.y), whiteFirst) ==
+                           common::StoneColour::Black;
+        const common::StoneNumberPlacement placed = common::FitNumberInStone(
+            mark.label, font, PageGeometry::numberFontBase, page.PointX(mark.x),
+            page.PointY(mark.y), PageGeometry::stoneRadius);
+        surface.DrawText(placed.left, placed.top, mark.label, {kGothic, placed.points, true},
+                         black ? Qt::white : kBlack);
+    }
+}
+
+void PrintFigure(common::PrintSurface& surface, const FigureSlot& slot, const KifuFigure& figure,
+                 int whiteFirst) {
+    surface.DrawText(0, slot.titleTop, FigureTitle(figure), {kMincho, kTitlePoints, true}, kBlack);
+    // The record page's board starts at its column numerals' top.
+    ScaledSurface board(surface, slot.board.x(),
+                        slot.board.y() - PageGeometry::boardTop * slot.scale, slot.scale);
     const PageGeometry page;
     HorizontalFigurePrint(board, page);
     VerticalFigurePrint(board, page);
     BoardFigure drawn;
     drawn.board = figure.board;
     drawn.whiteFirst = whiteFirst;
+    drawn.evenNumbers = true;
     drawn.numberShown = [&figure](int number) { return figure.IsFigureMove(number); };
     drawn.writtenNumber = [&figure](int number) { return figure.ShownNumber(number); };
     PrintBoard(board, page, drawn);
-    const double notesLeft = layout.boardLeft + kBlockWidth * layout.scale + kNotesGap;
-    PrintNotes(surface, figure.notes,
-               QRectF(notesLeft, boardTop, surface.PageSize().width() - notesLeft,
-                      kBlockHeight * layout.scale));
+    PrintMarks(board, page, figure, whiteFirst);
+    PrintNotes(surface, slot);
+}
+
+void PrintHeading(common::PrintSurface& surface, const FigurePage& page) {
+    const common::PrintFont font{kMincho, page.headingPoints, true};
+    surface.DrawText(0, 0, page.headingLeft, font, kBlack);
+    surface.DrawText(page.headingRightLeft, 0, page.headingRight, font, kBlack);
+    // A rule under the top line parts it from the game's header and figures.
+    const double rule = kHeadingBand - kRuleGap;
+    surface.DrawLine(0, rule, surface.PageSize().width(), rule, kRuleWidth, kBlack);
+    for (int i = 0; i < page.headerLines.size(); ++i) {
+        surface.DrawText(0, kHeadingBand + i * kHeaderLinePitch, page.headerLines[i],
+                         {kMincho, kHeaderPoints, true}, kBlack);
+    }
 }
 
 }  // namespace
@@ -159,10 +156,9 @@ QString RecordedResult(const QStringList& resultsRecordLines, const QString& opp
 KifuHeader KifuHeaderOf(const store::RecordTable& table, const QString& opponent,
                         const QString& game, const QStringList& resultsRecordLines) {
     KifuHeader header;
+    header.heading = FigureHeadingOf(opponent, game, table.OpponentColour(),
+                                     RecordedResult(resultsRecordLines, opponent, game));
     header.gameName = game;
-    header.opponent = opponent;
-    header.playerColour = table.PlayerColourText();
-    header.opponentColour = common::ColourText(table.OpponentColour());
     header.handicapText = common::HandicapText(table.handicapCode);
     header.komiText = common::KomiText(table.komiCode);
     const QDate started = common::ParseShortDate(table.headerDate);
@@ -178,21 +174,66 @@ KifuHeader KifuHeaderOf(const store::RecordTable& table, const QString& opponent
         if (row.IsPlacement())
             header.moves = qMax(header.moves, int(row.number));
     }
-    header.result = RecordedResult(resultsRecordLines, opponent, game);
     return header;
 }
 
 QStringList KifuHeaderLines(const KifuHeader& header) {
+    const FigureHeading& heading = header.heading;
+    const auto player = [](const QString& name, const QString& rank) {
+        return rank.isEmpty() ? name : name + QLatin1Char(' ') + rank;
+    };
     QStringList lines{
         QStringLiteral("対局名 : No.%1  ［ 全 %2 手 ］").arg(header.gameName).arg(header.moves),
-        QStringLiteral("対局者 : (%1) %2  vs  (%3) 自分")
-            .arg(header.opponentColour, header.opponent, header.playerColour),
+        QStringLiteral("対局者 : (黒) %1  vs  (白) %2")
+            .arg(player(heading.blackPlayer, heading.blackRank),
+                 player(heading.whitePlayer, heading.whiteRank)),
         QStringLiteral("手合割 : ") + header.handicapText + QStringLiteral(" ［") +
             header.komiText + QStringLiteral("］"),
         QStringLiteral("記録日 : ") + header.firstDay + QStringLiteral(" 〜 ") + header.lastDay};
-    if (!header.result.isEmpty())
-        lines.append(QStringLiteral("結　果 : ") + header.result);
+    if (!heading.event.isEmpty())
+        lines.append(QStringLiteral("棋　戦 : ") + heading.event);
+    if (!heading.result.isEmpty())
+        lines.append(QStringLiteral("結　果 : ") + heading.result);
     return lines;
+}
+
+QString SgfResultText(const QString& result) {
+    static const QRegularExpression kWin(
+        QStringLiteral("^([BW])\\+(R|Resign|T|Time|F|Forfeit|\\d+(?:\\.\\d+)?)?$"),
+        QRegularExpression::CaseInsensitiveOption);
+    const QString plain = result.trimmed();
+    if (plain == QStringLiteral("0") ||
+        plain.compare(QStringLiteral("Draw"), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("ジゴ");
+    const QRegularExpressionMatch match = kWin.match(plain);
+    if (!match.hasMatch())
+        return plain;
+    const QString colour = match.captured(1).toUpper() == QStringLiteral("B")
+                               ? QStringLiteral("黒")
+                               : QStringLiteral("白");
+    const QString how = match.captured(2).toUpper();
+    if (how.isEmpty())
+        return colour + QStringLiteral("勝ち");
+    if (how.startsWith('R'))
+        return colour + QStringLiteral("中押し勝ち");
+    if (how.startsWith('T'))
+        return colour + QStringLiteral("時間切れ勝ち");
+    if (how.startsWith('F'))
+        return colour + QStringLiteral("反則勝ち");
+    return colour + MarginText(how.toDouble()) + QStringLiteral("勝ち");
+}
+
+void TakeGameInfo(FigureHeading& heading, const store::GameInfo& info) {
+    if (!info.blackPlayer.isEmpty())
+        heading.blackPlayer = info.blackPlayer;
+    if (!info.whitePlayer.isEmpty())
+        heading.whitePlayer = info.whitePlayer;
+    heading.blackRank = info.blackRank;
+    heading.whiteRank = info.whiteRank;
+    if (!info.event.isEmpty())
+        heading.event = info.event;
+    if (heading.result.isEmpty() && !info.result.isEmpty())
+        heading.result = SgfResultText(info.result);
 }
 
 BookOutcome MakeKifuBook(const QString& recordPath, const QString& resultsRecordPath,
@@ -208,23 +249,24 @@ BookOutcome MakeKifuBook(const QString& recordPath, const QString& resultsRecord
     QStringList results;
     store::ReadHandEditedTextLines(resultsRecordPath, results);
     book.header = KifuHeaderOf(table, opponent, game, results);
+    if (const std::optional<store::GameInfo> info = store::ReadGameInfo(recordPath))
+        TakeGameInfo(book.header.heading, *info);
     book.whiteFirst = table.whiteFirst;
     return BookOutcome::Made;
 }
 
-int KifuPageCount(const KifuBook& book) {
-    return int(book.figures.size() + 1) / 2;
+std::vector<FigurePage> KifuPages(const KifuBook& book, const QSizeF& page) {
+    return LayOutFigurePages(book.figures, book.header.heading, KifuHeaderLines(book.header), page);
 }
 
 void PrintKifuFigures(common::PrintSurface& surface, const KifuBook& book) {
-    const FigureSlots layout(surface.PageSize());
-    const QStringList header = KifuHeaderLines(book.header);
-    for (int i = 0; i < header.size(); ++i)
-        surface.DrawText(0, i * kHeaderPitch, header[i], {kMincho, kHeaderPoints, true}, kBlack);
-    for (size_t i = 0; i < book.figures.size(); ++i) {
-        if (i > 0 && i % 2 == 0)
+    const std::vector<FigurePage> pages = KifuPages(book, surface.PageSize());
+    for (size_t p = 0; p < pages.size(); ++p) {
+        if (p > 0)
             surface.NewPage();
-        PrintFigure(surface, layout, int(i % 2), book.figures[i], book.whiteFirst);
+        PrintHeading(surface, pages[p]);
+        for (const FigureSlot& slot : pages[p].figureSlots)
+            PrintFigure(surface, slot, book.figures[size_t(slot.figure)], book.whiteFirst);
     }
 }
 

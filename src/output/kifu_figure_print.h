@@ -1,7 +1,9 @@
 #pragma once
 
 #include "common/print_surface.h"
+#include "output/kifu_figure_layout.h"
 #include "output/kifu_figures.h"
+#include "store/game_info_file.h"
 #include "store/record_table.h"
 
 #include <QStringList>
@@ -12,15 +14,13 @@ namespace output {
 
 /// What the first page says about the game above its figures.
 struct KifuHeader {
+    /// The game and its players, as every page names them.
+    FigureHeading heading;
     QString gameName;
-    QString opponent;
-    QString playerColour;    // as the record's header writes it
-    QString opponentColour;  // "黒" or "白"
     QString handicapText;
     QString komiText;
     QString firstDay;  // yyyy/MM/dd, empty when unknown
     QString lastDay;
-    QString result;  // empty when the results record holds none
     int moves = 0;
 };
 
@@ -41,6 +41,14 @@ struct KifuBook {
     int whiteFirst = 0;
 };
 
+/// An SGF result in the words the header prints: "B+2.5" 「黒2目半勝ち」, "W+R" 「白中押し勝ち」,
+/// "0" 「ジゴ」; anything else as written.
+QString SgfResultText(const QString& result);
+/// An imported game's own players, ranks, event and result (as its SGF gave them) in place of
+/// what the record alone knows (the opponent's folder and 自分); a result the results record
+/// holds stays first.
+void TakeGameInfo(FigureHeading& heading, const store::GameInfo& info);
+
 /// How making a book from a record file went.
 enum class BookOutcome { Made, Unreadable, NoMoves };
 /// Reads the game's saved record and the results record and cuts the game into figures.
@@ -48,10 +56,11 @@ BookOutcome MakeKifuBook(const QString& recordPath, const QString& resultsRecord
                          const QString& opponent, const QString& game, const FigureOptions& options,
                          KifuBook& book);
 
-/// The pages a book takes: two figures a page.
-int KifuPageCount(const KifuBook& book);
-/// Prints the whole book, page after page, on A4 portrait: the header on the first page and
-/// two figures a page, each with its title, numerals, board and notes.
+/// The book's pages on paper of the given printable size (in twips).
+std::vector<FigurePage> KifuPages(const KifuBook& book, const QSizeF& page);
+/// Prints the whole book, page after page, on A4 portrait: every page headed by the game, its
+/// players and the page's number, the header on the first page, then the figures as
+/// KifuPages lays them out, each with its title, numerals, board and notes.
 void PrintKifuFigures(common::PrintSurface& surface, const KifuBook& book);
 
 }  // namespace output

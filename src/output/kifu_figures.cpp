@@ -2,8 +2,77 @@
 
 #include "common/numerals.h"
 
+#include <QSet>
+
+#include <algorithm>
+
 namespace output {
 namespace {
+
+const QString kPass = QStringLiteral("パス");
+
+/// Moves told in words instead of drawn. Those played on one stone of the figure share a note,
+/// so that a ko fought over many moves takes a line for each of its two points.
+struct NoteGroup {
+    int firstMove = 0;  // orders the notes
+    QString target;     // "119", "A (１６・四)", or kPass for a pass
+    QStringList moves;  // as the figure writes them
+};
+
+QString NoteText(const NoteGroup& group) {
+    if (group.target == kPass)
+        return group.moves.first() + QLatin1Char(' ') + kPass;
+    return group.moves.join(QStringLiteral(", ")) + QStringLiteral("＝") + group.target;
+}
+
+/// The letter of the n-th marked stone of a figure: A to Z, then a to z.
+QString MarkLabel(int n) {
+    if (n < 26)
+        return QString(QChar(u'A' + n));
+    return QString(QChar(u'a' + (n - 26) % 26));
+}
+
+/// A figure while the record is replayed, with what its notes are made from.
+struct FigureInProgress {
+    KifuFigure figure;
+    std::vector<NoteGroup> groups;
+    QSet<int> played;  // the move numbers that have a row
+
+    void Note(int move, const QString& target) {
+        const QString shown = QString::number(figure.ShownNumber(move));
+        for (NoteGroup& group : groups) {
+            if (group.target == target && target != kPass) {
+                group.moves.append(shown);
+                return;
+            }
+        }
+        groups.push_back({move, target, {shown}});
+    }
+
+    /// The label of the stone at the point, marking it when it is not marked yet.
+    QString MarkAt(int x, int y) {
+        for (const FigureMark& mark : figure.marks) {
+            if (mark.x == x && mark.y == y)
+                return mark.label;
+        }
+        figure.marks.append({x, y, MarkLabel(int(figure.marks.size()))});
+        return figure.marks.back().label;
+    }
+
+    /// The figure with its notes: a number the record skips within the figure is a pass.
+    KifuFigure Finish() {
+        for (int move = figure.firstMove; move <= figure.lastMove; ++move) {
+            if (!played.contains(move))
+                Note(move, kPass);
+        }
+        std::stable_sort(groups.begin(), groups.end(), [](const NoteGroup& a, const NoteGroup& b) {
+            return a.firstMove < b.firstMove;
+        });
+        for (const NoteGroup& group : groups)
+            figure.notes.append(NoteText(group));
+        return figure;
+    }
+};
 
 /// The figure being filled while the record is replayed.
 class FigureBuilder {
@@ -14,41 +83,50 @@ class FigureBuilder {
           perFigure_(options.movesPerFigure > 0 ? options.movesPerFigure : lastMove) {}
 
     void Place(const store::RecordRow& row) {
-        if (row.number >= 1 && (figures_.empty() || row.number > figures_.back().lastMove))
+        if (row.number >= 1 && (figures_.empty() || row.number > figures_.back().figure.lastMove))
             StartFigure(row.number);
-        if (!figures_.empty())
+        if (!figures_.empty()) {
             DrawOrNote(figures_.back(), row);
+            if (row.number >= 1)
+                figures_.back().played.insert(row.number);
+        }
         position_.Set(row.x, row.y, row.number);
     }
     void Remove(const store::RecordRow& row) { position_.Set(row.x, row.y, go::kEmptyPoint); }
-    std::vector<KifuFigure> Figures() { return std::move(figures_); }
+    std::vector<KifuFigure> Figures() {
+        std::vector<KifuFigure> figures;
+        for (FigureInProgress& building : figures_)
+            figures.push_back(building.Finish());
+        return figures;
+    }
 
   private:
     void StartFigure(int move) {
-        KifuFigure figure;
+        FigureInProgress building;
+        KifuFigure& figure = building.figure;
         figure.index = int(figures_.size()) + 1;
         figure.firstMove = (move - 1) / perFigure_ * perFigure_ + 1;
         figure.lastMove = qMin(figure.firstMove + perFigure_ - 1, lastMove_);
         figure.shownFirst = options_.renumber ? 1 : figure.firstMove;
         // The figure opens on the position its first move was played on.
         figure.board = position_;
-        figures_.push_back(figure);
+        figures_.push_back(building);
     }
 
-    static void DrawOrNote(KifuFigure& figure, const store::RecordRow& row) {
+    static void DrawOrNote(FigureInProgress& building, const store::RecordRow& row) {
+        KifuFigure& figure = building.figure;
         if (!figure.board.Occupied(row.x, row.y)) {
             figure.board.Set(row.x, row.y, row.number);
             return;
         }
-        // The point already shows a stone of this figure: the move is told in words.
+        // The point already shows a stone of this figure: the move is told in words. A stone
+        // from before the figure has no number to point to, so it gets a letter on the board.
         const int standing = figure.board.At(row.x, row.y);
-        const QString number = QString::number(figure.ShownNumber(row.number));
         if (figure.IsFigureMove(standing)) {
-            figure.notes.append(number + QStringLiteral("＝") +
-                                QString::number(figure.ShownNumber(standing)));
+            building.Note(row.number, QString::number(figure.ShownNumber(standing)));
         } else {
-            figure.notes.append(number + QStringLiteral(" (") + NotePointName(row.x, row.y) +
-                                QStringLiteral(")"));
+            building.Note(row.number, building.MarkAt(row.x, row.y) + QStringLiteral(" (") +
+                                          NotePointName(row.x, row.y) + QStringLiteral(")"));
         }
     }
 
@@ -56,7 +134,7 @@ class FigureBuilder {
     int lastMove_ = 0;
     int perFigure_ = 1;
     go::BoardGrid position_;
-    std::vector<KifuFigure> figures_;
+    std::vector<FigureInProgress> figures_;
 };
 
 }  // namespace

@@ -18,6 +18,14 @@ struct FigureOptions {
     bool renumber = false;
 };
 
+/// A stone that stood before the figure began and is named by a letter on the board, because
+/// a move of the figure was played where it stood.
+struct FigureMark {
+    int x = 0;
+    int y = 0;
+    QString label;  // "A", "B" …
+};
+
 /// One figure of a game: the position before its first move as plain stones, its own moves
 /// as numbered stones, and the moves that cannot be drawn because their point already holds a
 /// stone of the figure.
@@ -27,8 +35,11 @@ struct KifuFigure {
     int lastMove = 0;
     /// The stones drawn, each holding its move number; those from firstMove on carry numbers.
     go::BoardGrid board;
-    /// The notes under the figure, in move order: "125＝119" or "125 (１６・四)".
+    /// The notes beside the figure, in the order of their first move. Moves played on the same
+    /// stone share one note: "125, 133＝119", "126＝A (１６・四)" for a marked stone that stood
+    /// before the figure, and "140 パス" for a pass (a number the record skips).
     QStringList notes;
+    QList<FigureMark> marks;
     /// How the figure numbers the move `number` (its own number or counted from 1).
     int shownFirst = 1;  // the number the figure's first move is written with
     int ShownNumber(int number) const { return number - firstMove + shownFirst; }

@@ -29,13 +29,53 @@ QList<QDate> RecordingDays(const store::RecordTable& table) {
     return days;
 }
 
-QString RootNode(const store::RecordTable& table, const SgfGameNames& names,
-                 const QStringList& handicapStones) {
+/// A property when the value is there.
+QString PropertyIfAny(const QString& name, const QString& value) {
+    return value.isEmpty() ? QString() : Property(name, value);
+}
+
+/// What the SGF source said, where there was one, else the names the record goes by.
+QString PlayersOf(const store::RecordTable& table, const SgfGameNames& names) {
     // A header that names no colour is written as the player holding Black.
     const bool playerBlack = table.playerColour != common::StoneColour::White;
+    const store::GameInfo info = names.info.value_or(store::GameInfo());
+    const QString black = playerBlack ? names.player : names.opponent;
+    const QString white = playerBlack ? names.opponent : names.player;
+    return Property(QStringLiteral("PB"), info.blackPlayer.isEmpty() ? black : info.blackPlayer) +
+           PropertyIfAny(QStringLiteral("BR"), info.blackRank) +
+           Property(QStringLiteral("PW"), info.whitePlayer.isEmpty() ? white : info.whitePlayer) +
+           PropertyIfAny(QStringLiteral("WR"), info.whiteRank) +
+           PropertyIfAny(QStringLiteral("EV"), info.event) +
+           PropertyIfAny(QStringLiteral("GN"), info.gameName) +
+           PropertyIfAny(QStringLiteral("PC"), info.place);
+}
+
+/// A date its source file wrote in another program's form, in SGF's own form and no more
+/// exact than it was ("2004.03.18" is "2004-03-18", "1996/08" is "1996-08"); a list of days
+/// and a date that cannot be read stay as written.
+QString SgfFormOf(const QString& written) {
+    const SgfDateReading reading = ReadSgfDate(written);
+    if (reading.sgfForm || reading.precision == SgfDatePrecision::None)
+        return written;
+    if (reading.precision == SgfDatePrecision::Year)
+        return reading.first.toString(QStringLiteral("yyyy"));
+    if (reading.precision == SgfDatePrecision::Month)
+        return reading.first.toString(QStringLiteral("yyyy-MM"));
+    return reading.first.toString(QStringLiteral("yyyy-MM-dd"));
+}
+
+/// The days the rows were saved; for a game read from SGF the date its file gave, since its
+/// rows carry only what the record could hold of that date.
+QString DatesOf(const store::RecordTable& table, const SgfGameNames& names) {
+    if (names.info)
+        return SgfFormOf(names.info->date);
+    return SgfDateList(RecordingDays(table));
+}
+
+QString RootNode(const store::RecordTable& table, const SgfGameNames& names,
+                 const QStringList& handicapStones) {
     QString root = QStringLiteral(";FF[4]GM[1]SZ[19]CA[UTF-8]AP[soramame:3.0]");
-    root += Property(QStringLiteral("PB"), playerBlack ? names.player : names.opponent);
-    root += Property(QStringLiteral("PW"), playerBlack ? names.opponent : names.player);
+    root += PlayersOf(table, names);
     if (!handicapStones.isEmpty()) {
         const int code = table.handicapCode;
         const int count = code >= 3 && code <= 14 ? code - 1 : int(handicapStones.size());
@@ -43,11 +83,10 @@ QString RootNode(const store::RecordTable& table, const SgfGameNames& names,
     }
     if (table.komiCode >= 1 && table.komiCode <= 39)
         root += QStringLiteral("KM[%1]").arg((table.komiCode - 20) / 2.0);
-    const QString days = SgfDateList(RecordingDays(table));
-    if (!days.isEmpty())
-        root += Property(QStringLiteral("DT"), days);
-    if (!names.result.isEmpty())
-        root += Property(QStringLiteral("RE"), SgfResult(names.result));
+    root += PropertyIfAny(QStringLiteral("DT"), DatesOf(table, names));
+    const QString sourceResult = names.info ? names.info->result : QString();
+    root += PropertyIfAny(QStringLiteral("RE"),
+                          names.result.isEmpty() ? sourceResult : SgfResult(names.result));
     return root;
 }
 
@@ -60,13 +99,16 @@ class MoveWriter {
         if (!go::BoardGrid::OnBoard(row.x, row.y))
             return;  // a damaged row is never shown, so it is not written either
         const QString point = QLatin1Char('[') + SgfPoint(row.x, row.y) + QLatin1Char(']');
+        const bool move = row.IsPlacement() && row.number > 0;
+        if (move)
+            PutBackKeptCaptures();  // the move before is through with its removal rows
         recordBoard_.Set(row.x, row.y, row.IsPlacement() ? row.number : go::kEmptyPoint);
-        if (row.IsPlacement() && row.number <= 0) {
+        if (row.IsPlacement() && !move) {
             board_.Set(row.x, row.y, row.number);
             handicapStones.append(point);
             return;
         }
-        if (row.IsPlacement()) {
+        if (move) {
             Placement(row, point);
             return;
         }
@@ -80,29 +122,7 @@ class MoveWriter {
         openErase_ = true;
     }
 
-    /// Stones the rules took off but the record keeps (captures never removed by hand) are
-    /// put back at the end, so that the final position is the record's.
-    void Finish() {
-        QString black;
-        QString white;
-        for (int y = 1; y <= go::kBoardSize; ++y) {
-            for (int x = 1; x <= go::kBoardSize; ++x) {
-                if (!recordBoard_.Occupied(x, y) || board_.Occupied(x, y))
-                    continue;
-                const bool isBlack =
-                    common::ColourOfStone(recordBoard_.At(x, y), table_.whiteFirst) ==
-                    common::StoneColour::Black;
-                (isBlack ? black : white) += QLatin1Char('[') + SgfPoint(x, y) + QLatin1Char(']');
-            }
-        }
-        if (black.isEmpty() && white.isEmpty())
-            return;
-        moves_ += QStringLiteral("\n;");
-        if (!black.isEmpty())
-            moves_ += QStringLiteral("AB") + black;
-        if (!white.isEmpty())
-            moves_ += QStringLiteral("AW") + white;
-    }
+    void Finish() { PutBackKeptCaptures(); }
 
     const QString& moves() const { return moves_; }
 
@@ -117,6 +137,33 @@ class MoveWriter {
         const QString comment = row.text.trimmed();
         if (!comment.isEmpty())
             moves_ += Property(QStringLiteral("C"), comment);
+        openErase_ = false;
+    }
+
+    /// Stones the rules took off but the record keeps (captures never removed by hand) are
+    /// set again once the move and its removal rows are through: before the next move, or at
+    /// the end.
+    void PutBackKeptCaptures() {
+        QString black;
+        QString white;
+        for (int y = 1; y <= go::kBoardSize; ++y) {
+            for (int x = 1; x <= go::kBoardSize; ++x) {
+                if (!recordBoard_.Occupied(x, y) || board_.Occupied(x, y))
+                    continue;
+                board_.Set(x, y, recordBoard_.At(x, y));
+                const bool isBlack =
+                    common::ColourOfStone(recordBoard_.At(x, y), table_.whiteFirst) ==
+                    common::StoneColour::Black;
+                (isBlack ? black : white) += QLatin1Char('[') + SgfPoint(x, y) + QLatin1Char(']');
+            }
+        }
+        if (black.isEmpty() && white.isEmpty())
+            return;
+        moves_ += QStringLiteral("\n;");
+        if (!black.isEmpty())
+            moves_ += QStringLiteral("AB") + black;
+        if (!white.isEmpty())
+            moves_ += QStringLiteral("AW") + white;
         openErase_ = false;
     }
 

@@ -1,9 +1,11 @@
 #include "output/sgf_import.h"
 
+#include "common/cp932_codec.h"
 #include "common/dates.h"
 #include "common/record_text.h"
 #include "common/stone_colour.h"
 #include "go/go_rules.h"
+#include "output/sgf_import_notes.h"
 #include "output/sgf_text.h"
 #include "store/record_file.h"
 #include "store/record_table.h"
@@ -27,6 +29,11 @@ struct Refusal {
 QString Value(const SgfNode& node, const QString& name) {
     const QStringList values = node.value(name);
     return values.isEmpty() ? QString() : values.first().trimmed();
+}
+
+/// A text property of the root as one line: SGF's simple text turns line breaks into blanks.
+QString SimpleText(const SgfNode& node, const char* name) {
+    return Value(node, QLatin1String(name)).simplified();
 }
 
 /// Builds the rows move by move on a board of its own.
@@ -99,24 +106,49 @@ void CheckRoot(const SgfNode& root) {
     const QString size = Value(root, QStringLiteral("SZ"));
     if (!size.isEmpty() && size != QLatin1String("19") && size != QLatin1String("19:19"))
         throw Refusal{QStringLiteral("19路盤でない棋譜（SZ[%1]）は読み込めません。").arg(size)};
-    if (root.contains(QStringLiteral("AW")) || root.contains(QStringLiteral("AE")))
-        throw Refusal{QStringLiteral("白石や空点の配置（AW/AE）がある棋譜は読み込めません。")};
 }
 
-QList<SgfPointValue> HandicapStonesOf(const SgfNode& root) {
+bool HasMove(const SgfNode& node) {
+    return node.contains(QStringLiteral("B")) || node.contains(QStringLiteral("W"));
+}
+
+/// The black stones set before the first move, in whatever node they stand: the handicap.
+struct Setup {
     QList<SgfPointValue> stones;
-    for (const QString& value : root.value(QStringLiteral("AB"))) {
+    int firstMoveNode = 0;    // the index of the node with the first move
+    bool beyondRoot = false;  // some stones stood in a node after the root
+};
+
+/// Takes the setup of a node before or with the first move: black stones only, since the
+/// record numbers the handicap stones as Black's.
+void AddSetupOf(const SgfNode& node, int n, Setup& setup) {
+    if (node.contains(QStringLiteral("AW")) || node.contains(QStringLiteral("AE")))
+        throw Refusal{QStringLiteral("白石や空点の配置（AW/AE）がある棋譜は読み込めません。")};
+    for (const QString& value : node.value(QStringLiteral("AB"))) {
         const QList<SgfPointValue> points = ExpandSgfPoints(value);
         if (points.isEmpty())
             throw Refusal{QStringLiteral("置石の点 AB[%1] が読めません。").arg(value)};
-        stones.append(points);
+        for (const SgfPointValue& point : points) {
+            if (!setup.stones.contains(point))
+                setup.stones.append(point);
+        }
+        setup.beyondRoot = setup.beyondRoot || n > 0;
     }
-    if (!stones.isEmpty() &&
-        (stones.size() < kMinHandicapStones || stones.size() > kMaxHandicapStones)) {
-        throw Refusal{
-            QStringLiteral("置石が%1個の棋譜は読み込めません（2～13個）。").arg(stones.size())};
+}
+
+Setup SetupBeforeFirstMove(const SgfGame& game) {
+    Setup setup;
+    int n = 0;
+    for (; n < game.nodes.size(); ++n) {
+        AddSetupOf(game.nodes[n], n, setup);
+        if (HasMove(game.nodes[n]))
+            break;
     }
-    return stones;
+    setup.firstMoveNode = n;
+    const qsizetype count = setup.stones.size();
+    if (count > 0 && (count < kMinHandicapStones || count > kMaxHandicapStones))
+        throw Refusal{QStringLiteral("置石が%1個の棋譜は読み込めません（2～13個）。").arg(count)};
+    return setup;
 }
 
 int KomiCode(const SgfNode& root, QStringList& notes) {
@@ -140,40 +172,107 @@ int KomiCode(const SgfNode& root, QStringList& notes) {
     return code;
 }
 
-void PlayMainLine(const SgfGame& game, RecordBuilder& builder, QStringList& notes) {
-    int moveIndex = 0;
+/// How far the main line went.
+struct MainLine {
+    int moves = 0;  // passes included
     int passes = 0;
+    CommentCounts comments;
+};
+
+/// Stones set after the first move have no place in a record.
+void RefuseSetup(const SgfNode& node, int movesBefore) {
+    for (const char* setup : {"AB", "AW", "AE"}) {
+        if (!node.contains(QLatin1String(setup)))
+            continue;
+        if (HasMove(node)) {
+            throw Refusal{
+                QStringLiteral("%1手目と同じノードに石の配置（%2）があるため読み込めません。")
+                    .arg(movesBefore + 1)
+                    .arg(QLatin1String(setup))};
+        }
+        throw Refusal{QStringLiteral("%1手目の後に石の配置（%2）があるため読み込めません。")
+                          .arg(movesBefore)
+                          .arg(QLatin1String(setup))};
+    }
+}
+
+/// Plays the moves of one node; true when a stone was put down.
+bool PlayNode(const SgfNode& node, RecordBuilder& builder, MainLine& line) {
+    bool placed = false;
+    for (const common::StoneColour colour :
+         {common::StoneColour::Black, common::StoneColour::White}) {
+        const QString property(SgfColourLetter(colour));
+        if (!node.contains(property))
+            continue;
+        const QString value = Value(node, property);
+        ++line.moves;
+        if (IsSgfPass(value)) {
+            ++line.passes;
+            continue;
+        }
+        const auto point = ParseSgfPoint(value);
+        if (!point) {
+            throw Refusal{
+                QStringLiteral("%1手目の点 [%2] が読めません。").arg(line.moves).arg(value)};
+        }
+        builder.Move(colour, *point, RowComment(node, line.comments), line.moves);
+        placed = true;
+    }
+    return placed;
+}
+
+MainLine PlayMainLine(const SgfGame& game, int firstMoveNode, RecordBuilder& builder) {
+    MainLine line;
     for (int n = 0; n < game.nodes.size(); ++n) {
         const SgfNode& node = game.nodes[n];
-        for (const char* setup : {"AB", "AW", "AE"}) {
-            if (n > 0 && node.contains(QLatin1String(setup))) {
-                throw Refusal{QStringLiteral("%1手目の後に石の配置（%2）があるため読み込めません。")
-                                  .arg(moveIndex)
-                                  .arg(QLatin1String(setup))};
-            }
-        }
-        for (const common::StoneColour colour :
-             {common::StoneColour::Black, common::StoneColour::White}) {
-            const QString property(SgfColourLetter(colour));
-            if (!node.contains(property))
-                continue;
-            const QString value = Value(node, property);
-            ++moveIndex;
-            if (IsSgfPass(value)) {
-                ++passes;
-                continue;
-            }
-            const auto point = ParseSgfPoint(value);
-            if (!point) {
-                throw Refusal{
-                    QStringLiteral("%1手目の点 [%2] が読めません。").arg(moveIndex).arg(value)};
-            }
-            const QString comment = node.value(QStringLiteral("C")).join(QLatin1Char(' '));
-            builder.Move(colour, *point, comment.simplified().left(store::kTextWidth), moveIndex);
-        }
+        if (n > firstMoveNode)
+            RefuseSetup(node, line.moves);
+        const bool placed = PlayNode(node, builder, line);
+        if (!placed && !Value(node, QStringLiteral("C")).isEmpty())
+            ++line.comments.leftOut;
     }
-    if (passes > 0)
-        notes.append(QStringLiteral("パス（%1回）は棋譜に書けないため飛ばしました。").arg(passes));
+    return line;
+}
+
+/// The text of the file, or the refusal that says why there is none.
+QString TextOf(const QByteArray& bytes, QStringList& notes) {
+    const SgfDecoding decoding = DecodeSgf(bytes);
+    // Told before the character set, so that a picture or a letter is called what it is.
+    if (!LooksLikeSgf(decoding.text ? *decoding.text : QString::fromLatin1(bytes)))
+        throw Refusal{QStringLiteral("SGF の棋譜ファイルではありません。")};
+    if (!decoding.text) {
+        throw Refusal{
+            QStringLiteral("文字コード %1 として読めないファイルです。").arg(decoding.charset)};
+    }
+    AddCharsetNote(decoding, notes);
+    return *decoding.text;
+}
+
+SgfGame GameOf(const SgfReading& reading) {
+    if (reading.game)
+        return *reading.game;
+    const QString how =
+        reading.cutShort ? QStringLiteral("途切れている") : QStringLiteral("壊れている");
+    throw Refusal{QStringLiteral("SGF の棋譜ファイルが %1行目で%2ため読み込めません。")
+                      .arg(reading.brokenAtLine)
+                      .arg(how)};
+}
+
+/// The players, event, result and date as the root writes them; line breaks become blanks.
+store::GameInfo InfoOf(const SgfNode& root, QStringList& notes) {
+    store::GameInfo info;
+    int replaced = 0;
+    for (const store::GameInfoField& field : store::GameInfoFields()) {
+        const QString value = SimpleText(root, field.key);
+        replaced += int(common::EncodeCp932(value).count('?') - value.count(QLatin1Char('?')));
+        info.*(field.member) = value;
+    }
+    if (replaced > 0) {
+        notes.append(QStringLiteral("対局者名などの %1 文字は Shift_JIS にない文字のため「?」"
+                                    "として残しました。")
+                         .arg(replaced));
+    }
+    return info;
 }
 
 }  // namespace
@@ -181,46 +280,36 @@ void PlayMainLine(const SgfGame& game, RecordBuilder& builder, QStringList& note
 SgfImport ImportSgf(const QByteArray& bytes, bool playerIsBlack, const QDate& today) {
     SgfImport result;
     try {
-        // Told before the character set, so that a picture or a letter is called what it is.
-        static const QRegularExpression gameStart(QStringLiteral("\\(\\s*;"));
-        if (!QString::fromLatin1(bytes).contains(gameStart))
-            throw Refusal{QStringLiteral("SGF の棋譜ファイルではありません。")};
-        QString charset;
-        bool guessed = false;
-        const std::optional<QString> text = DecodeSgfBytes(bytes, &charset, &guessed);
-        if (!text)
-            throw Refusal{
-                QStringLiteral("文字コード %1 として読めないファイルです。").arg(charset)};
-        if (guessed) {
-            result.notes.append(QStringLiteral(
-                "文字コードの指定（CA）がなく UTF-8 でもないため、Shift_JIS として読みました。"));
-        }
-        const std::optional<SgfGame> game = ParseSgf(*text);
-        if (!game)
-            throw Refusal{QStringLiteral("SGF の棋譜ファイルではありません。")};
-        const SgfNode& root = game->nodes.first();
+        const QString text = TextOf(bytes, result.notes);
+        const SgfReading reading = ReadSgfText(text);
+        const SgfGame game = GameOf(reading);
+        const SgfNode& root = game.nodes.first();
         CheckRoot(root);
-        const QList<SgfPointValue> stones = HandicapStonesOf(root);
-        result.handicapCode = stones.isEmpty() ? 1 : int(stones.size()) + 1;
+        const Setup setup = SetupBeforeFirstMove(game);
+        result.handicapCode = setup.stones.isEmpty() ? 1 : int(setup.stones.size()) + 1;
         result.komiCode = KomiCode(root, result.notes);
-        if (game->hadVariations)
+        if (game.hadVariations)
             result.notes.append(QStringLiteral("変化図は読み込まず、本譜だけを読み込みました。"));
-        if (game->hadMoreGames)
+        if (game.hadMoreGames)
             result.notes.append(QStringLiteral("ファイルの最初の対局だけを読み込みました。"));
-
-        const QList<QDate> days = ParseSgfDateList(Value(root, QStringLiteral("DT")));
-        const QDate firstDay = days.isEmpty() ? today : days.first();
-        if (days.size() > 1) {
-            result.notes.append(
-                QStringLiteral("対局日が複数あるため、どの行も最初の日付 %1 にしました。")
-                    .arg(common::ShortDate(firstDay)));
+        if (setup.beyondRoot) {
+            result.notes.append(QStringLiteral(
+                "最初の着手より前のノードにある黒石の配置（AB）を置石として読みました。"));
         }
-        RecordBuilder builder(common::RowDate(firstDay));
-        if (!stones.isEmpty())
-            builder.HandicapStones(stones);
-        PlayMainLine(*game, builder, result.notes);
+        result.info = InfoOf(root, result.notes);
+        const QDate day = RecordDate(result.info.date, today, result.notes);
+        RecordBuilder builder(common::RowDate(day));
+        if (!setup.stones.isEmpty())
+            builder.HandicapStones(setup.stones);
+        const MainLine line = PlayMainLine(game, setup.firstMoveNode, builder);
+        AddCommentNotes(line.comments, result.notes);
+        if (line.passes > 0) {
+            result.notes.append(
+                QStringLiteral("パス（%1回）は棋譜に書けないため飛ばしました。").arg(line.passes));
+        }
+        AddBreakNote(reading, line.moves, result.notes);
         result.lines.append(
-            store::HeaderLine(firstDay, result.handicapCode, result.komiCode, playerIsBlack));
+            store::HeaderLine(day, result.handicapCode, result.komiCode, playerIsBlack));
         result.lines.append(builder.rows());
         result.accepted = true;
     } catch (const Refusal& refusal) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/game_info_file.h"
+
 #include <QByteArray>
 #include <QDate>
 #include <QString>
@@ -16,6 +18,7 @@ struct SgfImport {
     QStringList lines;  // the record file's lines, without line ends
     int handicapCode = 1;
     int komiCode = 20;
+    store::GameInfo info;  // the players, event, result and date as the file writes them
 };
 
 /// Far larger than any real game record with its comments and variations: a bigger file is
@@ -31,9 +34,10 @@ struct SgfFileBytes {
 /// Reads a file chosen for import: only a regular file of at most kMaxSgfFileBytes.
 SgfFileBytes ReadSgfFile(const QString& path);
 
-/// Reads the main line of the file's first game into record lines: handicap stones first,
-/// then a row per move and, after each capturing move, a removal row per captured stone.
-/// `today` dates the rows when the file gives no date.
+/// Reads the main line of the file's first game into record lines: handicap stones (the black
+/// stones set before the first move) first, then a row per move and, after each capturing
+/// move, a removal row per captured stone. `today` dates the rows when the file gives no date
+/// it can use. A file that breaks off gives the moves before the break, with a note.
 SgfImport ImportSgf(const QByteArray& bytes, bool playerIsBlack, const QDate& today);
 
 }  // namespace output

@@ -2,9 +2,7 @@
 
 #include <QRegularExpression>
 
-#include <iconv.h>
 #include <algorithm>
-#include <cerrno>
 #include <vector>
 
 namespace output {
@@ -12,42 +10,17 @@ namespace {
 
 constexpr int kSgfBoardSize = 19;
 
-/// The value of the first CA property, read from the raw bytes: the name itself is ASCII in
-/// every character set the files use.
-QString CharsetOf(const QByteArray& bytes) {
-    static const QRegularExpression pattern(QStringLiteral("(?:^|[^A-Za-z])CA\\s*\\[([^\\]]*)\\]"));
-    const QRegularExpressionMatch match = pattern.match(QString::fromLatin1(bytes));
-    return match.hasMatch() ? match.captured(1).trimmed() : QString();
-}
-
-/// Files labelled Shift_JIS or GB2312 are mostly written by Windows programs, whose code pages
-/// hold more characters (circled numbers, rarer kanji) under the same bytes.
-QString WiderCharset(const QString& name) {
-    const QString upper = name.toUpper();
-    if (upper == QLatin1String("SHIFT_JIS") || upper == QLatin1String("SHIFT-JIS") ||
-        upper == QLatin1String("SJIS") || upper == QLatin1String("X-SJIS"))
-        return QStringLiteral("CP932");
-    if (upper == QLatin1String("GB2312"))
-        return QStringLiteral("GBK");
-    return name;
-}
-
-std::optional<QString> ConvertWithIconv(const QByteArray& bytes, const QString& charset) {
-    iconv_t converter = iconv_open("UTF-8", charset.toLatin1().constData());
-    if (converter == reinterpret_cast<iconv_t>(-1))
-        return std::nullopt;
-    QByteArray input = bytes;
-    QByteArray output(bytes.size() * 4 + 16, '\0');
-    char* in = input.data();
-    size_t inLeft = size_t(input.size());
-    char* out = output.data();
-    size_t outLeft = size_t(output.size());
-    const size_t result = iconv(converter, &in, &inLeft, &out, &outLeft);
-    iconv_close(converter);
-    if (result == size_t(-1))
-        return std::nullopt;
-    output.truncate(output.size() - qsizetype(outLeft));
-    return QString::fromUtf8(output);
+/// The line (from 1) on which the character at `pos` stands; CR LF, LF and a lone CR end one.
+int LineAt(const QString& text, qsizetype pos) {
+    int line = 1;
+    for (qsizetype i = 0; i < pos && i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('\n') ||
+            (c == QLatin1Char('\r') &&
+             (i + 1 >= text.size() || text.at(i + 1) != QLatin1Char('\n'))))
+            ++line;
+    }
+    return line;
 }
 
 /// Reads the tree from "(" on: nodes, properties, nested trees.
@@ -55,19 +28,29 @@ class TreeReader {
   public:
     explicit TreeReader(const QString& text) : text_(text) {}
 
-    std::optional<SgfGame> Read() {
+    SgfReading Read() {
+        SgfReading reading;
         const qsizetype start = text_.indexOf(QRegularExpression(QStringLiteral("\\(\\s*;")));
         if (start < 0)
-            return std::nullopt;
+            return reading;
         pos_ = int(start);
         SgfGame game;
-        if (!ReadTree(game))
-            return std::nullopt;
+        const bool whole = ReadTree(game);
         SkipBlanks();
-        game.hadMoreGames = pos_ < text_.size() && text_.at(pos_) == QLatin1Char('(');
-        if (game.nodes.isEmpty())
-            return std::nullopt;
-        return game;
+        if (whole) {
+            game.hadMoreGames = pos_ < text_.size() && text_.at(pos_) == QLatin1Char('(');
+        } else {
+            reading.cutShort = pos_ >= text_.size();
+            // A file that just ends is said to break on its last line, not on the empty one
+            // after its last line end.
+            qsizetype at = pos_;
+            while (reading.cutShort && at > 0 && text_.at(at - 1).isSpace())
+                --at;
+            reading.brokenAtLine = LineAt(text_, reading.cutShort ? at - 1 : at);
+        }
+        if (!game.nodes.isEmpty())
+            reading.game = game;
+        return reading;
     }
 
   private:
@@ -188,25 +171,30 @@ class TreeReader {
 
 }  // namespace
 
-std::optional<QString> DecodeSgfBytes(const QByteArray& bytes, QString* charset, bool* guessed) {
-    const QString named = CharsetOf(bytes);
-    QString name = named.isEmpty() ? QStringLiteral("UTF-8") : named;
-    std::optional<QString> text = ConvertWithIconv(bytes, WiderCharset(name));
-    // Many Japanese files from before CA existed are Shift_JIS without saying so.
-    const bool guess = !text && named.isEmpty();
-    if (guess) {
-        name = QStringLiteral("CP932");
-        text = ConvertWithIconv(bytes, name);
-    }
-    if (charset != nullptr)
-        *charset = name;
-    if (guessed != nullptr)
-        *guessed = guess && text.has_value();
-    return text;
+bool LooksLikeSgf(const QString& text) {
+    static const QRegularExpression start(
+        QStringLiteral("\\(\\s*;\\s*(?:[A-Za-z]+\\s*\\[|[;()]|$)"));
+    const QRegularExpressionMatch match = start.match(text);
+    if (!match.hasMatch())
+        return false;
+    const QStringView before = QStringView(text).left(match.capturedStart());
+    return std::none_of(before.begin(), before.end(), [](QChar c) {
+        const char16_t code = c.unicode();
+        const bool textControl = code == u'\t' || code == u'\n' || code == u'\r' || code == u'\f' ||
+                                 code == 0x1b;  // ESC: ISO-2022-JP
+        return (code < 0x20 && !textControl) || code == 0x7f;
+    });
+}
+
+SgfReading ReadSgfText(const QString& text) {
+    return TreeReader(text).Read();
 }
 
 std::optional<SgfGame> ParseSgf(const QString& text) {
-    return TreeReader(text).Read();
+    const SgfReading reading = ReadSgfText(text);
+    if (reading.brokenAtLine > 0)
+        return std::nullopt;
+    return reading.game;
 }
 
 QString EscapeSgfText(const QString& text) {
@@ -305,6 +293,36 @@ QList<QDate> ParseSgfDateList(const QString& value) {
             days.append(date);
     }
     return days;
+}
+
+SgfDateReading ReadSgfDate(const QString& value) {
+    SgfDateReading reading;
+    const QList<QDate> days = ParseSgfDateList(value);
+    if (!days.isEmpty()) {
+        reading.first = days.first();
+        reading.precision = SgfDatePrecision::Day;
+        reading.days = int(days.size());
+        reading.sgfForm = true;
+        return reading;
+    }
+    // Year first, then month and day, joined by whatever the program chose.
+    static const QRegularExpression pattern(
+        QStringLiteral("^(\\d{4})(?!\\d)(?:\\s*[-/.年]\\s*(\\d{1,2})(?!\\d)(?:\\s*[-/"
+                       ".月]\\s*(\\d{1,2})(?!\\d))?)?"));
+    const QRegularExpressionMatch match = pattern.match(value.trimmed());
+    if (!match.hasMatch())
+        return reading;
+    const bool hasMonth = !match.captured(2).isEmpty();
+    const bool hasDay = !match.captured(3).isEmpty();
+    const QDate date(match.captured(1).toInt(), hasMonth ? match.captured(2).toInt() : 1,
+                     hasDay ? match.captured(3).toInt() : 1);
+    if (!date.isValid())
+        return reading;
+    reading.first = date;
+    reading.precision = hasDay     ? SgfDatePrecision::Day
+                        : hasMonth ? SgfDatePrecision::Month
+                                   : SgfDatePrecision::Year;
+    return reading;
 }
 
 }  // namespace output

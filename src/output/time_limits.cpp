@@ -96,4 +96,50 @@ QString TimeLimitText(const TimeLimitState& state) {
     return QStringLiteral("残り%1日").arg(state.daysLeft);
 }
 
+std::optional<int> LimitSetAt(const store::TimeLimitSettings& settings,
+                              const store::LimitScope& scope) {
+    std::optional<int> days;
+    for (const store::MoveLimit& limit : settings.limits) {
+        if (limit.scope == scope)
+            days = limit.days;  // the later line wins, as when reading
+    }
+    return days;
+}
+
+void SetLimitAt(store::TimeLimitSettings& settings, const store::LimitScope& scope,
+                std::optional<int> days) {
+    settings.limits.removeIf(
+        [&scope](const store::MoveLimit& limit) { return limit.scope == scope; });
+    if (days)
+        settings.limits.append({scope, *days});
+}
+
+std::optional<QDate> EndDateOf(const store::TimeLimitSettings& settings,
+                               const store::LimitScope& game) {
+    std::optional<QDate> day;
+    for (const store::GameEndDate& end : settings.endDates) {
+        if (end.scope == game)
+            day = end.day;
+    }
+    return day;
+}
+
+void SetEndDate(store::TimeLimitSettings& settings, const store::LimitScope& game,
+                std::optional<QDate> day) {
+    settings.endDates.removeIf(
+        [&game](const store::GameEndDate& end) { return end.scope == game; });
+    if (day)
+        settings.endDates.append({game, *day});
+}
+
+QList<store::LimitPause> PausesOf(const store::TimeLimitSettings& settings, const QString& opponent,
+                                  const QString& game) {
+    QList<store::LimitPause> pauses;
+    for (const store::LimitPause& pause : settings.pauses) {
+        if (Covers(pause.scope, opponent, game))
+            pauses.append(pause);
+    }
+    return pauses;
+}
+
 }  // namespace output

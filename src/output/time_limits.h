@@ -36,4 +36,20 @@ TimeLimitState AssessTimeLimit(const store::TimeLimitSettings& settings, const Q
 /// else 「残り3日」 or 「5日超過」, empty without a limit.
 QString TimeLimitText(const TimeLimitState& state);
 
+/// The limit set at exactly this scope, not one it inherits; none when unset there.
+std::optional<int> LimitSetAt(const store::TimeLimitSettings& settings,
+                              const store::LimitScope& scope);
+/// Sets the limit at exactly this scope, or clears it with none; other scopes keep theirs.
+void SetLimitAt(store::TimeLimitSettings& settings, const store::LimitScope& scope,
+                std::optional<int> days);
+/// The end date of one game; none when unset.
+std::optional<QDate> EndDateOf(const store::TimeLimitSettings& settings,
+                               const store::LimitScope& game);
+/// Sets the game's end date, or clears it with none.
+void SetEndDate(store::TimeLimitSettings& settings, const store::LimitScope& game,
+                std::optional<QDate> day);
+/// The pauses that hold for the game: every game's, its opponent's and its own.
+QList<store::LimitPause> PausesOf(const store::TimeLimitSettings& settings, const QString& opponent,
+                                  const QString& game);
+
 }  // namespace output

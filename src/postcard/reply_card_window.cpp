@@ -1,12 +1,14 @@
 #include "postcard/reply_card_window.h"
 
 #include "cards/message_files.h"
+#include "cards/reply_options.h"
 #include "cards/reply_text.h"
 #include "postcard/reply_card.h"
 #include "widgets/keyboard_access.h"
 #include "widgets/window_controls.h"
 #include "widgets/window_geometry.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QEvent>
 #include <QFont>
@@ -99,6 +101,10 @@ void ReplyCardWindow::BuildChoiceFrame() {
     connect(sendDayList_, &QListWidget::currentRowChanged, this, &ReplyCardWindow::SendDayChosen);
     fontList_->setAccessibleName(QStringLiteral("フォント"));
     sendDayList_->setAccessibleName(QStringLiteral("発信日"));
+    checkLinesBox_ = Place(new QCheckBox(QStringLiteral("照合行を入れる"), frame),
+                           QStringLiteral("Check1"), TwipsRect(3960, 1380, 1800, 360));
+    checkLinesBox_->setChecked(ReadReplyOptions(state_.DataFile(kReplyOptionsName)).checkLines);
+    connect(checkLinesBox_, &QCheckBox::toggled, this, &ReplyCardWindow::CheckLinesToggled);
 }
 
 void ReplyCardWindow::BuildAdjustmentFrame() {
@@ -214,8 +220,9 @@ void ReplyCardWindow::RefreshIfStale() {
 void ReplyCardWindow::RebuildText() {
     const ReplySubject subject = subject_ ? subject_() : ReplySubject{};
     const QDate sendDate = SendDate(platform_.Today(), CurrentText(sendDayList_));
-    if (const std::optional<QString> text = postcard::BuildReplyText(
-            subject.opponent, subject.games, state_.currentGamesFolder, sendDate)) {
+    if (const std::optional<QString> text =
+            postcard::BuildReplyText(subject.opponent, subject.games, state_.currentGamesFolder,
+                                     sendDate, checkLinesBox_->isChecked())) {
         card_->SetText(*text);
     }
     // The new text is there to be edited at once.
@@ -318,6 +325,18 @@ void ReplyCardWindow::SendDayChosen() {
         SaveReplySettings();
     card_->SetText(
         ReplaceHeading(ReplyText(), SendDate(platform_.Today(), CurrentText(sendDayList_))));
+    LayOutLines();
+}
+
+void ReplyCardWindow::CheckLinesToggled(bool on) {
+    ReplyOptions options = ReadReplyOptions(state_.DataFile(kReplyOptionsName));
+    options.checkLines = on;
+    WriteReplyOptions(state_.DataFile(kReplyOptionsName), options);
+    // The player's own lines stay; only the check lines come or go.
+    const ReplySubject subject = subject_ ? subject_() : ReplySubject{};
+    card_->SetText(
+        on ? WithCheckLines(ReplyText(), subject.opponent, subject.games, state_.currentGamesFolder)
+           : WithoutCheckLines(ReplyText()));
     LayOutLines();
 }
 

@@ -10,6 +10,7 @@
 #include <array>
 #include <functional>
 
+class QCheckBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -89,6 +90,8 @@ class ReplyCardWindow : public QWidget {
     void OpenSendRecord();
     void FontChosen();
     void SendDayChosen();
+    /// "照合行を入れる": puts each game's check line into the text or takes them all out.
+    void CheckLinesToggled(bool on);
     void LeftSpaceChanged();
     void TopSpaceChanged();
     void LineSpacingChanged();
@@ -112,6 +115,7 @@ class ReplyCardWindow : public QWidget {
     std::array<QLabel*, 4> adjustmentCaptions_{};
     QListWidget* fontList_ = nullptr;
     QListWidget* sendDayList_ = nullptr;
+    QCheckBox* checkLinesBox_ = nullptr;
     QScrollBar* leftSpaceBar_ = nullptr;
     QScrollBar* topSpaceBar_ = nullptr;
     QScrollBar* lineSpacingBar_ = nullptr;

@@ -6,6 +6,8 @@
 #include "output/sgf_import.h"
 #include "registration/registration.h"
 #include "store/folder_tree.h"
+#include "store/game_info_file.h"
+#include "store/link_guard.h"
 #include "store/record_file.h"
 
 namespace admin {
@@ -29,6 +31,14 @@ SgfImportOutcome ImportSgfGame(const common::AppState& state, const QString& opp
         return outcome;
     }
     outcome.notes = imported.notes;
+    const QString infoPath = store::GameInfoPath(state.RecordPath(opponent, game));
+    if (!store::EntryLeadingOutside(state.dataRoot, infoPath).isEmpty()) {
+        outcome.message = opponent + QStringLiteral(" さんの ") + game +
+                          QStringLiteral(
+                              " 局のファイルがデータフォルダの外を指しているため、"
+                              "登録できません。");
+        return outcome;
+    }
     const GameWrite write = CreateGame(state, opponent, game, imported.lines);
     if (!write.written) {
         outcome.message = write.refusal
@@ -38,6 +48,11 @@ SgfImportOutcome ImportSgfGame(const common::AppState& state, const QString& opp
         return outcome;
     }
     outcome.written = true;
+    // Always written, empty or not, so that no older file of that name speaks for this game.
+    if (!store::WriteGameInfo(state.RecordPath(opponent, game), imported.info)) {
+        outcome.notes.append(QStringLiteral("対局者・結果・対局日などの情報を ") + infoPath +
+                             QStringLiteral(" に書き込めませんでした。棋譜は読み込みました。"));
+    }
     outcome.message =
         opponent + QStringLiteral(" さんの ") + game +
         QStringLiteral(" 局を SGF から読み込みました（%1行）。").arg(imported.lines.size() - 1);
@@ -70,6 +85,7 @@ std::optional<QByteArray> ExportSgfGames(const common::AppState& state, const QS
         }
         names.result =
             output::LastResultLabel(output::ResultsRecordPath(state.dataRoot), opponent, name);
+        names.info = store::ReadGameInfo(state.RecordPath(opponent, name));
         text += output::SgfGameTree(table, names);
     }
     if (text.isEmpty())

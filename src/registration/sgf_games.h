@@ -21,9 +21,9 @@ struct SgfImportOutcome {
 
 /// Makes a new game of the current games folder from the SGF bytes through CreateGame, as
 /// registration makes one (opponent folder, record file, the opponent's address file when
-/// missing). Refuses, writing nothing, a name that cannot be used or already has a record, a
-/// file the record cannot hold, and a game whose files lead out of the data root (with the
-/// registration's message).
+/// missing), and writes beside the record what the file said of the game (store::GameInfo).
+/// Refuses, writing nothing, a name that cannot be used or already has a record, a file the record
+/// cannot hold, and a game whose files lead out of the data root (with the registration's message).
 SgfImportOutcome ImportSgfGame(const common::AppState& state, const QString& opponent,
                                const QString& game, const QByteArray& sgfBytes, bool playerIsBlack,
                                const QDate& today);

@@ -3,6 +3,7 @@
 #include "common/app_state.h"
 #include "go/board_model.h"
 #include "output/territory_count.h"
+#include "session/record_check_notice.h"
 #include "store/hand_edited_text.h"
 
 #include <QDate>
@@ -112,6 +113,10 @@ class GameSession {
     store::AppendOutcome RecordResult(const QString& result, const QDate& today) const;
     QString ResultsRecordPath() const;
 
+    /// The record check's warning for the chosen game; empty when its record is clean or this
+    /// warning was given already.
+    QString RecordCheckNotice() { return checkNotices_.NoticeFor(recordPath()); }
+
   private:
     QStringList DescribeLastRow() const;
     /// The names of the row now last when it is a stone placed since the last save.
@@ -122,6 +127,7 @@ class GameSession {
     QString opponent_;
     QString game_;
     QString lastOutcome_;  // the count's outcome word, kept for a count that comes out even
+    RecordCheckNotices checkNotices_;
 };
 
 /// What the player is told when a chosen record did not load whole; empty when it did (or

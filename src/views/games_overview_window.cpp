@@ -1,6 +1,9 @@
 #include "views/games_overview_window.h"
 
+#include "cards/reminder_text.h"
 #include "views/list_table.h"
+#include "views/reminder_dialog.h"
+#include "views/time_limits_dialog.h"
 #include "widgets/keyboard_access.h"
 
 #include <QCheckBox>
@@ -69,6 +72,8 @@ GamesOverviewWindow::GamesOverviewWindow(common::AppState& state, common::Platfo
       table_(MakeListTable(this, output::OverviewColumnNames() << QStringLiteral("備考"),
                            {96, 96, 64, 76, 30, 44, 176, 44, 64, 44, 72, 120})),
       openButton_(new QPushButton(QStringLiteral("開く"), this)),
+      limitsButton_(new QPushButton(QStringLiteral("期限設定"), this)),
+      reminderButton_(new QPushButton(QStringLiteral("督促文"), this)),
       closeButton_(new QPushButton(QStringLiteral("閉じる"), this)) {
     setObjectName(QStringLiteral("GamesOverview"));
     setWindowTitle(QStringLiteral("一覧"));
@@ -79,6 +84,8 @@ GamesOverviewWindow::GamesOverviewWindow(common::AppState& state, common::Platfo
     top->addStretch();
     top->addWidget(counts_);
     auto* bottom = new QHBoxLayout;
+    bottom->addWidget(limitsButton_);
+    bottom->addWidget(reminderButton_);
     bottom->addStretch();
     bottom->addWidget(openButton_);
     bottom->addWidget(closeButton_);
@@ -86,18 +93,23 @@ GamesOverviewWindow::GamesOverviewWindow(common::AppState& state, common::Platfo
     layout->addLayout(top);
     layout->addWidget(table_);
     layout->addLayout(bottom);
-    resize(780, 480);
+    resize(960, 480);  // every column shown on a 1024-pixel screen
 
     connect(myTurnOnly_, &QCheckBox::toggled, this, [this] { FillTable(); });
     connect(table_, &QTableWidget::cellDoubleClicked, this, [this] { OpenCurrentGame(); });
     connect(openButton_, &QPushButton::clicked, this, &GamesOverviewWindow::OpenCurrentGame);
     connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
+    connect(limitsButton_, &QPushButton::clicked, this, &GamesOverviewWindow::SetTimeLimits);
+    connect(reminderButton_, &QPushButton::clicked, this, &GamesOverviewWindow::ShowReminder);
+    connect(table_, &QTableWidget::currentCellChanged, this, [this] { UpdateButtons(); });
     widgets::CloseOnEscape(this, closeButton_);
     table_->setAccessibleName(QStringLiteral("対局中の対局"));
     // The window opens with the table in the keyboard's hands: Up and Down choose the row
     // that Enter opens. The check box comes last.
     setTabOrder(table_, openButton_);
-    setTabOrder(openButton_, closeButton_);
+    setTabOrder(openButton_, limitsButton_);
+    setTabOrder(limitsButton_, reminderButton_);
+    setTabOrder(reminderButton_, closeButton_);
     setTabOrder(closeButton_, myTurnOnly_);
     table_->setFocus();
     Refresh();
@@ -142,7 +154,15 @@ void GamesOverviewWindow::ShowCounts() {
     for (const output::GameOverviewRow& row : rows_)
         mine += row.turn == output::Turn::Mine ? 1 : 0;
     counts_->setText(QStringLiteral("対局中 %1局（自分の手番 %2局）").arg(rows_.size()).arg(mine));
-    openButton_->setEnabled(table_->rowCount() > 0);
+    UpdateButtons();
+}
+
+void GamesOverviewWindow::UpdateButtons() {
+    const QStringList game = CurrentGame();
+    openButton_->setEnabled(!game.isEmpty());
+    limitsButton_->setEnabled(!game.isEmpty());
+    reminderButton_->setEnabled(!game.isEmpty() &&
+                                !postcard::ReminderText(game[0], rows_).isEmpty());
 }
 
 QStringList GamesOverviewWindow::CurrentGame() const {
@@ -167,6 +187,25 @@ void GamesOverviewWindow::OpenCurrentGame() {
     const QStringList game = CurrentGame();
     if (!game.isEmpty())
         emit GameChosen(game[0], game[1]);
+}
+
+void GamesOverviewWindow::SetTimeLimits() {
+    const QStringList game = CurrentGame();
+    if (game.isEmpty())
+        return;
+    TimeLimitsDialog dialog(state_.DataFile(store::kTimeLimitsName), game[0], game[1], platform_,
+                            this);
+    if (dialog.exec() == QDialog::Accepted)
+        Refresh();
+}
+
+void GamesOverviewWindow::ShowReminder() {
+    const QStringList game = CurrentGame();
+    const QString text = game.isEmpty() ? QString() : postcard::ReminderText(game[0], rows_);
+    if (text.isEmpty())
+        return;
+    ReminderDialog dialog(text, this);
+    dialog.exec();
 }
 
 bool GamesOverviewWindow::event(QEvent* event) {

@@ -28,9 +28,14 @@ class GamesOverviewWindow : public QWidget {
     void Refresh();
     /// Hands the game of the current row to the main window; nothing without a row.
     void OpenCurrentGame();
+    /// Opens the time limits of the current row's game, and lists again once they are saved.
+    void SetTimeLimits();
+    /// Shows the reminder to the current row's opponent about the games overdue on their side.
+    void ShowReminder();
 
     QTableWidget* table() const { return table_; }
     QCheckBox* myTurnOnly() const { return myTurnOnly_; }
+    QPushButton* reminderButton() const { return reminderButton_; }
 
   signals:
     void GameChosen(const QString& opponent, const QString& game);
@@ -45,6 +50,8 @@ class GamesOverviewWindow : public QWidget {
     /// The opponent and game of the current row; empty without one.
     QStringList CurrentGame() const;
     void SelectGame(const QStringList& game);
+    /// The reminder is offered only where the row's opponent has a game overdue on their side.
+    void UpdateButtons();
 
     common::AppState& state_;
     common::Platform& platform_;
@@ -53,6 +60,8 @@ class GamesOverviewWindow : public QWidget {
     QLabel* counts_;
     QTableWidget* table_;
     QPushButton* openButton_;
+    QPushButton* limitsButton_;
+    QPushButton* reminderButton_;
     QPushButton* closeButton_;
 };
 

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QShortcut>
+#include <QStyle>
 
 namespace widgets {
 namespace {
@@ -88,12 +89,18 @@ void MenuEntry::keyPressEvent(QKeyEvent* event) {
     QLabel::keyPressEvent(event);
 }
 
-void MenuEntry::paintEvent(QPaintEvent* event) {
-    QLabel::paintEvent(event);
+void MenuEntry::paintEvent(QPaintEvent*) {
+    // The caption is drawn the way QLabel draws plain text. QLabel itself lays out a label
+    // that takes the focus as a text document, which draws the same pixels at a higher cost
+    // at every start.
+    QPainter painter(this);
+    drawFrame(&painter);
+    const Qt::Alignment align = QStyle::visualAlignment(layoutDirection(), alignment());
+    style()->drawItemText(&painter, contentsRect(), int(align) | Qt::TextForceLeftToRight,
+                          palette(), isEnabled(), text(), foregroundRole());
     // Like the style's own focus marks: drawn only once the keyboard moved the focus.
     if (!hasFocus() || !window()->testAttribute(Qt::WA_KeyboardFocusChange))
         return;
-    QPainter painter(this);
     painter.setPen(QPen(palette().color(foregroundRole()), 1, Qt::DotLine));
     painter.drawRect(rect().adjusted(3, 3, -4, -4));
 }

@@ -59,7 +59,8 @@ class TestMessageFiles : public QObject {
     void reuseFileKeepsOwnWords() {
         TempRoot root;
         const QString text =
-            "発信 2002/12/07\r\n\r\nNo.01\r\n●1:４・四\r\n○2:１６・四\r\n\r\nNice game\r\n"
+            "発信 2002/12/07\r\n\r\nNo.01\r\n●1:４・四\r\n○2:１６・四\r\n"
+            "照合 第2手まで 黒石1 白石1 アゲハマ 黒0 白0 符号 1234\r\n\r\nNice game\r\n"
             "  ●x\r\nまた,よろしく\r\n\"引用\"\r\n";
         QVERIFY(UpdateReuseFile({root.path(), "山田", text, QDate(2002, 12, 7)}));
         QCOMPARE(ReadLines(root.File(kReuseFileName)),

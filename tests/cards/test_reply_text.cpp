@@ -90,6 +90,34 @@ class TestReplyText : public QObject {
             QCOMPARE(*text, expected);
     }
 
+    void checkLinesInText_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        const QString check = "照合 第1手まで 黒石1 白石0\r\nアゲハマ 黒0 白0 符号 5869\r\n";
+        const QString head = "発信 2002/12/07\r\n\r\nNo.02\r\n●1:４・四\r\n";
+        const QString tail = "\r\nNo.01\r\n\r\nお元気で\r\n";
+        QTest::newRow("after the moves") << head + tail << head + check + tail;
+        QTest::newRow("already there") << head + check + tail << head + check + tail;
+        QTest::newRow("game line edited away") << "お元気で"
+                                               << "お元気で\r\n";
+    }
+    void checkLinesInText() {
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        TempRoot root;
+        WriteGame(root, "01", {"2002/12/01, 0 , 1 , 31 ,黒", "12-07-2002, x , 4 , 4 ,"});
+        WriteGame(root, "02", {kEvenHeader, "12-07-2002, 1 , 4 , 4 ,"});
+        const QStringList games{"02", "01"};
+        const QString with = WithCheckLines(text, "山田", games, root.File("games"));
+        QCOMPARE(with, expected);
+        QVERIFY(!WithoutCheckLines(with).contains("照合"));
+        QVERIFY(!WithoutCheckLines(with).contains("アゲハマ"));
+        QCOMPARE(
+            *BuildReplyText("山田", games, root.File("games"), QDate(2002, 12, 7), true),
+            WithCheckLines(*BuildReplyText("山田", games, root.File("games"), QDate(2002, 12, 7)),
+                           "山田", games, root.File("games")));
+    }
+
     void sendDateChange_data() {
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("text");

@@ -155,6 +155,7 @@ class TestGameMoves : public QObject {
         const bool erase = MoveKind(kind) == MoveKind::Erase;
         if (!game.isEmpty()) {
             s.root.Write(from + "/01.txt", kRecord);
+            s.root.Write(from + "/01.info", "PB=x\r\n");  // the SGF's players go along
             s.root.Write(from + "/02.txt", kOther);
         } else if (erase) {
             s.root.Write(from + "/memo.dat", "x");  // not a game: it goes with the folder
@@ -170,8 +171,10 @@ class TestGameMoves : public QObject {
                  game.isEmpty() ? common::MessageIcon::Warning : common::MessageIcon::None);
         if (!game.isEmpty()) {
             QVERIFY(!s.Exists(from + "/01.txt"));
+            QVERIFY(!s.Exists(from + "/01.info"));
             QCOMPARE(s.root.Read(from + "/02.txt"), kOther);
             QCOMPARE(s.root.Read(to + "/01.txt"), erase ? QByteArray() : kRecord);
+            QCOMPARE(s.root.Read(to + "/01.info"), erase ? QByteArray() : "PB=x\r\n");
         } else {
             QVERIFY(!s.Exists(from));
             QCOMPARE(s.root.Read(to + "/03.txt"), erase ? QByteArray() : kOther);

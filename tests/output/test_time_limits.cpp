@@ -1,5 +1,6 @@
 // Time limits of correspondence play: days waited without the pauses, the days left on the
 // side to move, the most specific limit, and end dates.
+#include "cards/reminder_text.h"
 #include "output/games_overview.h"
 #include "output/time_limits.h"
 #include "store/text_file.h"
@@ -108,6 +109,103 @@ class TestTimeLimits : public QObject {
             order << row.game + ':' + output::TimeLimitText(row.timeLimit);
         QCOMPARE(order.join(' '), QStringLiteral("終了:終了日超過 過ぎた:4日超過 急ぐ:残り4日 "
                                                  "無期限: 待つ:残り2日"));
+    }
+
+    /// The settings window changes one scope's entries and leaves the others' lines alone.
+    void editingOneScope() {
+        store::TimeLimitSettings settings =
+            Settings({"期限=14", "期限=10\t山田", "期限=7\t山田\t02",
+                      "休み=2026/12/01\t"
+                      "2026/12/03\t旅行\t鈴木",
+                      "終了日=2027/03/31\t山田\t01"});
+        const store::LimitScope game{"山田", "01"};
+        QCOMPARE(output::LimitSetAt(settings, game), std::nullopt);
+        QCOMPARE(output::LimitSetAt(settings, {"山田", {}}), 10);
+        output::SetLimitAt(settings, game, 21);
+        output::SetLimitAt(settings, {"山田", {}}, std::nullopt);
+        output::SetEndDate(settings, game, QDate(2027, 4, 30));
+        QCOMPARE(output::PausesOf(settings, "山田", "01").size(), 0);
+        QCOMPARE(output::PausesOf(settings, "鈴木", "01").size(), 1);
+        TempRoot root;
+        const QString path = root.File(store::kTimeLimitsName);
+        QVERIFY(store::WriteTimeLimits(path, settings));
+        QStringList lines;
+        QVERIFY(store::ReadTextLines(path, lines));
+        QCOMPARE(lines, QStringList({"期限=14", "期限=7\t山田\t02", "期限=21\t山田\t01",
+                                     "休み=2026/12/01\t2026/12/03\t旅行\t鈴木",
+                                     "終了日=2027/04/30\t山田\t01"}));
+    }
+
+    /// Which games the start names, with what words, and what the reminder says.
+    void dueGamesAndReminders_data() {
+        QTest::addColumn<bool>("mine");
+        QTest::addColumn<int>("limit");  // 0: none
+        QTest::addColumn<int>("counted");
+        QTest::addColumn<QDate>("endDay");
+        QTest::addColumn<QString>("notice");    // the game's line at start; empty: not named
+        QTest::addColumn<QString>("reminder");  // its sentence in the reminder; empty: none
+        const QDate none;
+        QTest::newRow("mine, over") << true << 14 << 15 << none << "山田　01　1日超過"
+                                    << "";
+        QTest::newRow("mine, two days left") << true << 14 << 12 << none << "山田　01　残り2日"
+                                             << "";
+        QTest::newRow("mine, three days left") << true << 14 << 11 << none << ""
+                                               << "";
+        QTest::newRow("mine, no limit, end date today")
+            << true << 0 << 30 << kToday << "山田　01　終了日は今日"
+            << "";
+        QTest::newRow("mine, end date in two days")
+            << true << 14 << 3 << kToday.addDays(2) << "山田　01　残り11日、終了日まで残り2日"
+            << "";
+        QTest::newRow("mine, end date passed")
+            << true << 0 << 3 << kToday.addDays(-1) << "山田　01　終了日超過"
+            << "";
+        QTest::newRow("theirs, over")
+            << false << 14 << 15 << none << ""
+            << "対局「01」の第35手を11月23日にお送りしましたが、一手の期限（14日）を1日過ぎて"
+               "おります。";
+        QTest::newRow("theirs, on the last day") << false << 14 << 14 << none << ""
+                                                 << "";
+        QTest::newRow("theirs, end date passed")
+            << false << 0 << 3 << QDate(2026, 12, 7) << ""
+            << "対局「01」の第35手を11月23日にお送りしましたが、終了日（2026年12月7日）を過ぎて"
+               "おります。";
+    }
+    void dueGamesAndReminders() {
+        QFETCH(bool, mine);
+        QFETCH(int, limit);
+        QFETCH(int, counted);
+        QFETCH(QDate, endDay);
+        QFETCH(QString, notice);
+        QFETCH(QString, reminder);
+        output::GameOverviewRow row;
+        row.opponent = "山田";
+        row.game = "01";
+        row.moveCount = 35;
+        row.lastDay = kFifteenDaysAgo;
+        row.turn = mine ? output::Turn::Mine : output::Turn::Theirs;
+        row.timeLimit.countedDays = counted;
+        if (limit > 0) {
+            row.timeLimit.limitDays = limit;
+            row.timeLimit.daysLeft = limit - counted;
+        }
+        if (endDay.isValid()) {
+            row.timeLimit.endDay = endDay;
+            row.timeLimit.endPassed = kToday > endDay;
+        }
+        output::GameOverviewRow other = row;  // another opponent's: never in the reminder
+        other.opponent = "鈴木";
+        const QList<output::GameOverviewRow> rows = {other, row};
+        const QString text = output::DueGamesNotice(output::GamesDueSoon({row}, kToday), kToday);
+        QCOMPARE(text.section('\n', 2, 2), notice);
+        if (!notice.isEmpty())
+            QVERIFY(
+                text.startsWith(QStringLiteral("自分の手番で、期限を過ぎた対局や期限まで2日以内の"
+                                               "対局が1局あります。\n")));
+        const QString letter = postcard::ReminderText("山田", rows);
+        QCOMPARE(letter.section('\n', 2, 2), reminder);
+        if (!reminder.isEmpty())
+            QVERIFY(letter.startsWith(QStringLiteral("山田様\n")) && letter.count('\n') == 4);
     }
 };
 

@@ -1,6 +1,7 @@
 // The reply window: the text rebuilt on activation, the send date, the two modes, restoring
 // the settings, printing with the files that follow it, and the files opened in the editor.
 #include "cards/message_files.h"
+#include "cards/reply_options.h"
 #include "cards/reply_settings.h"
 #include "common/font_setup.h"
 #include "postcard/reply_card.h"
@@ -10,6 +11,7 @@
 #include "testing/temp_root.h"
 #include "testing/window_probe.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -36,6 +38,7 @@ QByteArray Line(const QByteArray& date, int number, int x, int y, const QByteArr
 // Even game, the player Black: White's 2 and Black's 3 were saved on 7 December.
 const QByteArray kGame = Line("2002/11/30", 0, 1, 31, "\x8d\x95") + Line("11-30-2002", 1, 16, 4) +
                          Line("12-07-2002", 2, 4, 16) + Line("12-07-2002", 3, 16, 16);
+const QByteArray kNoCheckLines("\x8f\xc6\x8d\x87\x8d\x73=0\r\n");  // 照合行=0
 const QString kBuilt = "発信 2002/12/08\r\n\r\nNo.01\r\n○2:４・十六\r\n●3:１６・十六\r\n\r\n";
 
 /// A reply window on a fresh data root, answering whatever `subject` holds.
@@ -50,6 +53,8 @@ struct Window {
     Window() {
         store::StartStore(state, root.path());
         root.Write("対局中棋譜/山田/01.txt", kGame);
+        // The texts below are the cards without check lines; checkLinesBox has them.
+        root.Write(kReplyOptionsName, kNoCheckLines);
     }
     ReplyCardWindow& Create() {
         form =
@@ -113,6 +118,7 @@ class TestReplyCardWindow : public QObject {
 
     void sendDateReplacesOnlyHeading() {
         Window w;
+        QFile::remove(w.root.File(kReplyOptionsName));  // so that what is written shows alone
         w.Create();
         QCOMPARE(w.Find<QListWidget>("List3")->currentItem()->text(), "明日発信");
         w.TextBox()->setPlainText("発信 2002/12/01\n\nNo.01\n●1:４・四\n\nお元気で,また");
@@ -236,6 +242,23 @@ class TestReplyCardWindow : public QObject {
         QVERIFY(w.root.Read("Message/山田.txt")
                     .startsWith("\x94\xad\x90\x4d 2002/12/08\r\n\r\nNo.01\r\n"));
         QCOMPARE(w.root.Read(kReuseFileName), "\x94\xad\x90\x4d 2002/12/08\r\n\r\n\r\n");
+    }
+
+    void checkLinesBox() {
+        Window w;
+        QFile::remove(w.root.File(kReplyOptionsName));  // a data root of an earlier version
+        w.state.replyStale = true;
+        w.Create().show();
+        auto* box = w.Find<QCheckBox>("Check1");
+        QVERIFY(box->isChecked());
+        const QString withCheckLine =
+            kBuilt.chopped(2) + "照合 第3手まで 黒石2 白石1\r\nアゲハマ 黒0 白0 符号 7953\r\n\r\n";
+        QCOMPARE(w.form->ReplyText(), withCheckLine);
+        box->click();
+        QCOMPARE(w.form->ReplyText(), kBuilt);
+        QCOMPARE(w.root.Read(kReplyOptionsName), kNoCheckLines);
+        box->click();
+        QCOMPARE(w.form->ReplyText(), withCheckLine);
     }
 
     void refusedOrFailedPrintWritesNothing_data() {

@@ -62,6 +62,11 @@ QStringList AskGnuGo(const QString& program, const QStringList& commands) {
     return answers;
 }
 
+QString GnuGo() {
+    const QString gnugo = QStandardPaths::findExecutable("gnugo");
+    return gnugo.isEmpty() ? QStandardPaths::findExecutable("gnugo", {"/usr/games"}) : gnugo;
+}
+
 }  // namespace
 
 class TestSgfGames : public QObject {
@@ -84,6 +89,11 @@ class TestSgfGames : public QObject {
                      blank30 + "\r\n" + "10-01-2026, 4 , 1 , 2 ," + blank30 + "\r\n" +
                      "10-01-2026, 1 , 1 , 1 ," + blank30 + "\r\n");
         QVERIFY(QFileInfo::exists(root.File("Address/相手.txt")));
+        // What the record cannot hold lies beside it; the export takes the date from there.
+        QCOMPARE(ReadFile(root.File("対局中棋譜/相手/一.info")), "DT=2026-10-01\r\n");
+        root.Write("対局中棋譜/相手/一.info", "PB=\x8d\x62\r\nDT=2026-10\r\n");
+        QVERIFY(admin::ExportSgfGames(state, "相手", "一")->contains("PB[甲]PW[自分]"));
+        QVERIFY(admin::ExportSgfGames(state, "相手", "一")->contains("KM[0]DT[2026-10]\n"));
 
         // A second import under the same names never replaces the record.
         const QByteArray before = ReadFile(root.File("対局中棋譜/相手/一.txt"));
@@ -98,6 +108,43 @@ class TestSgfGames : public QObject {
         QCOMPARE(badName.message, "対局名に「/」の文字は使用できません。");
     }
 
+    // A record edited by hand: a capture never taken off, then play around it. GNU Go must
+    // see the record's position after every move of the export.
+    void editedRecordMatchesGnuGoAfterEveryMove() {
+        const QString gnugo = GnuGo();
+        if (gnugo.isEmpty())
+            QSKIP("GNU Go is not installed");
+        TempRoot root;
+        const common::AppState state = StateIn(root);
+        // Black ba, White aa, Black ab takes aa (left on the board), White cc, Black ca takes
+        // nothing by the record but would by the rules had aa gone, White bb.
+        root.Write("対局中棋譜/相手/g.txt",
+                   "2026/10/01, 0 , 1 , 20 ,\x8d\x95\r\n"
+                   "10-01-2026, 1 , 2 , 1 ,\r\n10-01-2026, 2 , 1 , 1 ,\r\n"
+                   "10-01-2026, 3 , 1 , 2 ,\r\n10-01-2026, 4 , 3 , 3 ,\r\n"
+                   "10-01-2026, 5 , 3 , 1 ,\r\n10-01-2026, 6 , 2 , 2 ,\r\n");
+        const std::optional<QByteArray> exported = admin::ExportSgfGames(state, "相手", "g");
+        QVERIFY(exported.has_value());
+        root.Write("export.sgf", *exported);
+        go::BoardModel model;
+        model.LoadRecord(state.RecordPath("相手", "g"));
+        QStringList commands;
+        for (int k = 1; k <= 6; ++k)
+            commands << QString("loadsgf %1 %2").arg(root.File("export.sgf")).arg(k + 1)
+                     << "list_stones black"
+                     << "list_stones white";
+        const QStringList answers = AskGnuGo(gnugo, commands);
+        QCOMPARE(answers.size(), commands.size());
+        QList<int> ends;  // read before any position is shown, which cuts the table short
+        for (int k = 1; k <= 6; ++k)
+            ends << output::RowAfterMove(model.table(), k);
+        for (int k = 1; k <= 6; ++k) {
+            model.ShowPositionAt(ends[k - 1]);
+            QCOMPARE(Vertices(model.board(), 0, true), SortedVertices(answers[3 * k - 2]));
+            QCOMPARE(Vertices(model.board(), 0, false), SortedVertices(answers[3 * k - 1]));
+        }
+    }
+
     void professionalGamesMatchGnuGo_data() {
         QTest::addColumn<QString>("file");
         for (const char* name : {"handicap_1850.sgf", "ear_reddening_1846.sgf",
@@ -105,9 +152,7 @@ class TestSgfGames : public QObject {
             QTest::newRow(name) << QStringLiteral(SGF_DATA_DIR) + "/" + name;
     }
     void professionalGamesMatchGnuGo() {
-        QString gnugo = QStandardPaths::findExecutable("gnugo");
-        if (gnugo.isEmpty())
-            gnugo = QStandardPaths::findExecutable("gnugo", {"/usr/games"});
+        const QString gnugo = GnuGo();
         if (gnugo.isEmpty())
             QSKIP("GNU Go is not installed");
         QFETCH(QString, file);

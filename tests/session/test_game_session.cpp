@@ -62,6 +62,21 @@ class TestGameSession : public QObject {
         QCOMPARE(s.game.model().table().lastRow, 0);
     }
 
+    void recordCheckToldOncePerFindings() {
+        Session s;
+        QCOMPARE(s.game.RecordCheckNotice(), QString());
+        s.root.Write(kGamePath, FourMoves() + Line("12-07-2002", 5, 4, 3));
+        QVERIFY(s.game.RecordCheckNotice().contains(
+            QStringLiteral("第5手は、石（第4手）のある 4の三 に打たれています。")));
+        QCOMPARE(s.game.RecordCheckNotice(), QString());
+        // A new mistake is told at once, the old one with it.
+        s.root.Write(kGamePath,
+                     FourMoves() + Line("12-07-2002", 5, 4, 3) + Line("12-07-2002", 6, 16, 4));
+        const QString notice = s.game.RecordCheckNotice();
+        QVERIFY(notice.contains(QStringLiteral("第5手")) &&
+                notice.contains(QStringLiteral("第6手")));
+    }
+
     void placeTakeBackSaveRestore() {
         Session s;
         const session::BoardClick placed = s.game.RecordingClick(false, 10, 10);

@@ -66,6 +66,10 @@ class FakePlatform : public common::Platform {
         const QString& text, const QString& title, common::MessageButtons buttons,
         common::MessageIcon icon,
         common::DefaultButton defaultButton = common::DefaultButton::Affirmative) override;
+    /// Records the notice; nothing waits for it.
+    void ShowNotice(const QString& text, const QString& title) override {
+        notices.append({text, title, common::MessageButtons::Ok});
+    }
     /// Records the start; with `cannotOpen` it behaves as a desktop without a launcher.
     void OpenInEditor(const QString& path) override {
         editorStarts.append(path);
@@ -87,6 +91,7 @@ class FakePlatform : public common::Platform {
     /// Answers for the next message boxes, in order; when empty, OK (or Yes) is given.
     QList<common::MessageAnswer> scriptedAnswers;
     QList<Message> messages;
+    QList<Message> notices;
     QStringList editorStarts;
     QStringList desktopEditorStarts;
     QStringList shownFolders;

@@ -7,12 +7,17 @@
 #include "testing/temp_root.h"
 #include "testing/window_probe.h"
 #include "views/games_overview_window.h"
+#include "views/time_limits_dialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -114,6 +119,50 @@ class TestGamesOverviewWindow : public QObject {
         }
         QCOMPARE(rows, (QStringList{"鈴木 01 自分 20 6日超過", "山田 02 自分 20 残り5日",
                                     "山田 01 相手 20 残り2日", "鈴木 壊れ ?"}));
+    }
+
+    /// A limit set for one game in the dialog reaches the file and the row; a game overdue on
+    /// the opponent's side offers the reminder; leaving with changes unsaved asks first.
+    void timeLimitsDialogAndReminder() {
+        Windows w;
+        const QString path = w.root.File(QStringLiteral("期限設定.dat"));
+        views::TimeLimitsDialog dialog(path, "山田", "01", w.platform);
+        dialog.gameLimit()->setValue(14);
+        dialog.pauseFrom()->setDate(QDate(2002, 12, 1));
+        dialog.pauseTo()->setDate(QDate(2002, 11, 30));
+        dialog.AddPause();  // ends before it starts: refused
+        dialog.pauseTo()->setDate(QDate(2002, 12, 2));
+        dialog.pauseReason()->setText("旅行");
+        dialog.AddPause();
+        QCOMPARE(dialog.pauseTable()->rowCount(), 1);
+        QVERIFY(dialog.Save());
+        QStringList lines;
+        QVERIFY(store::ReadTextLines(path, lines));
+        QCOMPARE(lines,
+                 (QStringList{"期限=14\t山田\t01", "休み=2002/12/01\t2002/12/02\t旅行\t山田\t01"}));
+        QCOMPARE(w.platform.messages.size(), 1);
+        QCOMPARE(w.platform.messages[0].text,
+                 QStringLiteral("休みの終わりの日が、始まりの日より前です。"));
+
+        w.overview->Refresh();
+        QTableWidget* table = w.overview->table();
+        table->setCurrentCell(2, 0);  // 山田 01, waiting for the opponent 18 days, 2 paused
+        QCOMPARE(table->item(2, 10)->text(), QStringLiteral("2日超過"));
+        QVERIFY(w.overview->reminderButton()->isEnabled());
+        table->setCurrentCell(0, 0);  // 鈴木 01: no limit
+        QVERIFY(!w.overview->reminderButton()->isEnabled());
+
+        views::TimeLimitsDialog again(path, "山田", "01", w.platform);
+        again.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&again));
+        QCOMPARE(again.gameLimit()->value(), 14);
+        again.defaultLimit()->setValue(5);
+        w.platform.scriptedAnswers = {common::MessageAnswer::No};
+        QTest::keyClick(&again, Qt::Key_Escape);
+        QVERIFY(again.isVisible());
+        QCOMPARE(w.platform.messages.last().text,
+                 QStringLiteral("変更を保存せずに閉じてよろしいですか？"));
+        QVERIFY(w.platform.messages.last().defaultButton == common::DefaultButton::Safe);
     }
 
     void chosenGameOpensForRecording_data() {

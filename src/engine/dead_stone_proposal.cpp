@@ -1,0 +1,135 @@
+#include "engine/dead_stone_proposal.h"
+
+#include "common/stone_colour.h"
+#include "store/hand_edited_text.h"
+
+#include <QRegularExpression>
+
+namespace engine {
+namespace {
+
+constexpr int kSetUpMs = 10'000;  // starting and placing stones take an engine moments
+
+}  // namespace
+
+QStringList PositionCommands(const go::BoardGrid& board, int whiteFirst) {
+    QStringList commands = {QStringLiteral("boardsize %1").arg(go::kBoardSize),
+                            QStringLiteral("clear_board")};
+    // Placing the final position stone by stone captures nothing: every group on it keeps at
+    // least the liberties it has at the end, which are never filled.
+    for (int y = 1; y <= go::kBoardSize; ++y) {
+        for (int x = 1; x <= go::kBoardSize; ++x) {
+            if (!board.Occupied(x, y))
+                continue;
+            const bool black =
+                common::ColourOfStone(board.At(x, y), whiteFirst) == common::StoneColour::Black;
+            commands << QStringLiteral("play %1 %2").arg(black ? 'B' : 'W').arg(GtpVertex(x, y));
+        }
+    }
+    return commands;
+}
+
+QString EngineCommand(const QString& settingsPath) {
+    QStringList lines;
+    if (!store::ReadHandEditedTextLines(settingsPath, lines))
+        return kDefaultEngineCommand;
+    const QString key = QStringLiteral("エンジン=");
+    for (const QString& line : lines) {
+        if (line.startsWith(key) && !line.mid(key.size()).trimmed().isEmpty())
+            return line.mid(key.size()).trimmed();
+    }
+    return kDefaultEngineCommand;
+}
+
+QString ProposalNotice(int blackTaken, int whiteTaken) {
+    if (blackTaken + whiteTaken == 0)
+        return QStringLiteral("思考エンジンは、盤上に死に石はないと答えました。");
+    return QStringLiteral(
+               "思考エンジンの提案で、死に石 %1 個（黒 %2 個・白 %3 個）を取り上げ"
+               "ました。これは提案で、まだ記録していません。\n"
+               "違う石は右クリックで一つずつ戻せます。確かめてから「終局後計算」で"
+               "数え、「着手記録」で記録してください。")
+        .arg(blackTaken + whiteTaken)
+        .arg(blackTaken)
+        .arg(whiteTaken);
+}
+
+DeadStoneProposal::DeadStoneProposal(QObject* parent) : QObject(parent) {}
+
+void DeadStoneProposal::Run(const QString& commandLine, const go::BoardGrid& board, int whiteFirst,
+                            int thinkingMs) {
+    Cancel();
+    clock_.start();
+    running_ = true;
+    QString why;
+    if (!client_.Start(commandLine, &why)) {
+        Finish({DeadStoneResult::Outcome::Failed, {}, why});
+        return;
+    }
+    client_.Send(QStringLiteral("list_commands"), kSetUpMs, [this](const GtpReply& reply) {
+        if (reply.status != GtpReply::Status::Success)
+            return Finish(FromFailure(reply));
+        if (!reply.text.split('\n').contains(QStringLiteral("final_status_list")))
+            return Finish({DeadStoneResult::Outcome::Unsupported,
+                           {},
+                           QStringLiteral("この思考エンジンは石の生死を答えられません"
+                                          "（final_status_list がありません）。")});
+    });
+    const QStringList setUp = PositionCommands(board, whiteFirst);
+    for (const QString& command : setUp) {
+        client_.Send(command, kSetUpMs, [this, command](const GtpReply& reply) {
+            if (running_ && reply.status != GtpReply::Status::Success) {
+                DeadStoneResult result = FromFailure(reply);
+                if (reply.status == GtpReply::Status::Failure)
+                    result.message = QStringLiteral(
+                                         "思考エンジンが局面を受け付けませんでした"
+                                         "（%1：%2）。")
+                                         .arg(command, reply.text);
+                Finish(result);
+            }
+        });
+    }
+    AskDead(thinkingMs);
+}
+
+void DeadStoneProposal::AskDead(int thinkingMs) {
+    client_.Send(QStringLiteral("final_status_list dead"), thinkingMs,
+                 [this](const GtpReply& reply) {
+                     if (!running_)
+                         return;
+                     if (reply.status != GtpReply::Status::Success)
+                         return Finish(FromFailure(reply));
+                     DeadStoneResult result{DeadStoneResult::Outcome::Proposed, {}, {}};
+                     static const QRegularExpression kSpace(QStringLiteral("\\s+"));
+                     for (const QString& vertex : reply.text.split(kSpace, Qt::SkipEmptyParts)) {
+                         if (const auto point = PointOfVertex(vertex))
+                             result.dead.append(QPoint(point->first, point->second));
+                     }
+                     Finish(result);
+                 });
+}
+
+DeadStoneResult DeadStoneProposal::FromFailure(const GtpReply& reply) {
+    if (reply.status == GtpReply::Status::Cancelled)
+        return {DeadStoneResult::Outcome::Cancelled, {}, reply.text};
+    if (reply.status == GtpReply::Status::Failure)
+        return {DeadStoneResult::Outcome::Failed,
+                {},
+                QStringLiteral("思考エンジンがエラーを返しました（%1）。").arg(reply.text)};
+    return {DeadStoneResult::Outcome::Failed, {}, reply.text};
+}
+
+void DeadStoneProposal::Cancel() {
+    if (running_)
+        client_.Cancel();  // answers the waiting commands Cancelled, which finishes the run
+}
+
+void DeadStoneProposal::Finish(DeadStoneResult result) {
+    if (!running_)
+        return;
+    running_ = false;
+    client_.Cancel();  // the remaining commands are not wanted; their answers are ignored
+    emit Finished(result);
+}
+
+}  // namespace engine

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <functional>
+#include <optional>
+
+class QProcess;
+
+namespace engine {
+
+/// An engine's answer to one command, or why there is none.
+struct GtpReply {
+    enum class Status { Success, Failure, TimedOut, EngineGone, Cancelled };
+    Status status = Status::Success;
+    QString text;  // the answer after "=" or "?", trimmed; for the others, what happened
+};
+
+/// Cuts an engine's output into answers: each begins with "=" or "?" (an id may follow) and
+/// ends with an empty line. Carriage returns are dropped, as the protocol asks.
+class GtpReplyReader {
+  public:
+    void Feed(const QByteArray& bytes);
+    /// The next whole answer; none until its empty line has come.
+    std::optional<GtpReply> Take();
+
+  private:
+    QByteArray pending_;
+};
+
+/// The GTP vertex of a board point ("D16" for 4の四): columns A to T without I from the left,
+/// rows counted from the bottom; empty off the board.
+QString GtpVertex(int x, int y);
+/// The board point of a vertex, case ignored; none for "pass" or anything off the board.
+std::optional<std::pair<int, int>> PointOfVertex(const QString& vertex);
+
+/// A GTP engine in a process of its own (so that its licence stays its own): commands are
+/// answered in order, each within its time; an engine that hangs is stopped, one that dies
+/// or cannot start is said so, and the player can cancel at any time.
+class GtpClient : public QObject {
+    Q_OBJECT
+
+  public:
+    using ReplyHandler = std::function<void(const GtpReply&)>;
+
+    explicit GtpClient(QObject* parent = nullptr);
+    ~GtpClient() override;
+
+    /// Starts the engine's command line (program and arguments, quoted as a shell would);
+    /// false with the reason when there is no such program or it would not start.
+    bool Start(const QString& commandLine, QString* why);
+    /// Sends one command; `done` is called once with its answer, or with TimedOut (the engine
+    /// is then stopped) when none came within `timeoutMs`, or EngineGone when it died.
+    void Send(const QString& command, int timeoutMs, ReplyHandler done);
+    /// Stops the engine; every command still waiting is answered Cancelled.
+    void Cancel();
+    bool IsRunning() const;
+
+  private:
+    struct Waiting {
+        QString command;
+        int timeoutMs = 0;
+        ReplyHandler done;
+    };
+    void ReadOutput();
+    void TimeOut();
+    void EngineEnded();
+    /// Stops the process and answers every waiting command with `status`.
+    void StopAll(GtpReply::Status status, const QString& why);
+    void StartTimerForFirst();
+
+    QProcess* process_ = nullptr;
+    GtpReplyReader reader_;
+    QList<Waiting> waiting_;
+    QTimer timer_;
+};
+
+}  // namespace engine
