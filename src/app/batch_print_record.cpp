@@ -31,7 +31,8 @@ int RunPrintRecord(const BatchContext& context) {
         }
     }
     model.ShowPositionAt(lastRow);
-    const output::RecordPage record = output::RecordPageOf(model, name.opponent, name.game);
+    output::RecordPage record = output::RecordPageOf(model, name.opponent, name.game);
+    output::TakeImportedPlayers(record, model, name.opponent, name.game, path);
     return WritePdf(context, pdf,
                     QStringLiteral("ソラマメ棋譜 %1 %2").arg(name.opponent, name.game),
                     [&record](common::PrintSurface& page) { output::PrintOut(page, record); });

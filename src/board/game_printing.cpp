@@ -13,6 +13,8 @@ namespace board {
 void GamePrinting::PrintRecord(const QStringList& removedStones) {
     output::RecordPage record =
         output::RecordPageOf(session_.model(), session_.opponent(), session_.game());
+    output::TakeImportedPlayers(record, session_.model(), session_.opponent(), session_.game(),
+                                session_.recordPath());
     record.removedList = removedStones;
     record.offsetXmm = state_.settings.printPosition1;
     record.offsetYmm = state_.settings.printPosition2;

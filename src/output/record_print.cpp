@@ -2,6 +2,8 @@
 
 #include "common/game_texts.h"
 #include "common/stone_colour.h"
+#include "output/kifu_figure_print.h"
+#include "store/game_info_file.h"
 
 namespace output {
 namespace {
@@ -33,6 +35,21 @@ RecordPage RecordPageOf(const go::BoardModel& model, const QString& opponent, co
     return record;
 }
 
+void TakeImportedPlayers(RecordPage& record, const go::BoardModel& model, const QString& opponent,
+                         const QString& game, const QString& recordPath) {
+    const std::optional<store::GameInfo> info = store::ReadGameInfo(recordPath);
+    if (!info)
+        return;
+    FigureHeading heading =
+        FigureHeadingOf(opponent, game, model.table().OpponentColour(), QString());
+    TakeGameInfo(heading, *info);
+    record.playersLabel = HeadingPlayers(heading);
+    if (!heading.event.isEmpty())
+        record.playersLabel += QStringLiteral("　") + heading.event;
+    if (!heading.result.isEmpty())
+        record.playersLabel += QStringLiteral("　結果 ") + heading.result;
+}
+
 QString RemovedEntry(int number, int x, int y) {
     // The sign comes first so that a removed handicap stone (number 0 or below) keeps it.
     const QString digits = QStringLiteral("%1").arg(qAbs(number), 3, 10, QLatin1Char('0'));
@@ -53,7 +70,9 @@ QStringList FillRemovedList(const store::RecordTable& table, int lastRow) {
 QStringList HeaderLines(const RecordPage& record) {
     return {QStringLiteral("対局名 : No.") + record.gameName + QStringLiteral("  ［ ") +
                 QString::number(record.lastMoveNumber) + QStringLiteral(" 手まで ］"),
-            QStringLiteral("対局者 : ") + record.opponentLabel + QStringLiteral("  vs  "),
+            QStringLiteral("対局者 : ") + (record.playersLabel.isEmpty()
+                                               ? record.opponentLabel + QStringLiteral("  vs  ")
+                                               : record.playersLabel),
             QStringLiteral("手合割 : ") + record.handicapLabel};
 }
 

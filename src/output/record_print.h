@@ -16,6 +16,9 @@ struct RecordPage {
     /// The number of the last stone placed up to the shown row (the header's when none).
     int lastMoveNumber = 0;
     QString opponentLabel;
+    /// For a game imported from SGF: its own players with ranks, event and result, which the
+    /// 対局者 line shows instead of the opponent's folder; empty otherwise.
+    QString playersLabel;
     QString handicapLabel;
     /// The removed-stone list's entries, as FillRemovedList makes them.
     QStringList removedList;
@@ -28,6 +31,11 @@ struct RecordPage {
 /// The record page of the position `model` shows (in printing mode), with the main window's
 /// labels for the game; the print offsets are left at zero.
 RecordPage RecordPageOf(const go::BoardModel& model, const QString& opponent, const QString& game);
+
+/// Fills playersLabel from the companion of an imported game's record; a page of a game
+/// without one stays as it is.
+void TakeImportedPlayers(RecordPage& record, const go::BoardModel& model, const QString& opponent,
+                         const QString& game, const QString& recordPath);
 
 /// The removed-stone list's entry of a removal: "012: 16･4".
 QString RemovedEntry(int number, int x, int y);

@@ -70,23 +70,35 @@ class TestRecordPrint : public QObject {
         QTest::addColumn<int>("offsetX");
         QTest::addColumn<int>("offsetY");
         QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<QString>("players");  // an imported game's own
         QTest::newRow("at the print origin")
             << 41 << 0 << 0
             << QStringList{"text 420,0 " + kMincho + "対局名 : No.第3  ［ 41 手まで ］",
                            "text 420,340.2 " + kMincho + "対局者 : (白) 山田  vs  ",
-                           "text 420,680.4 " + kMincho + "手合割 : 互先 ［コミ黒６目半］"};
+                           "text 420,680.4 " + kMincho + "手合割 : 互先 ［コミ黒６目半］"}
+            << "";
+        QTest::newRow("an imported game names its players and result")
+            << 41 << 0 << 0
+            << QStringList{"text 420,0 " + kMincho + "対局名 : No.第3  ［ 41 手まで ］",
+                           "text 420,340.2 " + kMincho +
+                               "対局者 : 黒 秀策　白 因碩　結果 黒2目勝ち",
+                           "text 420,680.4 " + kMincho + "手合割 : 互先 ［コミ黒６目半］"}
+            << "黒 秀策　白 因碩　結果 黒2目勝ち";
         QTest::newRow("no moves, shifted 10 mm right and 5 mm down")
             << 0 << 10 << 5
             << QStringList{"text 987,283.5 " + kMincho + "対局名 : No.第3  ［ 0 手まで ］",
                            "text 987,623.7 " + kMincho + "対局者 : (白) 山田  vs  ",
-                           "text 987,963.9 " + kMincho + "手合割 : 互先 ［コミ黒６目半］"};
+                           "text 987,963.9 " + kMincho + "手合割 : 互先 ［コミ黒６目半］"}
+            << "";
     }
     void header() {
         QFETCH(int, lastMove);
         QFETCH(int, offsetX);
         QFETCH(int, offsetY);
         QFETCH(QStringList, expected);
+        QFETCH(QString, players);
         output::RecordPage record;
+        record.playersLabel = players;
         record.gameName = QStringLiteral("第3");
         record.lastMoveNumber = lastMove;
         record.opponentLabel = QStringLiteral("(白) 山田");
