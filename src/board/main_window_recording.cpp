@@ -120,7 +120,12 @@ void MainWindow::EditTermList() {
 
 void MainWindow::CountTerritory() {
     go::BoardModel& model = session_.model();
-    controls_->recordingPanel->buttons[AskDeadStones]->setVisible(!countShown_);
+    // Without an engine the button stays, disabled; its guide says where to get one.
+    QPushButton* ask = controls_->recordingPanel->buttons[AskDeadStones];
+    ask->setVisible(!countShown_);
+    ask->setEnabled(!engine::FindEngineProgram(
+                         engine::EngineCommand(state_.DataFile(engine::kEngineSettingsName)))
+                         .isEmpty());
     if (countShown_) {
         countShown_ = false;
         controls_->ClearCount();

@@ -66,6 +66,17 @@ std::optional<std::pair<int, int>> PointOfVertex(const QString& vertex) {
     return std::pair<int, int>{int(column - kColumns) + 1, go::kBoardSize + 1 - row};
 }
 
+QString FindEngineProgram(const QString& commandLine) {
+    const QStringList words = QProcess::splitCommand(commandLine);
+    if (words.isEmpty())
+        return QString();
+    // Debian puts games, GNU Go among them, in /usr/games, which not every PATH holds.
+    QString found = QStandardPaths::findExecutable(words.first());
+    if (found.isEmpty() && !words.first().contains(QLatin1Char('/')))
+        found = QStandardPaths::findExecutable(words.first(), {QStringLiteral("/usr/games")});
+    return found;
+}
+
 GtpClient::GtpClient(QObject* parent) : QObject(parent) {
     timer_.setSingleShot(true);
     connect(&timer_, &QTimer::timeout, this, &GtpClient::TimeOut);
@@ -84,11 +95,8 @@ bool GtpClient::Start(const QString& commandLine, QString* why) {
         *why = QStringLiteral("思考エンジンのコマンドが設定されていません。");
         return false;
     }
-    // Debian puts games, GNU Go among them, in /usr/games, which not every PATH holds.
     const QString program = words.takeFirst();
-    QString found = QStandardPaths::findExecutable(program);
-    if (found.isEmpty() && !program.contains(QLatin1Char('/')))
-        found = QStandardPaths::findExecutable(program, {QStringLiteral("/usr/games")});
+    const QString found = FindEngineProgram(commandLine);
     process_ = new QProcess(this);
     process_->setProgram(found.isEmpty() ? program : found);
     process_->setArguments(words);

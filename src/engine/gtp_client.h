@@ -38,6 +38,10 @@ QString GtpVertex(int x, int y);
 /// The board point of a vertex, case ignored; none for "pass" or anything off the board.
 std::optional<std::pair<int, int>> PointOfVertex(const QString& vertex);
 
+/// The program a command line starts, as found on PATH (or in /usr/games, where Debian puts
+/// GNU Go); empty when there is none.
+QString FindEngineProgram(const QString& commandLine);
+
 /// A GTP engine in a process of its own (so that its licence stays its own): commands are
 /// answered in order, each within its time; an engine that hangs is stopped, one that dies
 /// or cannot start is said so, and the player can cancel at any time.
