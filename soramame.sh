@@ -7,7 +7,8 @@ set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 build="$here/build"
 packages=(cmake g++ ninja-build qt6-base-dev fonts-ipafont-gothic fonts-ipafont-mincho
-          xdg-utils qt6-translations-l10n poppler-utils gnugo)
+          xdg-utils qt6-translations-l10n poppler-utils gnugo
+          libqrencode-dev libzbar-dev pkg-config)
 
 install_missing_packages() {
     local missing=()

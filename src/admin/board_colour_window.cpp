@@ -4,6 +4,7 @@
 #include "store/settings_file.h"
 #include "widgets/board_colour.h"
 #include "widgets/keyboard_access.h"
+#include "widgets/layout_scale.h"
 #include "widgets/window_geometry.h"
 
 #include <QFont>
@@ -52,13 +53,15 @@ QPoint BoardColourWindow::MainBoardPosition() const {
                                    : nullptr;
     if (mainBoard == nullptr)
         return QPoint(kDefaultBoardLeft, kDefaultBoardTop);
-    return mainBoard->mapTo(mainWindow_, QPoint(0, 0)) * kTwipsPerPixel;
+    // The main window is laid out at the display size; the twips are those of 100 %.
+    const QPointF shown = mainBoard->mapTo(mainWindow_, QPoint(0, 0));
+    return (shown * (kTwipsPerPixel / widgets::LayoutScale())).toPoint();
 }
 
 void BoardColourWindow::BuildControls(int pictureLeft, int pictureTop) {
     preview_ = new board::BoardPicture(kPreviewGeometry, this);
     preview_->setObjectName(QStringLiteral("Picture1"));
-    preview_->move(TwipsRect(pictureLeft, pictureTop, 0, 0).topLeft());
+    preview_->move(widgets::Scaled(TwipsRect(pictureLeft, pictureTop, 0, 0).topLeft()));
 
     const int left = pictureLeft + kPreviewGeometry.pictureWidth + kGap;
     const int width =
@@ -68,7 +71,7 @@ void BoardColourWindow::BuildControls(int pictureLeft, int pictureTop) {
         control->setObjectName(QLatin1String(name));
         control->setWordWrap(true);
         control->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        control->setGeometry(TwipsRect(left, top, width, 1080));
+        control->setGeometry(widgets::Scaled(TwipsRect(left, top, width, 1080)));
         return control;
     };
     label("Label1",
@@ -84,14 +87,14 @@ void BoardColourWindow::BuildControls(int pictureLeft, int pictureTop) {
         bar->setFocusPolicy(Qt::TabFocus);  // the arrow keys move it; a click keeps the focus
         bar->setRange(0, 255);
         bar->setPageStep(kLargeStep);
-        bar->setGeometry(TwipsRect(left, pictureTop + 2760 + 480 * i, width, 255));
+        bar->setGeometry(widgets::Scaled(TwipsRect(left, pictureTop + 2760 + 480 * i, width, 255)));
         connect(bar, &QScrollBar::valueChanged, this, &BoardColourWindow::PreviewBarColour);
         colourBars_[size_t(i)] = bar;
     }
     auto button = [&](const char* name, const QString& text, int top) {
         auto* control = new QPushButton(text, this);
         control->setObjectName(QLatin1String(name));
-        control->setGeometry(TwipsRect(left, top, width, 600));
+        control->setGeometry(widgets::Scaled(TwipsRect(left, top, width, 600)));
         return control;
     };
     QPushButton* store = button("Command1", QStringLiteral("碁盤色の登録"), pictureTop + 6480);

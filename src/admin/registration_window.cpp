@@ -183,7 +183,8 @@ void RegistrationWindow::BuildDisplaySizeBox() {
 void RegistrationWindow::StoreDisplaySize(int index) {
     const QString path = state_.DataFile(store::kDisplaySettingsName);
     store::DisplaySettings settings = store::ReadDisplaySettings(path);
-    const int percent = store::kDisplaySizes.at(size_t(qBound(0, index, 4)));
+    const int percent =
+        store::kDisplaySizes.at(size_t(qBound(0, index, int(store::kDisplaySizes.size()) - 1)));
     settings.scalePercent = percent;
     settings.shrinkNotice.clear();
     if (!store::WriteDisplaySettings(path, settings)) {

@@ -13,7 +13,7 @@ SmallBoardPicker MakeSmallBoardPicker(QWidget* window, common::AppState& state,
     SmallBoardPicker made;
     made.board = new board::BoardPicture(board::kSmallBoardGeometry, window);
     made.board->setObjectName(QStringLiteral("Picture1"));
-    made.board->move(TwipsRect(120, 120, 0, 0).topLeft());
+    made.board->move(widgets::Scaled(TwipsRect(120, 120, 0, 0).topLeft()));
     made.opponentList = widgets::Place(new QListWidget(window), QStringLiteral("List1"),
                                        TwipsRect(120, 5400, 2460, 3240));
     made.gameList = widgets::Place(new QListWidget(window), QStringLiteral("List2"),

@@ -5,6 +5,7 @@
 #include "app/batch_list_games.h"
 #include "app/batch_mode.h"
 #include "app/batch_print_record.h"
+#include "app/batch_reply_card.h"
 #include "app/batch_results_summary.h"
 #include "app/batch_sgf.h"
 
@@ -24,7 +25,7 @@ BatchMode DrawingNothing(BatchMode mode) {
 
 const std::vector<BatchMode>& BatchModes() {
     // Each mode is made in its own file; this list is the one place that names them all.
-    // Only the two that write PDF pages draw.
+    // Only the three that write PDF pages draw.
     static const std::vector<BatchMode> modes = {
         MakePrintRecordMode(),
         MakeFiguresMode(),
@@ -36,6 +37,8 @@ const std::vector<BatchMode>& BatchModes() {
         DrawingNothing(MakeResultsSummaryMode()),
         DrawingNothing(MakeImportDataMode()),
         DrawingNothing(MakeCheckRecordMode()),
+        MakePrintReplyMode(),
+        DrawingNothing(MakeReadCardMode()),
     };
     return modes;
 }

@@ -12,7 +12,7 @@ namespace {
 const QHash<QString, QString>& JapaneseDescriptions() {
     static const QHash<QString, QString> table = {
         {QStringLiteral("data-root"), QStringLiteral("棋譜などのデータを DIR に保存します。")},
-        {QStringLiteral("scale"), QStringLiteral("すべての画面を F 倍（1～2）の大きさで表示し\n"
+        {QStringLiteral("scale"), QStringLiteral("すべての画面を F 倍（0.7～2）の大きさで表示し\n"
                                                  "ます（オプション設定の表示サイズより優先）。")},
         {QStringLiteral("print-record"),
          QStringLiteral("対局 OPPONENT/GAME の棋譜を A4 の PDF ファイル\n"
@@ -62,6 +62,12 @@ const QHash<QString, QString>& JapaneseDescriptions() {
          QStringLiteral("対局 OPPONENT/GAME の棋譜を碁のルールで並べ\n"
                         "直し、実際の対局にありえない所を一行ずつ表示\n"
                         "します（見つかったときは終了状態 1）。")},
+        {QStringLiteral("print-reply"),
+         QStringLiteral("相手 OPPONENT への返信はがきを PDF ファイル\n"
+                        "に書き出します。")},
+        {QStringLiteral("qr"), QStringLiteral("はがきに QR コードを入れます\n（--print-reply）。")},
+        {QStringLiteral("read-card"), QStringLiteral("はがきの画像 IMAGE の QR コードを読み、その\n"
+                                                     "対局を棋譜と照合します。")},
     };
     return table;
 }

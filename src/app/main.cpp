@@ -11,13 +11,17 @@
 #include "common/data_root.h"
 #include "common/font_setup.h"
 #include "desktop/platform_qt.h"
+#include "engine/dead_stone_proposal.h"
+#include "engine/score_series.h"
 #include "postcard/address_card_window.h"
 #include "postcard/reply_card_window.h"
 #include "store/display_settings.h"
 #include "views/games_overview_window.h"
 #include "views/results_summary_window.h"
+#include "views/score_graph_window.h"
 #include "views/text_window.h"
 #include "widgets/keyboard_access.h"
+#include "widgets/layout_scale.h"
 #include "widgets/numeral_strips.h"
 
 #include <QApplication>
@@ -40,11 +44,11 @@ void DescribeOptions(QCommandLineParser& parser, const QCommandLineOption& dataR
     parser.addHelpOption();
     parser.addVersionOption();
     app::DeclareOption(parser, dataRoot);
-    app::DeclareOption(parser,
-                       {QStringLiteral("scale"),
-                        QStringLiteral("Show every window at F times its size (1 to 2), instead of "
-                                       "the display size chosen in the options."),
-                        QStringLiteral("F")});
+    app::DeclareOption(
+        parser, {QStringLiteral("scale"),
+                 QStringLiteral("Show every window at F times its size (0.7 to 2), instead of "
+                                "the display size chosen in the options."),
+                 QStringLiteral("F")});
     if (!withModes)
         return;
     for (const app::BatchMode& mode : app::BatchModes())
@@ -129,6 +133,29 @@ void OfferOverviewWindows(board::MainWindow& mainWindow) {
     });
 }
 
+/// The score graph of a finished game, one window made on the first request; a move chosen
+/// in it is shown in the main window's review.
+void OfferScoreGraphWindow(board::MainWindow& mainWindow) {
+    QObject::connect(
+        &mainWindow, &board::MainWindow::ScoreGraphRequested, &mainWindow,
+        [&mainWindow](const QString& recordPath, const QString& title) {
+            auto* window = mainWindow.findChild<views::ScoreGraphWindow*>(
+                QString(), Qt::FindDirectChildrenOnly);
+            if (window == nullptr) {
+                window = new views::ScoreGraphWindow(&mainWindow);
+                QObject::connect(window, &views::ScoreGraphWindow::MoveChosen, &mainWindow,
+                                 &board::MainWindow::ShowMoveInReview);
+            }
+            window->Start(
+                recordPath, title,
+                engine::EngineCommand(mainWindow.state().DataFile(engine::kEngineSettingsName)),
+                engine::DefaultScoreCacheFolder());
+            window->show();
+            window->raise();
+            window->activateWindow();
+        });
+}
+
 /// Qt's own dialogs (file, print, standard buttons) speak Japanese when the system has Qt's
 /// Japanese catalogue; without it they stay English and nothing is said.
 void LoadQtJapanese(QCoreApplication& app) {
@@ -159,14 +186,19 @@ int RunBatchMode(const app::BatchMode& mode, const QString& dataRoot,
     return mode.run(app::BatchContext{dataRoot, parser, out, err});
 }
 
-/// The main window at 100 %, with room for its title bar.
-const QSize kMainWindowSpace(800, 621 + 32);
+/// The main window at 100 %, with room for its title bar, when shown at `scale` on a screen
+/// `screenHeight` pixels high: on a screen short for the layout it leaves out the column
+/// numerals.
+QSize MainWindowSpace(int screenHeight, double scale) {
+    const bool shortScreen = board::IsSmallScreen(qRound(screenHeight / scale));
+    return QSize(800, (shortScreen ? 600 : 621) + 32);
+}
 
 /// The display size: --scale when given, else the one stored in the data root.
 double WantedScale(const QCommandLineParser& parser, const QString& dataRoot) {
     bool ok = false;
     const double given = parser.value(QStringLiteral("scale")).toDouble(&ok);
-    if (ok && given >= 1.0 && given <= 2.0)
+    if (ok && given >= 0.7 && given <= 2.0)
         return given;
     return store::ReadDisplaySettings(dataRoot + '/' + store::kDisplaySettingsName).scalePercent /
            100.0;
@@ -181,9 +213,15 @@ QString ApplyDisplayScale(std::unique_ptr<QCoreApplication>& app, int& argc, cha
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen == nullptr)
         return {};
-    const double scale =
-        store::FittingScale(wanted, kMainWindowSpace, screen->availableGeometry().size());
-    if (scale != 1.0) {
+    const QSize available = screen->availableGeometry().size();
+    const double scale = store::FittingScale(
+        wanted, [&available](double at) { return MainWindowSpace(available.height(), at); },
+        available);
+    if (scale < 1.0) {
+        // Qt's factor would shrink the windows but not what the widgets paint in them.
+        widgets::SetLayoutScale(scale);
+        QApplication::setFont(widgets::ScaledFont(QApplication::font()));
+    } else if (scale != 1.0) {
         app.reset();
         qputenv("QT_SCALE_FACTOR", QByteArray::number(scale));
         app = std::make_unique<QApplication>(argc, argv);
@@ -309,6 +347,7 @@ int main(int argc, char* argv[]) {
     OfferReplyWindow(form);
     OfferAddressWindow(form);
     OfferOverviewWindows(form);
+    OfferScoreGraphWindow(form);
     // The start-up benchmark times the program up to its first painted window.
     if (qEnvironmentVariableIsSet("SORAMAME_EXIT_WHEN_SHOWN"))
         common::ExitWhenFirstPainted(form);

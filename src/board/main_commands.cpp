@@ -38,6 +38,7 @@ std::span<const MainCommand> MainCommands() {
         {Review, NavigationHelp, "操作説明", 2, 0, false, &W::OpenNavigationHelp},
         {Review, StepBackButton, "後 退", 0, 1, true, &W::StepBack},
         {Review, StepForwardButton, "前 進", 1, 1, true, &W::StepForward},
+        {Review, ScoreGraph, "形勢グラフ", -1, -1, true, &W::OpenScoreGraph},
 
         {Printing, FinalPosition, "最終形", 0, 0, true, &W::ShowFinalPosition},
         {Printing, StartPosition, "開 始", 1, 0, true, &W::ShowFromMoveBox},

@@ -41,8 +41,8 @@ enum RecordingButton {
     RecordingButtonCount = 11
 };
 
-/// Buttons of the review and printing panels, by index; the last three only on the printing
-/// panel.
+/// Buttons of the review and printing panels, by index; PrintRecord to KifuFigures only on the
+/// printing panel, ScoreGraph only on the review panel.
 enum NavigationButton {
     FinalPosition = 0,
     StartPosition = 1,
@@ -52,7 +52,8 @@ enum NavigationButton {
     PrintRecord = 5,
     ScreenCopy = 6,
     KifuFigures = 7,
-    ReviewButtonCount = 5,
+    ScoreGraph = 8,  // shown while a game is chosen, pressable for a finished one
+    ReviewButtonCount = 9,
     PrintingButtonCount = 8
 };
 

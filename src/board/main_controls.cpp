@@ -72,11 +72,11 @@ MainControls::MainControls(QWidget* window) {
     guideLabel->setFrameShadow(QFrame::Sunken);
     QFont guideFont;  // only the size: the family comes from the window
     guideFont.setPointSize(9);
-    guideLabel->setFont(guideFont);
+    guideLabel->setFont(widgets::ScaledFont(guideFont));
 
     // The three panels lie on top of each other; exactly one is shown.
     for (QWidget* panel : modePanels)
-        panel->setGeometry(kRightColumnX, 352, kRightColumnWidth, 170);
+        panel->setGeometry(widgets::Scaled(QRect(kRightColumnX, 352, kRightColumnWidth, 170)));
     NameControls();
 }
 
@@ -168,12 +168,12 @@ void MainControls::Place(bool smallScreen) {
     // On short screens the column strip gives way and the board moves to the top.
     const int boardTop = smallScreen ? 0 : Px(ColumnNumeralStrip::kHeightTwips);
     columnStrip->move(0, 0);
-    rowStrip->move(0, boardTop);
-    boardPicture->move(Px(RowNumeralStrip::kWidthTwips), boardTop);
+    rowStrip->move(widgets::Scaled(QPoint(0, boardTop)));
+    boardPicture->move(widgets::Scaled(QPoint(Px(RowNumeralStrip::kWidthTwips), boardTop)));
     const int commentTop = boardTop + Px(kMainBoardGeometry.pictureHeight) + 2;
     for (QWidget* control :
          std::initializer_list<QWidget*>{commentBox, descriptionCombo, termCombo})
-        control->move(control->x(), commentTop);
+        control->move(control->x(), widgets::Scaled(commentTop));
 }
 
 void MainControls::ShowNumerals(bool smallScreen, bool showNumerals) {

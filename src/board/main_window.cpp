@@ -7,6 +7,7 @@
 #include "store/start_store.h"
 #include "widgets/board_picture.h"
 #include "widgets/game_picker.h"
+#include "widgets/layout_scale.h"
 #include "widgets/menu_entry.h"
 #include "widgets/numeral_strips.h"
 
@@ -173,9 +174,9 @@ void MainWindow::LoadSettings() {
 }
 
 void MainWindow::PlaceWindow() {
-    smallScreen_ = IsSmallScreen(platform_.ScreenHeight());
-    const int height = Px(smallScreen_ ? 9000 : 9315);
-    const int width = Px(12000);
+    smallScreen_ = IsSmallScreen(widgets::AtFullSize(platform_.ScreenHeight()));
+    const int height = widgets::Scaled(Px(smallScreen_ ? 9000 : 9315));
+    const int width = widgets::Scaled(Px(12000));
     setFixedSize(width, height);
     move((platform_.ScreenWidth() - width) / 2, (platform_.ScreenHeight() - height) / 3);
     controls_->Place(smallScreen_);
@@ -236,6 +237,7 @@ void MainWindow::ChooseMode(go::Mode mode) {
         model.MarkLastPlacement(model.table().lastRow);
     }
     controls_->commentBox->setEnabled(mode == go::Mode::Recording);
+    ShowScoreGraphButton();  // a result recorded meanwhile makes the game finished
 }
 
 void MainWindow::SetMode(go::Mode mode) {

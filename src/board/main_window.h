@@ -65,6 +65,13 @@ class MainWindow : public QWidget {
     QString GameName() const;
     /// The chosen opponent's games as the game list shows them, first to last.
     QStringList GameNames() const;
+    /// Shows the chosen game in review at `move` (0: before the first move), as typed into the
+    /// review's move-number box.
+    void ShowMoveInReview(int move);
+
+  signals:
+    /// The player asked for the score graph of the chosen game, which is finished.
+    void ScoreGraphRequested(const QString& recordPath, const QString& title);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -138,6 +145,10 @@ class MainWindow : public QWidget {
     QLineEdit* ShownMoveBox() const;
     void MoveBoxEdited(QLineEdit* moveBox);
     void TransformChosen();
+    /// The score graph only for a finished game: never an engine's view of a game in play.
+    void OpenScoreGraph();
+    bool ChosenGameIsFinished() const;
+    void ShowScoreGraphButton();
 
     // Printing (main_window_review.cpp).
     void PrintRecord();

@@ -81,6 +81,7 @@ void MainWindow::ClearGameDisplay() {
     controls_->ClearGame();  // also ends a cut armed for the game before
     countShown_ = false;
     controls_->recordingPanel->buttons[AskDeadStones]->setVisible(false);
+    controls_->reviewPanel->buttons[ScoreGraph]->setVisible(false);
 }
 
 void MainWindow::OpponentChosen() {
@@ -96,6 +97,7 @@ void MainWindow::GameClicked(const QString& opponent, const QString& game) {
     session_.Choose(opponent, game);
     WarnIfRecordUnreadable(ShowGame());
     ShowRecordCheck();
+    ShowScoreGraphButton();
 }
 
 store::LoadOutcome MainWindow::ShowGame() {

@@ -3,10 +3,13 @@
 #include "board/main_window.h"
 
 #include "board/mode_panels.h"
+#include "engine/score_series.h"
 #include "output/record_print.h"
+#include "output/results_record.h"
 
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 
 namespace board {
 
@@ -68,6 +71,51 @@ void MainWindow::ShowFromMove(QLineEdit* moveBox) {
 void MainWindow::TransformChosen() {
     session_.model().SetTransform(qMax(0, controls_->reviewPanel->transformList->currentRow()));
     ShowGame();
+}
+
+bool MainWindow::ChosenGameIsFinished() const {
+    return GameChosen() &&
+           engine::GameIsFinished(state_.currentGamesFolder == state_.backedUpFolder,
+                                  output::ResultsRecordPath(state_.dataRoot), OpponentName(),
+                                  GameName());
+}
+
+void MainWindow::ShowScoreGraphButton() {
+    // Shown for every chosen game so that the place is known, but only a finished game's can
+    // be pressed; without a game the panel looks as it always did.
+    QPushButton* button = controls_->reviewPanel->buttons[ScoreGraph];
+    button->setVisible(GameChosen());
+    button->setEnabled(ChosenGameIsFinished());
+}
+
+void MainWindow::OpenScoreGraph() {
+    if (!ChosenGameIsFinished()) {
+        platform_.ShowMessage(
+            QStringLiteral("形勢グラフは、終わった対局（退避後の棋譜か、対戦記録に結果のある"
+                           "対局）だけに作ります。対局中の対局について思考エンジンには尋ねま"
+                           "せん。"),
+            QStringLiteral("形勢グラフ"), common::MessageButtons::Ok,
+            common::MessageIcon::Information);
+        return;
+    }
+    emit ScoreGraphRequested(session_.recordPath(),
+                             QStringLiteral("%1　%2局").arg(OpponentName(), GameName()));
+}
+
+void MainWindow::ShowMoveInReview(int move) {
+    if (!GameChosen())
+        return;
+    if (session_.model().mode() != go::Mode::Review)
+        ChooseMode(go::Mode::Review);
+    // Shown as the number typed into the box would show it.
+    QLineEdit* box = controls_->reviewPanel->moveBox;
+    {
+        const QSignalBlocker block(box);
+        box->setText(QString::number(move));
+    }
+    ShowFromMove(box);
+    raise();
+    activateWindow();
 }
 
 void MainWindow::FillRemovedStones() {

@@ -1,6 +1,7 @@
 #include "board/mode_panels.h"
 
 #include "go/view_transform.h"
+#include "widgets/layout_scale.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -22,8 +23,9 @@ QPushButton* MakeButton(QWidget* parent, QButtonGroup* group, const QString& nam
                         const QString& caption, int column, int row) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
-    button->setGeometry(4 + column * (kButtonWidth + 3), 4 + row * (kButtonHeight + 3),
-                        kButtonWidth, kButtonHeight);
+    button->setGeometry(
+        widgets::Scaled(QRect(4 + column * (kButtonWidth + 3), 4 + row * (kButtonHeight + 3),
+                              kButtonWidth, kButtonHeight)));
     button->setAutoDefault(false);
     group->addButton(button, name.section('_', 1).toInt());
     return button;
@@ -33,9 +35,9 @@ QLineEdit* MakeMoveBox(QWidget* parent, const QString& name, int x, int y) {
     auto* box = new QLineEdit(parent);
     box->setObjectName(name);
     box->setMaxLength(3);
-    box->setGeometry(x, y, 40, 22);
+    box->setGeometry(widgets::Scaled(QRect(x, y, 40, 22)));
     auto* caption = new QLabel(QStringLiteral("手から"), parent);
-    caption->setGeometry(x + 44, y + 2, 44, 18);
+    caption->setGeometry(widgets::Scaled(QRect(x + 44, y + 2, 44, 18)));
     box->setAccessibleName(QStringLiteral("何手目から"));
     return box;
 }
@@ -78,7 +80,7 @@ RecordingPanel::RecordingPanel(QWidget* parent) : QWidget(parent), group(new QBu
 
     cutModeLabel = new QLabel(QStringLiteral("指定の着手以降を抹消する"), this);
     cutModeLabel->setObjectName(QStringLiteral("Label4"));
-    cutModeLabel->setGeometry(4, 90, 190, 20);
+    cutModeLabel->setGeometry(widgets::Scaled(QRect(4, 90, 190, 20)));
     // Only the colour and the weight are set; the rest comes from the window as before.
     QPalette red;
     red.setColor(QPalette::WindowText, QColor(255, 0, 0));
@@ -94,7 +96,7 @@ RecordingPanel::RecordingPanel(QWidget* parent) : QWidget(parent), group(new QBu
     buttons[AskDeadStones] =
         MakeButton(this, group, CommandObjectName(Panel::Recording, AskDeadStones),
                    QString::fromUtf8(propose->caption), 0, 0);
-    buttons[AskDeadStones]->setGeometry(4, 90, 190, 20);
+    buttons[AskDeadStones]->setGeometry(widgets::Scaled(QRect(4, 90, 190, 20)));
     buttons[AskDeadStones]->setVisible(false);
 }
 
@@ -104,14 +106,21 @@ ReviewPanel::ReviewPanel(QWidget* parent) : QWidget(parent), group(new QButtonGr
     moveBox = MakeMoveBox(this, QStringLiteral("Text1"), 4, 62);
     numbersBox = new QCheckBox(QStringLiteral("石数字"), this);
     numbersBox->setObjectName(QStringLiteral("Check2"));
-    numbersBox->setGeometry(96, 62, 90, 22);
+    numbersBox->setGeometry(widgets::Scaled(QRect(96, 62, 90, 22)));
     transformList = new QListWidget(this);
     transformList->setObjectName(QStringLiteral("List3"));
-    transformList->setGeometry(4, 90, 190, 76);
+    transformList->setGeometry(widgets::Scaled(QRect(4, 90, 190, 76)));
     transformList->addItems(go::TransformNames());
     transformList->setCurrentRow(0);
     transformList->setAccessibleName(QStringLiteral("盤の向き"));
     buttons[NavigationHelp]->setShortcut(QKeySequence(Qt::Key_F1));
+
+    // The grid's free cell beside "前 進"; hidden until a game is chosen, so that the panel
+    // without a game looks as before, and pressable only for a finished game.
+    const MainCommand* graph = FindCommand(Panel::Review, ScoreGraph);
+    buttons[ScoreGraph] = MakeButton(this, group, CommandObjectName(Panel::Review, ScoreGraph),
+                                     QString::fromUtf8(graph->caption), 2, 1);
+    buttons[ScoreGraph]->setVisible(false);
 }
 
 PrintingPanel::PrintingPanel(QWidget* parent) : QWidget(parent), group(new QButtonGroup(this)) {
@@ -120,27 +129,27 @@ PrintingPanel::PrintingPanel(QWidget* parent) : QWidget(parent), group(new QButt
     moveBox = MakeMoveBox(this, QStringLiteral("Text2"), 4, 58);
     numbersBox = new QCheckBox(QStringLiteral("石数字"), this);
     numbersBox->setObjectName(QStringLiteral("Check3"));
-    numbersBox->setGeometry(4, 84, 70, 20);
+    numbersBox->setGeometry(widgets::Scaled(QRect(4, 84, 70, 20)));
     keepRemovedBox = new QCheckBox(QStringLiteral("抜石を盤に残す"), this);
     keepRemovedBox->setObjectName(QStringLiteral("Check4"));
-    keepRemovedBox->setGeometry(74, 84, 122, 20);
+    keepRemovedBox->setGeometry(widgets::Scaled(QRect(74, 84, 122, 20)));
     removedList = new QListWidget(this);
     removedList->setObjectName(QStringLiteral("List4"));
-    removedList->setGeometry(4, 106, 80, 60);
+    removedList->setGeometry(widgets::Scaled(QRect(4, 106, 80, 60)));
     removedList->setAccessibleName(QStringLiteral("抜石"));
 
     auto* caption = new QLabel(QStringLiteral("印字位置"), this);
-    caption->setGeometry(90, 106, 100, 16);
+    caption->setGeometry(widgets::Scaled(QRect(90, 106, 100, 16)));
     positionBar1 = new QScrollBar(Qt::Horizontal, this);
     positionBar1->setObjectName(QStringLiteral("HScroll1"));
-    positionBar1->setGeometry(90, 124, 76, 16);
+    positionBar1->setGeometry(widgets::Scaled(QRect(90, 124, 76, 16)));
     positionBar2 = new QScrollBar(Qt::Horizontal, this);
     positionBar2->setObjectName(QStringLiteral("HScroll2"));
-    positionBar2->setGeometry(90, 146, 76, 16);
+    positionBar2->setGeometry(widgets::Scaled(QRect(90, 146, 76, 16)));
     positionValue1 = new QLabel(this);
-    positionValue1->setGeometry(170, 124, 26, 16);
+    positionValue1->setGeometry(widgets::Scaled(QRect(170, 124, 26, 16)));
     positionValue2 = new QLabel(this);
-    positionValue2->setGeometry(170, 146, 26, 16);
+    positionValue2->setGeometry(widgets::Scaled(QRect(170, 146, 26, 16)));
     LetKeyboardReach(positionBar1, QStringLiteral("印字位置（横）"));
     LetKeyboardReach(positionBar2, QStringLiteral("印字位置（縦）"));
     for (auto [bar, value] :
@@ -156,7 +165,7 @@ PrintingPanel::PrintingPanel(QWidget* parent) : QWidget(parent), group(new QButt
     const MainCommand* figures = FindCommand(Panel::Printing, KifuFigures);
     buttons[KifuFigures] = MakeButton(this, group, CommandObjectName(Panel::Printing, KifuFigures),
                                       QString::fromUtf8(figures->caption), 0, 0);
-    buttons[KifuFigures]->setGeometry(142, 102, 54, 20);
+    buttons[KifuFigures]->setGeometry(widgets::Scaled(QRect(142, 102, 54, 20)));
     buttons[NavigationHelp]->setShortcut(QKeySequence(Qt::Key_F1));
 }
 

@@ -4,10 +4,27 @@
 
 #include <QStringList>
 
+#include <optional>
+
 namespace postcard {
 namespace {
 
 const QString kCheckLinesKey = QStringLiteral("照合行=");
+const QString kQrCodeKey = QStringLiteral("QRコード=");
+
+/// The value of a "key=0" or "key=1" line; nothing for any other line.
+std::optional<bool> SwitchValue(const QString& line, const QString& key) {
+    if (!line.startsWith(key))
+        return std::nullopt;
+    const QString value = line.mid(key.size()).trimmed();
+    if (value != QLatin1String("0") && value != QLatin1String("1"))
+        return std::nullopt;
+    return value == QLatin1String("1");
+}
+
+QString SwitchLine(const QString& key, bool on) {
+    return key + (on ? QStringLiteral("1") : QStringLiteral("0"));
+}
 
 }  // namespace
 
@@ -17,11 +34,8 @@ ReplyOptions ReadReplyOptions(const QString& path) {
     if (!store::ReadTextLines(path, lines))
         return options;
     for (const QString& line : lines) {
-        if (!line.startsWith(kCheckLinesKey))
-            continue;
-        const QString value = line.mid(kCheckLinesKey.size()).trimmed();
-        if (value == QLatin1String("0") || value == QLatin1String("1"))
-            options.checkLines = value == QLatin1String("1");
+        options.checkLines = SwitchValue(line, kCheckLinesKey).value_or(options.checkLines);
+        options.qrCode = SwitchValue(line, kQrCodeKey).value_or(options.qrCode);
     }
     return options;
 }
@@ -31,12 +45,15 @@ bool WriteReplyOptions(const QString& path, const ReplyOptions& options) {
     QStringList lines;
     if (store::ReadTextLines(path, lines)) {
         for (const QString& line : lines) {
-            if (!line.startsWith(kCheckLinesKey) && !line.isEmpty())
+            if (!line.startsWith(kCheckLinesKey) && !line.startsWith(kQrCodeKey) && !line.isEmpty())
                 kept.append(line);
         }
     }
-    const QString checkLines = options.checkLines ? QStringLiteral("1") : QStringLiteral("0");
-    return store::WriteTextLines(path, QStringList{kCheckLinesKey + checkLines} + kept);
+    QStringList written{SwitchLine(kCheckLinesKey, options.checkLines)};
+    // Off is the default: the line appears once the player has turned the code on.
+    if (options.qrCode)
+        written.append(SwitchLine(kQrCodeKey, true));
+    return store::WriteTextLines(path, written + kept);
 }
 
 }  // namespace postcard

@@ -71,6 +71,9 @@ QString GuideText(const QString& objectName, const QString& recordsFolder) {
              "対戦結果を表示させずにクリックすると今までの「対戦記録」の参照ができます。")},
         {QStringLiteral("Command2_0"), QStringLiteral("記録された棋譜の最終形が表示されます。")},
         {QStringLiteral("Command3_0"), QStringLiteral("記録された棋譜の最終形が表示されます。")},
+        {QStringLiteral("Command2_8"),
+         QStringLiteral("終わった対局（退避後の棋譜か、対戦記録に結果のある対局）の形勢を一手ごとに"
+                        "思考エンジンに尋ね、グラフにします。押せないときは対局中の対局です。")},
         {QStringLiteral("Command2_1"), QStringLiteral("初手から着手を進める状態になります｡")},
         {QStringLiteral("Command3_1"), QStringLiteral("初手から着手を進める状態になります｡")},
         {QStringLiteral("Command2_2"),

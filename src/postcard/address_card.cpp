@@ -1,5 +1,7 @@
 #include "postcard/address_card.h"
 
+#include "widgets/layout_scale.h"
+
 #include <QPainter>
 
 namespace postcard {
@@ -16,7 +18,7 @@ int PixelSizeOfPoints(double points) {
 }
 
 AddressCardPicture::AddressCardPicture(QWidget* parent) : QWidget(parent) {
-    setFixedSize(TwipsRect(0, 0, kWidthTwips, kHeightTwips).size());
+    setFixedSize(widgets::Scaled(TwipsRect(0, 0, kWidthTwips, kHeightTwips).size()));
     setAutoFillBackground(true);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, Qt::white);
@@ -29,6 +31,9 @@ void AddressCardPicture::paintEvent(QPaintEvent* /*event*/) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(Qt::black, 0));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    // The rest is laid out at 100 %.
+    if (widgets::LayoutScale() != 1.0)
+        painter.scale(widgets::LayoutScale(), widgets::LayoutScale());
 
     QFont heading(QStringLiteral("ＭＳ Ｐ明朝"));
     heading.setPixelSize(PixelSizeOfPoints(12));

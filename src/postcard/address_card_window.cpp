@@ -130,7 +130,7 @@ void AddressCardWindow::BuildCard() {
     opponentLabel_ = Caption(this, "Label2", QString(), TwipsRect(1020, 60, 4500, 300));
     card_ = new AddressCardPicture(this);
     card_->setObjectName(QStringLiteral("Picture1"));
-    card_->move(TwipsRect(120, 360, 0, 0).topLeft());
+    card_->move(widgets::Scaled(TwipsRect(120, 360, 0, 0).topLeft()));
     for (int i = 0; i < kPostalCodeBoxes; ++i) {
         QLineEdit* box = new DigitBox(card_);
         box->setObjectName(QString::fromLatin1(IndexedName("Text1", i)));
@@ -252,10 +252,11 @@ void AddressCardWindow::PlaceBox(int box) {
     const BoxPlace& place = places_[size_t(box)];
     const QSize& size = sizes_[size_t(box)];
     QLineEdit* edit = LayoutBox(box);
-    edit->setGeometry(TwipsRect(place.left, place.top, size.width(), size.height()));
+    edit->setGeometry(
+        widgets::Scaled(TwipsRect(place.left, place.top, size.width(), size.height())));
     QFont font(fontFamily_);
     font.setPixelSize(PixelSizeOfPoints(place.points));
-    edit->setFont(font);
+    edit->setFont(widgets::ScaledFont(font));
 }
 
 void AddressCardWindow::MarkSelectedLine() {

@@ -1,5 +1,7 @@
 #include "postcard/reply_card.h"
 
+#include "widgets/layout_scale.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLabel>
@@ -15,15 +17,16 @@ constexpr double kTwipsPerPoint = 20;
 const QColor kInputBackground(Qt::white);
 const QColor kLayoutBackground(232, 253, 232);
 
+/// At the display size: the card shrinks with the window.
 int Pixels(double twips) {
-    return qRound(twips / kTwipsPerPixel);
+    return qRound(twips * widgets::LayoutScale() / kTwipsPerPixel);
 }
 
 /// The font sized for the card's scale rather than the screen's, so that the card shows the
 /// text as large as the paper will.
 QFont CardFont(const ReplySettings& settings) {
     QFont font(settings.FontFamily());
-    font.setPixelSize(qMax(1, qRound(settings.characterSize * kTwipsPerPoint / kTwipsPerPixel)));
+    font.setPixelSize(qMax(1, Pixels(settings.characterSize * kTwipsPerPoint)));
     return font;
 }
 

@@ -1,9 +1,12 @@
 #include "postcard/reply_card_window.h"
 
+#include "cards/card_qr.h"
 #include "cards/message_files.h"
 #include "cards/reply_options.h"
 #include "cards/reply_text.h"
+#include "postcard/card_check_dialog.h"
 #include "postcard/reply_card.h"
+#include "registration/sgf_games.h"
 #include "widgets/keyboard_access.h"
 #include "widgets/window_controls.h"
 #include "widgets/window_geometry.h"
@@ -67,7 +70,7 @@ ReplyCardWindow::ReplyCardWindow(common::AppState& state, common::Platform& plat
 void ReplyCardWindow::BuildWindow() {
     common::PlaceSecondaryWindow(this, kDefaultReplyFont, platform_.ScreenHeight(), mainWindow_);
     card_ = new ReplyCard(this);
-    card_->move(TwipsRect(120, 120, 0, 0).topLeft());
+    card_->move(widgets::Scaled(TwipsRect(120, 120, 0, 0).topLeft()));
     Caption(this, QStringLiteral("Label5"), QStringLiteral("対局者"),
             TwipsRect(6000, 180, 900, 300));
     opponentLabel_ = ValueBox(this, QStringLiteral("Label6"), TwipsRect(6900, 120, 3600, 360));
@@ -105,6 +108,10 @@ void ReplyCardWindow::BuildChoiceFrame() {
                            QStringLiteral("Check1"), TwipsRect(3960, 1380, 1800, 360));
     checkLinesBox_->setChecked(ReadReplyOptions(state_.DataFile(kReplyOptionsName)).checkLines);
     connect(checkLinesBox_, &QCheckBox::toggled, this, &ReplyCardWindow::CheckLinesToggled);
+    qrCodeBox_ = Place(new QCheckBox(QStringLiteral("QRコードを入れる"), frame),
+                       QStringLiteral("Check2"), TwipsRect(3960, 1700, 1800, 320));
+    qrCodeBox_->setChecked(ReadReplyOptions(state_.DataFile(kReplyOptionsName)).qrCode);
+    connect(qrCodeBox_, &QCheckBox::toggled, this, &ReplyCardWindow::QrCodeToggled);
 }
 
 void ReplyCardWindow::BuildAdjustmentFrame() {
@@ -175,6 +182,7 @@ void ReplyCardWindow::BuildButtons() {
         {"Command3", QStringLiteral("操作説明"), 1, 1, &ReplyCardWindow::OpenHelp},
         {"Command4", QStringLiteral("印字実行"), 0, 2, &ReplyCardWindow::PrintCard},
         {"Command6", QStringLiteral("宛名画面へ"), 1, 2, &ReplyCardWindow::OpenAddressWindow},
+        {"Command9", QStringLiteral("はがきの照合"), 0, 3, &ReplyCardWindow::OpenCardCheck},
         {"Command5", QStringLiteral("戻　る"), 1, 3, &ReplyCardWindow::GoBack},
     };
     for (const ButtonPlace& place : buttons) {
@@ -340,6 +348,26 @@ void ReplyCardWindow::CheckLinesToggled(bool on) {
     LayOutLines();
 }
 
+void ReplyCardWindow::QrCodeToggled(bool on) {
+    ReplyOptions options = ReadReplyOptions(state_.DataFile(kReplyOptionsName));
+    options.qrCode = on;
+    WriteReplyOptions(state_.DataFile(kReplyOptionsName), options);
+}
+
+void ReplyCardWindow::OpenCardCheck() {
+    const ReplySubject subject = subject_ ? subject_() : ReplySubject{};
+    if (subject.opponent.isEmpty() || subject.games.isEmpty()) {
+        platform_.ShowMessage(QStringLiteral("メイン画面で対局者を選んでから照合してください。"),
+                              QStringLiteral("対局者が選ばれていません。"),
+                              common::MessageButtons::Ok, common::MessageIcon::Warning);
+        return;
+    }
+    CardCheckDialog dialog(state_, platform_, subject.opponent, subject.games, this);
+    dialog.exec();
+    // Moves added from the card belong on the card's text as well.
+    RefreshIfStale();
+}
+
 bool ReplyCardWindow::InLayoutMode() const {
     return modeButton_->text() != kToLayout;
 }
@@ -393,9 +421,27 @@ void ReplyCardWindow::PrintCard() {
     }
     const ReplySettings settings = CurrentSettings();
     const QList<LayoutLine> lines = card_->LayoutLines(settings);
-    if (!platform_.PrintPage(
-            QStringLiteral("ソラマメ返信 %1").arg(opponent), common::PageOrientation::AsPrinterIs,
-            [&](common::PrintSurface& page) { PrintReplyCard(page, lines, settings); })) {
+    std::optional<CardQr> qr;
+    if (qrCodeBox_->isChecked()) {
+        qr = CardQrOfGames(state_.currentGamesFolder, opponent, subject_().games,
+                           admin::OwnPlayerName(state_));
+        if (!qr) {
+            platform_.ShowMessage(
+                QStringLiteral("QRコードを作れませんでした。QRコードなしで印字します。"),
+                QStringLiteral("QRコード"), common::MessageButtons::Ok,
+                common::MessageIcon::Warning);
+        }
+    }
+    QList<int> covered;
+    if (!platform_.PrintPage(QStringLiteral("ソラマメ返信 %1").arg(opponent),
+                             common::PageOrientation::AsPrinterIs, [&](common::PrintSurface& page) {
+                                 PrintReplyCard(page, lines, settings);
+                                 if (!qr)
+                                     return;
+                                 PrintCardQr(page, qr->symbol);
+                                 covered =
+                                     LinesUnderQr(lines, settings, CardQrRect(page, qr->symbol));
+                             })) {
         platform_.ShowMessage(
             QStringLiteral("印刷できませんでした。プリンターを確かめてください。"),
             QStringLiteral("印刷ができません。"), common::MessageButtons::Ok,
@@ -403,6 +449,16 @@ void ReplyCardWindow::PrintCard() {
         return;
     }
     RecordPrintedCard(opponent);
+    if (!covered.isEmpty()) {
+        QStringList numbers;
+        for (int line : covered)
+            numbers.append(QString::number(line));
+        platform_.ShowMessage(QStringLiteral("QRコードが文面の %1 行目に重なりました。"
+                                             "その行を短くすると重なりません。")
+                                  .arg(numbers.join(QStringLiteral("・"))),
+                              QStringLiteral("QRコード"), common::MessageButtons::Ok,
+                              common::MessageIcon::Warning);
+    }
 }
 
 void ReplyCardWindow::RecordPrintedCard(const QString& opponent) {

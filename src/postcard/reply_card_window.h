@@ -92,6 +92,10 @@ class ReplyCardWindow : public QWidget {
     void SendDayChosen();
     /// "照合行を入れる": puts each game's check line into the text or takes them all out.
     void CheckLinesToggled(bool on);
+    /// "QRコードを入れる": prints the QR code of the games on the card.
+    void QrCodeToggled(bool on);
+    /// "はがきの照合": compares the opponent's card with the records.
+    void OpenCardCheck();
     void LeftSpaceChanged();
     void TopSpaceChanged();
     void LineSpacingChanged();
@@ -116,6 +120,7 @@ class ReplyCardWindow : public QWidget {
     QListWidget* fontList_ = nullptr;
     QListWidget* sendDayList_ = nullptr;
     QCheckBox* checkLinesBox_ = nullptr;
+    QCheckBox* qrCodeBox_ = nullptr;
     QScrollBar* leftSpaceBar_ = nullptr;
     QScrollBar* topSpaceBar_ = nullptr;
     QScrollBar* lineSpacingBar_ = nullptr;

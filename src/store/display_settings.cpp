@@ -45,14 +45,20 @@ bool WriteDisplaySettings(const QString& path, const DisplaySettings& settings) 
 }
 
 double FittingScale(double wanted, const QSize& windowSize, const QSize& available) {
-    if (Fits(wanted, windowSize, available))
+    return FittingScale(
+        wanted, [&windowSize](double) { return windowSize; }, available);
+}
+
+double FittingScale(double wanted, const std::function<QSize(double scale)>& windowSizeAt,
+                    const QSize& available) {
+    if (Fits(wanted, windowSizeAt(wanted), available))
         return wanted;
     for (auto it = kDisplaySizes.rbegin(); it != kDisplaySizes.rend(); ++it) {
         const double scale = *it / 100.0;
-        if (scale < wanted && Fits(scale, windowSize, available))
+        if (scale < wanted && Fits(scale, windowSizeAt(scale), available))
             return scale;
     }
-    return 1.0;
+    return kDisplaySizes.front() / 100.0;
 }
 
 }  // namespace store

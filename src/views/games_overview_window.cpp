@@ -5,6 +5,7 @@
 #include "views/reminder_dialog.h"
 #include "views/time_limits_dialog.h"
 #include "widgets/keyboard_access.h"
+#include "widgets/layout_scale.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -93,7 +94,10 @@ GamesOverviewWindow::GamesOverviewWindow(common::AppState& state, common::Platfo
     layout->addLayout(top);
     layout->addWidget(table_);
     layout->addLayout(bottom);
-    resize(960, 480);  // every column shown on a 1024-pixel screen
+    // Every column shown on a 1024-pixel screen; on a narrower one the table scrolls sideways
+    // rather than the window running off the screen.
+    resize(widgets::Scaled(QSize(960, 480))
+               .boundedTo(QSize(platform_.ScreenWidth() - 16, platform_.ScreenHeight() - 64)));
 
     connect(myTurnOnly_, &QCheckBox::toggled, this, [this] { FillTable(); });
     connect(table_, &QTableWidget::cellDoubleClicked, this, [this] { OpenCurrentGame(); });

@@ -1,5 +1,7 @@
 #include "views/reminder_dialog.h"
 
+#include "widgets/layout_scale.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -32,7 +34,7 @@ ReminderDialog::ReminderDialog(const QString& text, QWidget* parent)
     layout->addWidget(hint);
     layout->addWidget(text_);
     layout->addLayout(buttons);
-    resize(560, 300);
+    resize(widgets::Scaled(QSize(560, 300)));
     copy->setFocus();
 }
 

@@ -3,6 +3,7 @@
 #include "output/results_summary.h"
 #include "views/list_table.h"
 #include "widgets/keyboard_access.h"
+#include "widgets/layout_scale.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -85,7 +86,7 @@ ResultsSummaryWindow::ResultsSummaryWindow(common::AppState& state, QWidget* par
     layout->addWidget(new QLabel(QStringLiteral("対局ごとの最後の結果"), this));
     layout->addWidget(games_, 3);
     layout->addLayout(bottom);
-    resize(680, 500);
+    resize(widgets::Scaled(QSize(680, 500)));
     Refresh();
 }
 

@@ -2,6 +2,7 @@
 
 #include "store/edited_text.h"
 #include "widgets/keyboard_access.h"
+#include "widgets/layout_scale.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -71,7 +72,7 @@ TextWindow::TextWindow(const QString& path, common::Platform& platform, QWidget*
             [this] { Save(); });
     connect(editor_->document(), &QTextDocument::modificationChanged, this,
             [this] { ShowTitle(); });
-    resize(640, 560);
+    resize(widgets::Scaled(QSize(640, 560)));
     Load();
 }
 

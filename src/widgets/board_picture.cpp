@@ -2,6 +2,7 @@
 
 #include "common/stone_number.h"
 #include "output/point_words.h"
+#include "widgets/layout_scale.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -96,17 +97,19 @@ TwipsPicture::TwipsPicture(QSize sizeTwips, QWidget* parent) : QWidget(parent) {
 }
 
 qreal TwipsPicture::CurrentRatio() const {
-    return fixedRatio_ > 0 ? fixedRatio_ : devicePixelRatioF();
+    return (fixedRatio_ > 0 ? fixedRatio_ : devicePixelRatioF()) * widgets::LayoutScale();
 }
 
 void TwipsPicture::ResizePicture(QSize sizeTwips, const QColor& fill) {
     sizeTwips_ = sizeTwips;
     ratio_ = CurrentRatio();
-    const QSize logical(int(std::ceil(sizeTwips.width() / kTwipsPerPixel)),
-                        int(std::ceil(sizeTwips.height() / kTwipsPerPixel)));
+    scale_ = widgets::LayoutScale();
+    const double twipsPerPixel = TwipsPerWidgetPixel();
+    const QSize logical(int(std::ceil(sizeTwips.width() / twipsPerPixel)),
+                        int(std::ceil(sizeTwips.height() / twipsPerPixel)));
     setFixedSize(logical);
-    pixmap_ = QPixmap(int(std::ceil(logical.width() * ratio_)),
-                      int(std::ceil(logical.height() * ratio_)));
+    pixmap_ = QPixmap(int(std::ceil(logical.width() * WidgetPixelRatio())),
+                      int(std::ceil(logical.height() * WidgetPixelRatio())));
     pixmap_.fill(fill);
     update();
 }
@@ -182,7 +185,7 @@ QRect BoardPicture::StoneRect(int x, int y) const {
 }
 
 void BoardPicture::Changed(const QRect& deviceRect) {
-    const qreal ratio = PixelRatio();
+    const qreal ratio = WidgetPixelRatio();
     update(QRectF(deviceRect.x() / ratio, deviceRect.y() / ratio, deviceRect.width() / ratio,
                   deviceRect.height() / ratio)
                .toAlignedRect()
@@ -392,7 +395,7 @@ bool BoardPicture::PointFromTwips(double X, double Y, const BoardGeometry& geome
 }
 
 void BoardPicture::mousePressEvent(QMouseEvent* event) {
-    const QPointF position = event->position() * kTwipsPerPixel;
+    const QPointF position = event->position() * TwipsPerWidgetPixel();
     int x = 0;
     int y = 0;
     const bool onPoint = PointFromTwips(position.x(), position.y(), geometry_, x, y);
@@ -508,7 +511,7 @@ void BoardPicture::paintEvent(QPaintEvent* event) {
     if (!keyboardCursor_ || !cursorShown_ || !hasFocus())
         return;
     // A dark frame with a white one inside shows on the board, on black and on white stones.
-    const qreal ratio = PixelRatio();
+    const qreal ratio = WidgetPixelRatio();
     const QRect stone = StoneRect(cursor_.x(), cursor_.y());
     const QRectF square(stone.x() / ratio, stone.y() / ratio, stone.width() / ratio,
                         stone.height() / ratio);

@@ -61,8 +61,12 @@ class TwipsPicture : public QWidget {
   protected:
     /// Starts a new blank pixmap of the given size at the current pixel ratio.
     void ResizePicture(QSize sizeTwips, const QColor& fill);
-    /// The ratio the current pixmap was made for.
+    /// Device pixels per pixel at 100 %: the screen's ratio times the layout's scale, as the
+    /// current pixmap was made for.
     qreal PixelRatio() const { return ratio_; }
+    /// Device pixels per pixel of the widget, for what is drawn or updated on the widget itself.
+    qreal WidgetPixelRatio() const { return ratio_ / scale_; }
+    double TwipsPerWidgetPixel() const { return kTwipsPerPixel / scale_; }
     /// Whether the screen's ratio differs from the one the pixmap was made for.
     bool PixelRatioChanged() const { return CurrentRatio() != ratio_; }
     QSize PictureSizeTwips() const { return sizeTwips_; }
@@ -87,6 +91,8 @@ class TwipsPicture : public QWidget {
     QSize sizeTwips_;
     qreal fixedRatio_ = 0;
     qreal ratio_ = 1;
+    /// The layout's scale the pixmap was made for.
+    qreal scale_ = 1;
     QPixmap pixmap_;
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/layout_scale.h"
+
 #include <QRect>
 #include <QString>
 #include <Qt>
@@ -11,11 +13,12 @@ class QWidget;
 
 namespace widgets {
 
-/// Names a control after the window's control name (for finding it in tests) and places it.
+/// Names a control after the window's control name (for finding it in tests) and places it;
+/// `geometry` is in pixels at 100 %.
 template <typename Control>
 Control* Place(Control* control, const QString& name, const QRect& geometry) {
     control->setObjectName(name);
-    control->setGeometry(geometry);
+    control->setGeometry(Scaled(geometry));
     return control;
 }
 

@@ -1,5 +1,7 @@
 #include "widgets/window_geometry.h"
 
+#include "widgets/layout_scale.h"
+
 #include <QFont>
 #include <QWidget>
 
@@ -11,9 +13,9 @@ QSize SecondaryWindowSizeTwips(int screenHeightPixels) {
 
 void PlaceSecondaryWindow(QWidget* window, const QString& fontFamily, int screenHeightPixels,
                           const QWidget* mainWindow) {
-    window->setFont(QFont(fontFamily, 9));
-    const QSize inside = SecondaryWindowSizeTwips(screenHeightPixels);
-    window->setFixedSize(TwipsRect(0, 0, inside.width(), inside.height()).size());
+    window->setFont(widgets::ScaledFont(QFont(fontFamily, 9)));
+    const QSize inside = SecondaryWindowSizeTwips(widgets::AtFullSize(screenHeightPixels));
+    window->setFixedSize(widgets::Scaled(TwipsRect(0, 0, inside.width(), inside.height()).size()));
     if (mainWindow != nullptr)
         window->move(mainWindow->pos());
 }

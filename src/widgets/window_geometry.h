@@ -8,7 +8,7 @@ class QWidget;
 
 namespace common {
 
-/// A rectangle given in twips, as the window layouts are, in screen pixels (15 twips each).
+/// A rectangle given in twips, as the window layouts are, in pixels at 100 % (15 twips each).
 inline QRect TwipsRect(int left, int top, int width, int height) {
     constexpr double kTwipsPerPixel = 15.0;
     return QRect(qRound(left / kTwipsPerPixel), qRound(top / kTwipsPerPixel),

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -215,6 +216,56 @@ class TestMainWindowCount : public QObject {
         QCOMPARE(rows(summary.games()),
                  QStringList{"山田 第3 互先(黒) コミ黒６目半 黒1目半負け 2002/12/07"});
         QCOMPARE(summary.note()->text(), QString());
+    }
+
+    // The score graph asks an engine, so only about a finished game: hidden without a game,
+    // greyed and refused with a message for a game in play.
+    void scoreGraphOnlyForFinishedGames_data() {
+        QTest::addColumn<bool>("chooseGame");
+        QTest::addColumn<QByteArray>("resultsRecord");
+        QTest::addColumn<bool>("countAndRecord");
+        QTest::addColumn<bool>("shown");
+        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no game") << false << QByteArray() << false << false << false
+                                 << "対局を選択してください。";
+        QTest::newRow("game in play")
+            << true << QByteArray() << false << true << false
+            << "形勢グラフは、終わった対局（退避後の棋譜か、対戦記録に結果のある対局）だけに"
+               "作ります。対局中の対局について思考エンジンには尋ねません。";
+        QTest::newRow("result in the results record")
+            << true << kResultLine << false << true << true << "";
+        QTest::newRow("result recorded, then review")
+            << true << QByteArray() << true << true << true << "";
+    }
+    void scoreGraphOnlyForFinishedGames() {
+        QFETCH(bool, chooseGame);
+        QFETCH(QByteArray, resultsRecord);
+        QFETCH(bool, countAndRecord);
+        QFETCH(QString, message);
+        TestWindow window(false);
+        if (!resultsRecord.isEmpty())
+            window.root.Write(QStringLiteral("対戦記録.txt"), resultsRecord);
+        if (chooseGame)
+            window.Find<QListWidget>(QStringLiteral("List2"))->setCurrentRow(0);
+        if (countAndRecord) {
+            window.Press(QStringLiteral("Command1_6"));
+            window.Press(QStringLiteral("Command1_9"));
+        }
+        window.form->RunCommand(board::Panel::Menu, board::MenuReview);
+        auto* button = window.Find<QPushButton>(QStringLiteral("Command2_8"));
+        QTEST(!button->isHidden(), "shown");
+        QTEST(button->isEnabled(), "enabled");
+        QSignalSpy requested(window.form.get(), &board::MainWindow::ScoreGraphRequested);
+        const qsizetype messagesBefore = window.platform.messages.size();
+        window.form->RunCommand(board::Panel::Review, board::ScoreGraph);
+        QCOMPARE(window.platform.messages.size() - messagesBefore, message.isEmpty() ? 0 : 1);
+        if (!message.isEmpty())
+            QCOMPARE(window.platform.messages.last().text, message);
+        QCOMPARE(requested.count(), message.isEmpty() ? 1 : 0);
+        if (!requested.isEmpty())
+            QCOMPARE(requested[0][0].toString(),
+                     window.root.path() + QStringLiteral("/対局中棋譜/山田/第3.txt"));
     }
 };
 

@@ -1,12 +1,18 @@
 // Asking a GTP engine for the dead stones: the answers of a well-behaved engine, and every
 // way an engine can fail (missing, lacking the command, refusing, hanging, dying, cancelled).
+#include "common/cp932_codec.h"
 #include "engine/dead_stone_proposal.h"
+#include "engine/score_graph_job.h"
+#include "store/record_file.h"
+#include "testing/record_lines.h"
 
 #include <QSignalSpy>
 #include <QtTest>
 
 using Outcome = engine::DeadStoneResult::Outcome;
 Q_DECLARE_METATYPE(Outcome)
+using GraphOutcome = engine::ScoreGraphResult::Outcome;
+Q_DECLARE_METATYPE(GraphOutcome)
 
 namespace {
 
@@ -14,6 +20,43 @@ QString Points(const QList<QPoint>& points) {
     QStringList texts;
     for (const QPoint& point : points)
         texts << QStringLiteral("%1-%2").arg(point.x()).arg(point.y());
+    return texts.join(' ');
+}
+
+/// A record of moves 1, 2 and 4 (3 is a pass), then a removal that is no move; `more` adds
+/// move 5.
+void WriteRecord(const QString& path, bool more) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    const QByteArray day = "2026/12/01";
+    file.write(common::EncodeCp932(store::HeaderLine(QDate(2026, 12, 1), 1, 33, true)) + "\r\n");
+    file.write(Line(day, 1, 16, 4) + Line(day, 2, 4, 16) + Line(day, 4, 4, 4) + Line(day, 0, 4, 4) +
+               (more ? Line(day, 5, 10, 10) : QByteArray()));
+}
+
+/// Runs a score graph to its end; the series as "move:lead …", the outcome and message.
+engine::ScoreGraphResult RunGraph(const QString& record, const QString& command,
+                                  const QString& cache, int cancelAfterMs = 0) {
+    engine::ScoreGraphJob job;
+    QSignalSpy finished(&job, &engine::ScoreGraphJob::Finished);
+    job.Run(record, command, cache, 300);
+    if (cancelAfterMs > 0 && finished.isEmpty()) {
+        QTest::qWait(cancelAfterMs);
+        job.Cancel();
+    }
+    if (finished.isEmpty())
+        finished.wait(5000);
+    QTest::qWait(20);
+    if (finished.count() != 1)
+        return {
+            GraphOutcome::Failed, {}, QStringLiteral("finished %1 times").arg(finished.count())};
+    return finished[0][0].value<engine::ScoreGraphResult>();
+}
+
+QString SeriesText(const engine::ScoreSeries& series) {
+    QStringList texts;
+    for (const engine::ScorePoint& point : series)
+        texts << QStringLiteral("%1:%2").arg(point.move).arg(point.blackLead);
     return texts.join(' ');
 }
 
@@ -89,6 +132,99 @@ class TestGtpClient : public QObject {
         QTEST(Points(result.dead), "dead");
         QTEST(result.message, "message");
         QVERIFY(!proposal.IsRunning());
+    }
+
+    // Each row looks at the record once with `first` and then, unless empty, again with
+    // `second` (after adding a move when `changed`): the outcome and series of the last look.
+    void scoreGraph_data() {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<bool>("changed");
+        QTest::addColumn<int>("cancelAfterMs");
+        QTest::addColumn<GraphOutcome>("outcome");
+        QTest::addColumn<QString>("series");
+        QTest::addColumn<QString>("swings");
+        QTest::addColumn<QString>("message");
+        const QString fake = QStringLiteral(FAKE_GTP_ENGINE " ");
+        const QString missing = QStringLiteral("/nonexistent/gnugo --mode gtp");
+        const QString series = "0:0.5 1:-1.5 2:4.5 3:-9.5 4:16.5";
+        QTest::newRow("every move estimated, a pass for the skipped number")
+            << fake + "score"
+            << "" << false << 0 << GraphOutcome::Computed << series << "4:12 3:-8"
+            << "";
+        QTest::newRow("final_score where estimate_score is missing")
+            << fake + "score-final"
+            << "" << false << 0 << GraphOutcome::Computed << series << "4:12 3:-8"
+            << "";
+        QTest::newRow("second look from the cache, engine not asked")
+            << fake + "score" << fake + "score" << false << 0 << GraphOutcome::FromCache << series
+            << "4:12 3:-8"
+            << "";
+        QTest::newRow("another engine is asked anew")
+            << fake + "score" << missing << false << 0 << GraphOutcome::Failed << ""
+            << ""
+            << "思考エンジンを起動できませんでした（/nonexistent/gnugo --mode gtp）。";
+        QTest::newRow("a changed record is computed anew")
+            << fake + "score" << fake + "score" << true << 0 << GraphOutcome::Computed
+            << series + " 5:-25.5"
+            << "5:-16 4:12"
+            << "";
+        QTest::newRow("engine without a score")
+            << fake + "normal"
+            << "" << false << 0 << GraphOutcome::Unsupported << ""
+            << ""
+            << "この思考エンジンは形勢を答えられません"
+               "（estimate_score も final_score もありません）。";
+        QTest::newRow("answer that is no score")
+            << fake + "score-odd"
+            << "" << false << 0 << GraphOutcome::Failed << ""
+            << ""
+            << "思考エンジンの答えを形勢として読めません（estimate_score：W+Resign）。";
+        QTest::newRow("engine hangs")
+            << fake + "score-hang"
+            << "" << false << 0 << GraphOutcome::Failed << ""
+            << ""
+            << "思考エンジンが 0.3 秒たっても答えないため止めました（estimate_score）。";
+        QTest::newRow("engine dies") << fake + "score-die"
+                                     << "" << false << 0 << GraphOutcome::Failed << ""
+                                     << ""
+                                     << "思考エンジンが途中で終了しました（estimate_score）。";
+        QTest::newRow("cancelled, nothing kept")
+            << fake + "score-hang" << fake + "score-hang" << false << 100 << GraphOutcome::Cancelled
+            << "0:0.5 1:-1.5"
+            << ""
+            << "取り消しました。";
+    }
+    void scoreGraph() {
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        QFETCH(bool, changed);
+        QFETCH(int, cancelAfterMs);
+        QTemporaryDir dir;
+        const QString record = dir.filePath("record.txt");
+        const QString cache = dir.filePath("cache/形勢");
+        WriteRecord(record, false);
+        QFile file(record);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        file.close();
+        engine::ScoreGraphResult result = RunGraph(record, first, cache, cancelAfterMs);
+        if (!second.isEmpty()) {
+            if (changed)
+                WriteRecord(record, true);
+            result = RunGraph(record, second, cache, cancelAfterMs);
+        }
+        QTEST(result.outcome, "outcome");
+        QTEST(SeriesText(result.series), "series");
+        QStringList swings;
+        for (const engine::ScoreSwing& swing : engine::BiggestSwings(result.series, 2))
+            swings << QStringLiteral("%1:%2").arg(swing.move).arg(swing.change);
+        QTEST(swings.join(' '), "swings");
+        QTEST(result.message, "message");
+        if (!changed) {
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), before);  // the record is never written
+        }
     }
 };
 

@@ -40,7 +40,9 @@ void TestDisplaySettings::fittingScale_data() {
     QTest::newRow("--scale 1.6 kept") << 1.6 << big << 1.6;
     QTest::newRow("200 % on 1920x1040") << 2.0 << QSize(1920, 1040) << 1.5;
     QTest::newRow("175 % on 1280x800") << 1.75 << QSize(1280, 800) << 1.0;
-    QTest::newRow("100 % on a too small screen") << 1.0 << QSize(640, 480) << 1.0;
+    QTest::newRow("100 % on a too small screen") << 1.0 << QSize(640, 480) << 0.7;
+    QTest::newRow("100 % on 800x600") << 1.0 << QSize(800, 600) << 0.9;
+    QTest::newRow("nothing fits: the smallest") << 1.0 << QSize(320, 240) << 0.7;
 }
 
 void TestDisplaySettings::fittingScale() {
