@@ -1,5 +1,6 @@
 #include "app/batch_backup.h"
 #include "app/batch_check_record.h"
+#include "app/batch_engine.h"
 #include "app/batch_figures.h"
 #include "app/batch_import_data.h"
 #include "app/batch_list_games.h"
@@ -39,6 +40,8 @@ const std::vector<BatchMode>& BatchModes() {
         DrawingNothing(MakeCheckRecordMode()),
         MakePrintReplyMode(),
         DrawingNothing(MakeReadCardMode()),
+        DrawingNothing(MakeEstimateDeadMode()),
+        DrawingNothing(MakeScoreGraphMode()),
     };
     return modes;
 }

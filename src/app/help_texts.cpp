@@ -38,7 +38,8 @@ const QHash<QString, QString>& JapaneseDescriptions() {
         {QStringLiteral("export-sgf"), QStringLiteral("対局 OPPONENT/GAME（OPPONENT だけのときは\n"
                                                       "その相手の全対局）を SGF で書き出します。")},
         {QStringLiteral("output"),
-         QStringLiteral("標準出力の代わりに FILE に書き出します\n（--export-sgf）。")},
+         QStringLiteral(
+             "標準出力の代わりに FILE に書き出します\n（--export-sgf、--score-graph）。")},
         {QStringLiteral("list-games"),
          QStringLiteral("対局中のすべての対局を、手番と経過日数を付けて\n"
                         "タブ区切りで表示します。")},
@@ -66,6 +67,16 @@ const QHash<QString, QString>& JapaneseDescriptions() {
          QStringLiteral("相手 OPPONENT への返信はがきを PDF ファイル\n"
                         "に書き出します。")},
         {QStringLiteral("qr"), QStringLiteral("はがきに QR コードを入れます\n（--print-reply）。")},
+        {QStringLiteral("estimate-dead"),
+         QStringLiteral("終わった対局 GAME（相手名/対局名）の死に石を\n"
+                        "思考エンジンに尋ね、その石と地の計算結果を\n"
+                        "表示します。")},
+        {QStringLiteral("score-graph"),
+         QStringLiteral("終わった対局 OPPONENT/GAME の一手ごとの形勢\n"
+                        "を思考エンジンに尋ね、手数と黒の優勢を\n"
+                        "タブ区切りで表示します。")},
+        {QStringLiteral("engine"), QStringLiteral("思考エンジンのコマンド CMD を使います\n"
+                                                  "（--estimate-dead、--score-graph）。")},
         {QStringLiteral("read-card"), QStringLiteral("はがきの画像 IMAGE の QR コードを読み、その\n"
                                                      "対局を棋譜と照合します。")},
     };

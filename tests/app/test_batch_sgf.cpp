@@ -1,6 +1,7 @@
 // The command-line SGF modes and the games listing: exit status, messages on the right
 // stream, files written, and none written through a link planted out of the data root.
 #include "app/batch_mode.h"
+#include "engine/dead_stone_proposal.h"
 #include "testing/temp_root.h"
 
 #include <QtTest>
@@ -102,6 +103,25 @@ class TestBatchSgf : public QObject {
             << "(;FF[4]GM[1]SZ[19]CA[UTF-8]AP[soramame:3.0]PB[自分]PW[退避]KM[0]DT[2026-10-01]\n;B["
                "aa])\n"
             << "";
+        // An engine is asked about finished games only; the stand-in calls 4の四 and 16の十六
+        // dead, which leaves an empty board and a drawn count.
+        const QString fake = QStringLiteral(FAKE_GTP_ENGINE " normal");
+        QTest::newRow("dead stones of a backed-up game")
+            << QStringList{"--estimate-dead", "退避/死", "--engine", fake} << 0
+            << "四の四\t4,4\t黒\n十六の十六\t16,16\t白\n死に石 2 個　黒 -1　白 -1　ジゴ\n"
+            << "";
+        const QString inPlay =
+            "対局中の対局には思考エンジンを使えません（結果を対戦記録に記録"
+            "するか、退避した対局だけに使えます）: 相手/旧\n";
+        QTest::newRow("dead stones of a game in play")
+            << QStringList{"--estimate-dead", "相手/旧", "--engine", fake} << 2 << "" << inPlay;
+        QTest::newRow("score graph of a game in play")
+            << QStringList{"--score-graph", "相手/旧", "--engine", fake} << 2 << "" << inPlay;
+        QTest::newRow("no engine")
+            << QStringList{"--estimate-dead", "退避/死", "--engine", "/nonexistent/gnugo"} << 3
+            << ""
+            << "思考エンジンを起動できませんでした（/nonexistent/gnugo）。\n" +
+                   engine::kEngineHelp + "\n";
     }
     void modes() {
         QFETCH(QStringList, arguments);
@@ -112,6 +132,10 @@ class TestBatchSgf : public QObject {
                    "2026/10/01, 0 , 1 , 20 ,\x8d\x95" + QByteArray(29, ' ') +
                        "\r\n10-01-2026, 1 , 1 , 1 ," + QByteArray(30, ' ') + "\r\n");
         root.Write("退避後棋譜/退避/古.txt", root.Read("対局中棋譜/相手/旧.txt"));
+        root.Write("退避後棋譜/退避/死.txt",
+                   "2026/10/01, 0 , 1 , 20 ,\x8d\x95" + QByteArray(29, ' ') +
+                       "\r\n10-01-2026, 1 , 4 , 4 ," + QByteArray(30, ' ') +
+                       "\r\n10-01-2026, 2 , 16 , 16 ," + QByteArray(30, ' ') + "\r\n");
         root.Write("期限設定.dat", "\x8a\xfa\x8c\xc0=10\r\n");  // 期限=10
         TempRoot outside;
         QDir().mkpath(root.File("Address"));

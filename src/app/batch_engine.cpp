@@ -1,0 +1,196 @@
+// Asking a Go engine about a finished game from the command line: the dead stones and the
+// count they lead to, and the estimate after every move. A game in play is refused.
+#include "app/batch_engine.h"
+
+#include "app/batch_pdf.h"
+#include "common/numerals.h"
+#include "common/stone_colour.h"
+#include "engine/dead_stone_proposal.h"
+#include "engine/score_graph_job.h"
+#include "go/board_model.h"
+#include "output/results_record.h"
+#include "output/territory_count.h"
+#include "store/folder_tree.h"
+
+#include <QEventLoop>
+#include <QFile>
+#include <QSaveFile>
+
+#include <memory>
+
+namespace app {
+namespace {
+
+const QString kDeadOption = QStringLiteral("estimate-dead");
+const QString kGraphOption = QStringLiteral("score-graph");
+const QString kEngineOption = QStringLiteral("engine");
+const QString kOutputOption = QStringLiteral("output");
+// Each answer of the engine; a dead-stone question on a resigned game can take minutes.
+constexpr int kAnswerMs = 120'000;
+
+void DeclareEngineOption(QCommandLineParser& parser) {
+    AddOption(parser, {kEngineOption,
+                       QStringLiteral("The GTP engine's command line (default: the data "
+                                      "root's 思考エンジン.dat, else gnugo --mode gtp)."),
+                       QStringLiteral("CMD")});
+}
+
+QString EngineOf(const BatchContext& context) {
+    const QString given = context.parser.value(kEngineOption);
+    return given.isEmpty()
+               ? engine::EngineCommand(context.dataRoot + '/' + engine::kEngineSettingsName)
+               : given;
+}
+
+/// The record of a finished game, or empty after saying why the engine may not be asked.
+QString FinishedGameOf(const BatchContext& context, const QString& trigger) {
+    output::GameName name;
+    const QString path = RecordFileOf(context, trigger, name);
+    if (path.isEmpty())
+        return QString();
+    const bool backedUp =
+        path.startsWith(context.dataRoot + '/' + store::kBackedUpFolderName + '/');
+    if (!engine::GameIsFinished(backedUp, output::ResultsRecordPath(context.dataRoot),
+                                name.opponent, name.game)) {
+        context.err << QStringLiteral(
+                           "対局中の対局には思考エンジンを使えません（結果を対戦記録"
+                           "に記録するか、退避した対局だけに使えます）: ")
+                    << name.opponent << '/' << name.game << Qt::endl;
+        return QString();
+    }
+    return path;
+}
+
+/// 「十六の四」, as the count's words name a point.
+QString KanjiPoint(int x, int y) {
+    return common::KanjiNumeral(x) + QStringLiteral("の") + common::KanjiNumeral(y);
+}
+
+void DeclareDeadOptions(QCommandLineParser& parser) {
+    AddOption(parser, {kDeadOption,
+                       QStringLiteral("Print the stones a GTP engine calls dead at the end of "
+                                      "the finished game OPPONENT/GAME and the count they lead "
+                                      "to (GAME as OPPONENT/GAME)."),
+                       QStringLiteral("GAME")});
+    DeclareEngineOption(parser);
+}
+
+int RunEstimateDead(const BatchContext& context) {
+    const QString path = FinishedGameOf(context, kDeadOption);
+    if (path.isEmpty())
+        return 2;
+    go::BoardModel model;
+    if (!LoadedWhole(context, model.LoadRecord(path), path))
+        return 2;
+    model.ShowPositionAt(model.table().lastRow);
+    const int whiteFirst = model.table().whiteFirst;
+    engine::DeadStoneProposal proposal;
+    engine::DeadStoneResult result;
+    QEventLoop loop;
+    QObject::connect(&proposal, &engine::DeadStoneProposal::Finished, &loop,
+                     [&](const engine::DeadStoneResult& answer) {
+                         result = answer;
+                         loop.quit();
+                     });
+    proposal.Run(EngineOf(context), model.board(), whiteFirst, kAnswerMs);
+    if (proposal.IsRunning())
+        loop.exec();
+    if (result.outcome != engine::DeadStoneResult::Outcome::Proposed) {
+        context.err << result.message << Qt::endl << engine::kEngineHelp << Qt::endl;
+        return 3;
+    }
+    // The count as the window makes it once the stones are off: territory, prisoners, komi.
+    go::BoardGrid board = model.board();
+    // Stones of each colour off the board, as the count's score takes them.
+    int blackRemoved = model.blackCaptured();
+    int whiteRemoved = model.whiteCaptured();
+    int taken = 0;
+    for (const QPoint& point : result.dead) {
+        if (!board.Occupied(point.x(), point.y()))
+            continue;
+        ++taken;
+        const bool black = common::ColourOfStone(board.At(point.x(), point.y()), whiteFirst) ==
+                           common::StoneColour::Black;
+        ++(black ? blackRemoved : whiteRemoved);
+        board.Set(point.x(), point.y(), go::kEmptyPoint);
+        context.out << KanjiPoint(point.x(), point.y()) << '\t' << point.x() << ',' << point.y()
+                    << '\t' << (black ? QStringLiteral("黒") : QStringLiteral("白")) << Qt::endl;
+    }
+    const output::TerritoryCount territory = output::ClassifyTerritory(board, whiteFirst, 19);
+    const output::GameScore score =
+        output::ScoreGame(territory.blackTerritory, territory.whiteTerritory, blackRemoved,
+                          whiteRemoved, model.table().komiCode, QStringLiteral("黒"), QString());
+    const QString winner = score.difference > 0 ? QStringLiteral("黒") : QStringLiteral("白");
+    context.out << QStringLiteral("死に石 %1 個　黒 %2　白 %3　")
+                       .arg(taken)
+                       .arg(score.blackScore)
+                       .arg(score.whiteScore)
+                << (score.difference == 0 ? QStringLiteral("ジゴ")
+                                          : winner + score.margin + QStringLiteral("勝ち"))
+                << Qt::endl;
+    return 0;
+}
+
+void DeclareGraphOptions(QCommandLineParser& parser) {
+    AddOption(parser, {kGraphOption,
+                       QStringLiteral("Print a GTP engine's score estimate after every move of "
+                                      "the finished game OPPONENT/GAME (move, Black's lead)."),
+                       QStringLiteral("OPPONENT/GAME")});
+    AddOption(parser,
+              {kOutputOption, QStringLiteral("Write the score graph's lines to FILE (UTF-8)."),
+               QStringLiteral("FILE")});
+    DeclareEngineOption(parser);
+}
+
+QString SeriesText(const engine::ScoreSeries& series) {
+    QString text = QStringLiteral("手数\t黒の優勢\n");
+    for (const engine::ScorePoint& point : series)
+        text += QString::number(point.move) + '\t' + QString::number(point.blackLead) + '\n';
+    return text;
+}
+
+int RunScoreGraph(const BatchContext& context) {
+    const QString path = FinishedGameOf(context, kGraphOption);
+    if (path.isEmpty())
+        return 2;
+    engine::ScoreGraphJob job;
+    engine::ScoreGraphResult result;
+    QEventLoop loop;
+    QObject::connect(&job, &engine::ScoreGraphJob::Finished, &loop,
+                     [&](const engine::ScoreGraphResult& answer) {
+                         result = answer;
+                         loop.quit();
+                     });
+    job.Run(path, EngineOf(context), engine::DefaultScoreCacheFolder(), kAnswerMs);
+    if (job.IsRunning())
+        loop.exec();
+    using Outcome = engine::ScoreGraphResult::Outcome;
+    if (result.outcome != Outcome::Computed && result.outcome != Outcome::FromCache) {
+        context.err << result.message << Qt::endl << engine::kEngineHelp << Qt::endl;
+        return 3;
+    }
+    const QString text = SeriesText(result.series);
+    const QString output = context.parser.value(kOutputOption);
+    if (output.isEmpty()) {
+        context.out << text;
+        return 0;
+    }
+    QSaveFile file(output);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0 || !file.commit()) {
+        context.err << QStringLiteral("書き出せませんでした: ") << output << Qt::endl;
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+BatchMode MakeEstimateDeadMode() {
+    return BatchMode{kDeadOption, false, DeclareDeadOptions, RunEstimateDead};
+}
+
+BatchMode MakeScoreGraphMode() {
+    return BatchMode{kGraphOption, false, DeclareGraphOptions, RunScoreGraph};
+}
+
+}  // namespace app
