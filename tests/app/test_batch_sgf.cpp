@@ -154,6 +154,27 @@ class TestBatchSgf : public QObject {
             QStringList());
     }
 
+    /// GNU Go itself on a real game decided by counting (1846, Black won by 2): the dead stones
+    /// it names lead the program's count to the recorded result, and the record stays as it was.
+    void realEngineCountsAFinishedGame() {
+        if (engine::FindEngineProgram(engine::kDefaultEngineCommand).isEmpty())
+            QSKIP("GNU Go (Debian package gnugo) is not installed");
+        TempRoot root;
+        const Run imported = RunMode(root, {"--import-sgf", SGF_DATA_DIR "/ear_reddening_1846.sgf",
+                                            "--opponent", "秀策", "--game", "耳赤"});
+        QCOMPARE(imported.status, 0);
+        const QByteArray record = root.Read("対局中棋譜/秀策/耳赤.txt");
+        root.Write("退避後棋譜/秀策/耳赤.txt", record);  // backed up: finished
+        QVERIFY(QDir(root.File("対局中棋譜/秀策")).removeRecursively());
+        QElapsedTimer clock;
+        clock.start();
+        const Run run = RunMode(root, {"--estimate-dead", "秀策/耳赤"});
+        QCOMPARE(run.status, 0);
+        QVERIFY2(run.out.endsWith("黒2目勝ち\n"), qPrintable(run.out));
+        QVERIFY(clock.elapsed() < 30'000);
+        QCOMPARE(root.Read("退避後棋譜/秀策/耳赤.txt"), record);
+    }
+
     void exportToFile() {
         TempRoot root;
         root.Write("対局中棋譜/相手/旧.txt",
