@@ -12,6 +12,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <QLibrary>
+
 #include <qrencode.h>
 
 #include <memory>
@@ -150,12 +152,35 @@ std::vector<CardGame> ReadShortForm(const QByteArray& payload) {
     return games;
 }
 
+/// libqrencode's two functions, taken from the library when a code is first made, so that it
+/// is not loaded at every start of the window.
+struct Qrencode {
+    decltype(&QRcode_encodeData) encode = nullptr;
+    decltype(&QRcode_free) free = nullptr;
+};
+
+const Qrencode& LoadedQrencode() {
+    static const Qrencode qrencode = [] {
+        Qrencode q;
+        QLibrary library(QStringLiteral("qrencode"), 4);  // libqrencode.so.4, as Debian has it
+        if (library.load()) {
+            q.encode = reinterpret_cast<decltype(q.encode)>(library.resolve("QRcode_encodeData"));
+            q.free = reinterpret_cast<decltype(q.free)>(library.resolve("QRcode_free"));
+        }
+        return q;
+    }();
+    return qrencode;
+}
+
 }  // namespace
 
 std::optional<QrSymbol> EncodeQr(const QByteArray& bytes, int maxVersion) {
-    QRcode* code = QRcode_encodeData(int(bytes.size()),
-                                     reinterpret_cast<const unsigned char*>(bytes.constData()), 0,
-                                     QR_ECLEVEL_M);
+    const Qrencode& q = LoadedQrencode();
+    if (q.encode == nullptr || q.free == nullptr)
+        return std::nullopt;
+    QRcode* code =
+        q.encode(int(bytes.size()), reinterpret_cast<const unsigned char*>(bytes.constData()), 0,
+                 QR_ECLEVEL_M);
     if (code == nullptr)
         return std::nullopt;
     QrSymbol symbol;
@@ -165,7 +190,7 @@ std::optional<QrSymbol> EncodeQr(const QByteArray& bytes, int maxVersion) {
     // The lowest bit of each byte is the module's colour; the others say what it belongs to.
     for (size_t i = 0; i < symbol.dark.size(); ++i)
         symbol.dark[i] = (code->data[i] & 1) != 0;
-    QRcode_free(code);
+    q.free(code);
     if (symbol.version > maxVersion)
         return std::nullopt;
     return symbol;
