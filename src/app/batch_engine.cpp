@@ -16,6 +16,8 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <functional>
+
 #include <memory>
 
 namespace app {
@@ -61,6 +63,23 @@ QString FinishedGameOf(const BatchContext& context, const QString& trigger) {
     return path;
 }
 
+/// Starts an engine job and waits, in an event loop so that its process is read, for the one
+/// result it finishes with.
+template <typename Job, typename Result>
+Result WaitForResult(Job& job, void (Job::*finished)(const Result&),
+                     const std::function<void()>& start) {
+    Result result;
+    QEventLoop loop;
+    QObject::connect(&job, finished, &loop, [&](const Result& answer) {
+        result = answer;
+        loop.quit();
+    });
+    start();
+    if (job.IsRunning())
+        loop.exec();
+    return result;
+}
+
 /// 「十六の四」, as the count's words name a point.
 QString KanjiPoint(int x, int y) {
     return common::KanjiNumeral(x) + QStringLiteral("の") + common::KanjiNumeral(y);
@@ -85,16 +104,9 @@ int RunEstimateDead(const BatchContext& context) {
     model.ShowPositionAt(model.table().lastRow);
     const int whiteFirst = model.table().whiteFirst;
     engine::DeadStoneProposal proposal;
-    engine::DeadStoneResult result;
-    QEventLoop loop;
-    QObject::connect(&proposal, &engine::DeadStoneProposal::Finished, &loop,
-                     [&](const engine::DeadStoneResult& answer) {
-                         result = answer;
-                         loop.quit();
-                     });
-    proposal.Run(EngineOf(context), model.board(), whiteFirst, kAnswerMs);
-    if (proposal.IsRunning())
-        loop.exec();
+    const engine::DeadStoneResult result = WaitForResult(
+        proposal, &engine::DeadStoneProposal::Finished,
+        [&] { proposal.Run(EngineOf(context), model.board(), whiteFirst, kAnswerMs); });
     if (result.outcome != engine::DeadStoneResult::Outcome::Proposed) {
         context.err << result.message << Qt::endl << engine::kEngineHelp << Qt::endl;
         return 3;
@@ -154,16 +166,9 @@ int RunScoreGraph(const BatchContext& context) {
     if (path.isEmpty())
         return 2;
     engine::ScoreGraphJob job;
-    engine::ScoreGraphResult result;
-    QEventLoop loop;
-    QObject::connect(&job, &engine::ScoreGraphJob::Finished, &loop,
-                     [&](const engine::ScoreGraphResult& answer) {
-                         result = answer;
-                         loop.quit();
-                     });
-    job.Run(path, EngineOf(context), engine::DefaultScoreCacheFolder(), kAnswerMs);
-    if (job.IsRunning())
-        loop.exec();
+    const engine::ScoreGraphResult result = WaitForResult(
+        job, &engine::ScoreGraphJob::Finished,
+        [&] { job.Run(path, EngineOf(context), engine::DefaultScoreCacheFolder(), kAnswerMs); });
     using Outcome = engine::ScoreGraphResult::Outcome;
     if (result.outcome != Outcome::Computed && result.outcome != Outcome::FromCache) {
         context.err << result.message << Qt::endl << engine::kEngineHelp << Qt::endl;

@@ -19,9 +19,9 @@ namespace {
 const QString kHeader = QStringLiteral("2026/12/01, 0 , 1 , 33 ,黒");
 
 /// "1:2:1 2:1:1 3:1:2 2:1:1": rows as number:x:y; a number met before takes that stone off.
-std::unique_ptr<store::RecordTable> Loaded(const QString& spec) {
+std::unique_ptr<store::RecordTable> Loaded(const QString& rows) {
     QStringList lines{kHeader};
-    for (const QString& row : spec.split(' ', Qt::SkipEmptyParts)) {
+    for (const QString& row : rows.split(' ', Qt::SkipEmptyParts)) {
         const QStringList parts = row.split(':');
         lines.append(store::RecordLine(QStringLiteral("12-08-2026"), parts[0].toInt(),
                                        parts[1].toInt(), parts[2].toInt(), QString()));
