@@ -1,11 +1,13 @@
 #include "admin/registration_window.h"
 
 #include "admin/board_colour_window.h"
+#include "admin/engine_settings_dialog.h"
 #include "admin/small_board_picker.h"
 #include "common/game_texts.h"
 #include "common/stone_colour.h"
 #include "registration/export.h"
 #include "store/display_settings.h"
+#include "store/engine_settings_file.h"
 #include "store/folder_tree.h"
 #include "store/settings_file.h"
 #include "widgets/board_picture.h"
@@ -161,9 +163,19 @@ void RegistrationWindow::BuildOptionFrame() {
     guideBox_ = check("Check5", QStringLiteral("操作ガイドを表示する"),
                       TwipsRect(240, 1620, 3900, 330), settings.showGuide);
     QPushButton* colour = Button(optionFrame_, "Command3", QStringLiteral("碁盤色設定"),
-                                 TwipsRect(4260, 1260, 1740, 600));
+                                 TwipsRect(4260, 1140, 1740, 375));
     connect(colour, &QPushButton::clicked, this, &RegistrationWindow::OpenBoardColourWindow);
+    QPushButton* engine = Button(optionFrame_, "CommandEngine", QStringLiteral("思考エンジン設定"),
+                                 TwipsRect(4260, 1575, 1740, 375));
+    connect(engine, &QPushButton::clicked, this, &RegistrationWindow::OpenEngineSettings);
     BuildDisplaySizeBox();
+}
+
+void RegistrationWindow::OpenEngineSettings() {
+    auto* dialog =
+        new EngineSettingsDialog(state_.DataFile(store::kEngineSettingsName), platform_, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
 }
 
 void RegistrationWindow::BuildDisplaySizeBox() {

@@ -44,6 +44,8 @@ class RegistrationWindow : public QWidget {
     void GoBack();
     /// "碁盤色設定": opens the board colour window.
     void OpenBoardColourWindow();
+    /// Opens the options' window for the Go engine asked at the end of a game.
+    void OpenEngineSettings();
     /// "「クルミ」へ棋譜データコピー": copies the shown game for the e-mail program.
     void CopyGameForMailProgram();
     /// "操作説明"

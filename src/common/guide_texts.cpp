@@ -62,8 +62,10 @@ QString GuideText(const QString& objectName, const QString& recordsFolder) {
                         "必要はありません｡ 再度クリックすると表示は消えます｡ ")},
         {QStringLiteral("Command1_7"), QStringLiteral("操作説明を表示します。")},
         {QStringLiteral("Command1_8"),
-         QStringLiteral("終局後計算の局面の死に石を思考エンジンに尋ね、取り上げて見せる提案です。"
-                        "押せないときは Debian のパッケージ gnugo を入れてください。")},
+         QStringLiteral(
+             "終局後計算の局面の死に石を思考エンジンに尋ね、取り上げて見せる提案です。"
+             "押せないときは Debian のパッケージ gnugo を入れるか、「登録」の「思考エンジン設定」"
+             "でエンジンを指定してください。")},
         {QStringLiteral("Command1_9"),
          QStringLiteral(
              "「終局時計算」で対戦結果を表示させた後にクリックすると対戦結果を記録後に表示されます｡"

@@ -1,7 +1,6 @@
 #include "engine/dead_stone_proposal.h"
 
 #include "common/stone_colour.h"
-#include "store/hand_edited_text.h"
 
 #include <QRegularExpression>
 
@@ -30,15 +29,7 @@ QStringList PositionCommands(const go::BoardGrid& board, int whiteFirst) {
 }
 
 QString EngineCommand(const QString& settingsPath) {
-    QStringList lines;
-    if (!store::ReadHandEditedTextLines(settingsPath, lines))
-        return kDefaultEngineCommand;
-    const QString key = QStringLiteral("エンジン=");
-    for (const QString& line : lines) {
-        if (line.startsWith(key) && !line.mid(key.size()).trimmed().isEmpty())
-            return line.mid(key.size()).trimmed();
-    }
-    return kDefaultEngineCommand;
+    return store::ReadEngineCommandLine(settingsPath).value_or(kDefaultEngineCommand);
 }
 
 QString ProposalNotice(int blackTaken, int whiteTaken) {

@@ -2,6 +2,7 @@
 
 #include "engine/gtp_client.h"
 #include "go/board_grid.h"
+#include "store/engine_settings_file.h"
 
 #include <QElapsedTimer>
 #include <QList>
@@ -14,17 +15,18 @@ namespace engine {
 /// GNU Go from Debian (package gnugo), unless the player names another GTP engine.
 inline const QString kDefaultEngineCommand = QStringLiteral("gnugo --mode gtp");
 
-/// The engine's command line lives in a file of its own in the data root, a line
-/// "エンジン=katago gtp -model …" (CP932 or UTF-8, as a player may edit it); without one,
-/// GNU Go.
-inline const QString kEngineSettingsName = QStringLiteral("思考エンジン.dat");
+/// The engine's command line is set in the options and kept in the data root
+/// (store::kEngineSettingsName); without one, GNU Go.
+inline const QString kEngineSettingsName = store::kEngineSettingsName;
 QString EngineCommand(const QString& settingsPath);
 
 /// Where a player without an engine, or with one that failed, finds one.
-inline const QString kEngineHelp = QStringLiteral(
-    "GNU Go は Debian のパッケージ gnugo で入ります（sudo apt install gnugo）。ほかの GTP の"
-    "思考エンジンを使うときは、データフォルダーの 思考エンジン.dat に「エンジン=コマンド」"
-    "と書いてください。");
+inline const QString kGnuGoHelp =
+    QStringLiteral("GNU Go は Debian のパッケージ gnugo で入ります（sudo apt install gnugo）。");
+inline const QString kEngineHelp =
+    kGnuGoHelp + QStringLiteral(
+                     "ほかの GTP の思考エンジンは、「対局の登録／変更」のオプション"
+                     "設定にある「思考エンジン設定」で指定できます。");
 
 /// What the main window says once the proposed stones are off: how many of each colour,
 /// that it is a proposal, and how to change and count.

@@ -1,6 +1,9 @@
 // The registration window: its checks with their messages and focus, registering and changing
-// through the controls, the lists and the small board, the keys, the guide and the options.
+// through the controls, the lists and the small board, the keys, the guide and the options,
+// the engine's among them.
+#include "admin/engine_settings_dialog.h"
 #include "admin/registration_window.h"
+#include "common/cp932_codec.h"
 #include "common/font_setup.h"
 #include "store/start_store.h"
 #include "testing/fake_platform.h"
@@ -12,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QtTest>
@@ -359,6 +363,61 @@ class TestRegistrationWindow : public QObject {
         QVERIFY(!QFile::exists(w.root.File("KurumiSet.dat")));
         QCOMPARE(w.Find<QCheckBox>("Check4")->text(),
                  QStringLiteral("盤上側の数字のピッチを変える\n(画面が８００×６００の場合)"));
+    }
+
+    // The engine's options: a try of the typed command, a close with a change that is kept
+    // open, a save, the way back to GNU Go, and a program that is not there.
+    void engineSettings() {
+        Window w;
+        w.form->show();
+        const QString path = w.root.File(QStringLiteral("思考エンジン.dat"));
+        auto open = [&w] {
+            w.Find<QPushButton>("CommandEngine")->click();
+            return w.form->findChild<admin::EngineSettingsDialog*>();
+        };
+        QPointer<admin::EngineSettingsDialog> dialog = open();
+        QVERIFY(dialog && dialog->isVisible());
+        auto* command = FindControl<QLineEdit>(*dialog, QStringLiteral("TextEngineCommand"));
+        auto click = [&dialog](const char* name) {
+            FindControl<QPushButton>(*dialog, QLatin1String(name))->click();
+        };
+        QCOMPARE(command->text(), QStringLiteral("gnugo --mode gtp"));
+
+        const QString fake = QStringLiteral(FAKE_GTP_ENGINE " score");
+        command->setText(fake);
+        click("CommandEngineTry");
+        QTRY_COMPARE(FindControl<QLabel>(*dialog, QStringLiteral("LabelEngineReport"))->text(),
+                     QStringLiteral("思考エンジン「Fake Engine 1.0」が答えました。\n"
+                                    "死に石の提案：使えます。\n形勢グラフ：使えます。"));
+        w.platform.scriptedAnswers = {common::MessageAnswer::No};
+        QTest::keyClick(command, Qt::Key_Escape);
+        QCOMPARE(w.platform.messages.size(), 1);
+        QCOMPARE(w.platform.messages[0].text,
+                 QStringLiteral("変更を保存せずに閉じてよろしいですか？"));
+        QCOMPARE(w.platform.messages[0].defaultButton, common::DefaultButton::Safe);
+        QVERIFY(dialog->isVisible());
+        QVERIFY(!QFile::exists(path));
+        QTest::keyClick(command, Qt::Key_Return);  // 保存 is the default button
+        QTRY_VERIFY(!dialog);
+        QCOMPARE(w.root.Read(QStringLiteral("思考エンジン.dat")),
+                 common::EncodeCp932(QStringLiteral("エンジン=")) + fake.toUtf8() + "\r\n");
+
+        dialog = open();
+        command = FindControl<QLineEdit>(*dialog, QStringLiteral("TextEngineCommand"));
+        QCOMPARE(command->text(), fake);
+        command->setText(QStringLiteral("/nonexistent/katago gtp"));
+        w.platform.scriptedAnswers = {common::MessageAnswer::No};
+        click("CommandEngineSave");
+        QCOMPARE(w.platform.messages.last().text,
+                 QStringLiteral("プログラム「/nonexistent/katago」が見つかりません。\n"
+                                "このまま保存してよろしいですか？"));
+        QVERIFY(dialog->isVisible());
+        click("CommandEngineDefault");
+        QCOMPARE(command->text(), QStringLiteral("gnugo --mode gtp"));
+        click("CommandEngineSave");
+        QTRY_VERIFY(!dialog);
+        QCOMPARE(w.root.Read(QStringLiteral("思考エンジン.dat")), QByteArray());
+        QCOMPARE(w.platform.messages.size(), 2);
     }
 };
 

@@ -54,6 +54,8 @@ int main(int argc, char** argv) {
                           << ".5 (upper bound: 1.0, lower: -1.0)\n\n";
         } else if (StartsWith(line, "play") && mode == "refuse") {
             std::cout << "? illegal move\n\n";
+        } else if (line == "name" || line == "version") {
+            std::cout << (line == "name" ? "= Fake Engine\n\n" : "= 1.0\n\n");
         } else if (line == "quit") {
             std::cout << "=\n\n";
             return 0;

@@ -2,6 +2,7 @@
 // way an engine can fail (missing, lacking the command, refusing, hanging, dying, cancelled).
 #include "common/cp932_codec.h"
 #include "engine/dead_stone_proposal.h"
+#include "engine/engine_probe.h"
 #include "engine/score_graph_job.h"
 #include "store/record_file.h"
 #include "testing/record_lines.h"
@@ -132,6 +133,48 @@ class TestGtpClient : public QObject {
         QTEST(Points(result.dead), "dead");
         QTEST(result.message, "message");
         QVERIFY(!proposal.IsRunning());
+    }
+
+    // Trying a command line in the options: what the player is told for each kind of engine.
+    void probe_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("cancelAfterMs");  // 0: not cancelled
+        QTest::addColumn<QString>("report");
+        const QString fake = QStringLiteral(FAKE_GTP_ENGINE " ");
+        QTest::newRow("knows both questions")
+            << fake + "score" << 0
+            << "思考エンジン「Fake Engine 1.0」が答えました。\n死に石の提案：使えます。\n"
+               "形勢グラフ：使えます。";
+        QTest::newRow("knows neither")
+            << fake + "basic" << 0
+            << "思考エンジン「Fake Engine 1.0」が答えました。\n"
+               "死に石の提案：使えません（final_status_list がありません）。\n"
+               "形勢グラフ：使えません（estimate_score も final_score もありません）。";
+        QTest::newRow("no such program")
+            << "/nonexistent/engine --gtp" << 0
+            << "思考エンジンを起動できませんでした（/nonexistent/engine --gtp）。";
+        QTest::newRow("ends at once")
+            << "/bin/false" << 0 << "思考エンジンが途中で終了しました（name）。";
+        QTest::newRow("never answers")
+            << "sleep 30" << 0 << "思考エンジンが 0.3 秒たっても答えないため止めました（name）。";
+        QTest::newRow("cancelled") << "sleep 30" << 100 << "試すのをやめました。";
+    }
+    void probe() {
+        QFETCH(QString, command);
+        QFETCH(int, cancelAfterMs);
+        engine::EngineProbe probe;
+        QSignalSpy finished(&probe, &engine::EngineProbe::Finished);
+        probe.Run(command, 300);
+        if (cancelAfterMs > 0) {
+            QTest::qWait(cancelAfterMs);
+            QVERIFY(probe.IsRunning());
+            probe.Cancel();
+        }
+        QVERIFY(finished.count() == 1 || finished.wait(5000));
+        QTest::qWait(50);
+        QCOMPARE(finished.count(), 1);
+        QTEST(engine::ProbeReport(finished[0][0].value<engine::EngineProbeResult>()), "report");
+        QVERIFY(!probe.IsRunning());
     }
 
     // Each row looks at the record once with `first` and then, unless empty, again with

@@ -1,4 +1,7 @@
-// The settings file: its fifteen lines byte for byte, short files, missing files.
+// The settings file: its fifteen lines byte for byte, short files, missing files; and the
+// engine's command line in a file of its own, with the player's other lines kept.
+#include "common/cp932_codec.h"
+#include "store/engine_settings_file.h"
 #include "store/settings_file.h"
 #include "testing/temp_root.h"
 
@@ -93,6 +96,51 @@ class TestSettingsFile : public QObject {
         expected.replace(" 200 , 150 , 100 ", " 10 , 150 , 100 ");
         expected.replace(" 6592200 ", " " + QByteArray::number(10 + 256 * 150 + 65536 * 100) + " ");
         QCOMPARE(root.Read("KurumiSet.dat"), expected);
+    }
+
+    // Each row: the file as found (none when null), the command set, the file written and the
+    // command read back from it.
+    void engineCommandLine_data() {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QByteArray>("after");
+        const QByteArray key = common::EncodeCp932(QStringLiteral("エンジン="));
+        const QByteArray note = common::EncodeCp932(QStringLiteral("# 強さはここで変える"));
+        QTest::newRow("new file") << QByteArray() << "katago gtp -model m.bin.gz"
+                                  << key + "katago gtp -model m.bin.gz\r\n";
+        QTest::newRow("player's UTF-8 file, its note kept, turned into CP932")
+            << QStringLiteral("# 強さはここで変える\nエンジン=gnugo --level 3\n").toUtf8()
+            << "gnugo --mode gtp --level 5"
+            << note + "\r\n" + key + "gnugo --mode gtp --level 5\r\n";
+        QTest::newRow("later engine lines go, the first takes the command")
+            << key + "\r\n" + note + "\r\n" + key + "old\r\n"
+            << "leelaz --gtp" << key + "leelaz --gtp\r\n" + note + "\r\n";
+        QTest::newRow("empty command: the line goes, the note stays")
+            << note + "\r\n" + key + "katago gtp\r\n"
+            << "" << note + "\r\n";
+        QTest::newRow("a folder CP932 cannot hold: UTF-8 with its mark")
+            << QByteArray() << "/home/josé/katago gtp"
+            << "\xEF\xBB\xBF" + QStringLiteral("エンジン=/home/josé/katago gtp\r\n").toUtf8();
+    }
+    void engineCommandLine() {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, command);
+        TempRoot root;
+        const QString path = root.File(store::kEngineSettingsName);
+        if (!before.isNull())
+            root.Write(store::kEngineSettingsName, before);
+        QVERIFY(store::WriteEngineCommandLine(path, command));
+        QTEST(root.Read(store::kEngineSettingsName), "after");
+        QCOMPARE(store::ReadEngineCommandLine(path).value_or(QString()), command);
+    }
+
+    void engineFileThatCannotBeReadIsNotReplaced() {
+        TempRoot root;
+        const QString path = root.File(store::kEngineSettingsName);
+        QVERIFY(QDir().mkdir(path));  // a folder where the file should be
+        QVERIFY(!store::WriteEngineCommandLine(path, QStringLiteral("gnugo --mode gtp")));
+        QVERIFY(QFileInfo(path).isDir());
+        QVERIFY(!store::ReadEngineCommandLine(path));
     }
 };
 
