@@ -4,6 +4,7 @@
 #include "common/game_texts.h"
 #include "common/numerals.h"
 #include "store/folder_tree.h"
+#include "store/game_info_file.h"
 #include "store/link_guard.h"
 #include "store/record_file.h"
 #include "store/text_file.h"
@@ -244,6 +245,10 @@ RegistrationOutcome RegisterGame(const common::AppState& state, const GameInput&
             ? ChangeGame(state, input, today)
             : CreateGame(state, input.opponent, input.game, {HeaderOf(input, today)});
     outcome.written = write.written;
+    // An older version's erase left a game's players and result beside its record; they must
+    // not speak for a new game of the same name. An SGF import writes its own instead.
+    if (write.written && outcome.kind != RegistrationKind::Change)
+        store::RemoveGameInfo(state.RecordPath(input.opponent, input.game));
     if (write.refusal)
         outcome.notice = *write.refusal;
     else

@@ -3,6 +3,8 @@
 #include "common/cp932_codec.h"
 #include "store/text_file.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -79,6 +81,11 @@ bool WriteGameInfo(const QString& recordPath, const GameInfo& info) {
             lines.append(QLatin1String(field.key) + QLatin1Char('=') + value);
     }
     return WriteTextLines(GameInfoPath(recordPath), lines);
+}
+
+bool RemoveGameInfo(const QString& recordPath) {
+    const QString path = GameInfoPath(recordPath);
+    return !QFileInfo::exists(path) || QFile::remove(path);
 }
 
 }  // namespace store

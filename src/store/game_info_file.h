@@ -50,5 +50,7 @@ std::optional<GameInfo> ReadGameInfo(const QString& recordPath);
 /// Writes the companion of the record, replacing it atomically. Empty fields are left out;
 /// line breaks in a value become blanks and a value is cut to kMaxGameInfoValue characters.
 bool WriteGameInfo(const QString& recordPath, const GameInfo& info);
+/// Removes the companion of the record, if there is one; false when it stays.
+bool RemoveGameInfo(const QString& recordPath);
 
 }  // namespace store

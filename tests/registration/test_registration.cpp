@@ -26,6 +26,7 @@ const QByteArray kShiro("\x94\x92");           // 白
 const QByteArray kYamada("\x8e\x52\x93\x63");  // 山田
 const QByteArray kSama("\x97\x6c");            // 様
 const QString kRecord = QStringLiteral("対局中棋譜/山田/01.txt");
+const QString kInfo = QStringLiteral("対局中棋譜/山田/01.info");
 const QString kAddress = QStringLiteral("Address/山田.txt");
 
 /// A header line with its line end: date, then the fields as the file writes them, and the
@@ -231,7 +232,10 @@ class TestRegistration : public QObject {
         QFETCH(bool, black);
         QFETCH(QByteArray, header);
         Store store;
+        // Players and result of a game of that name erased by an older version.
+        store.root.Write(kInfo, "PB=Honinbo Shusaku\r\n");
         const auto outcome = store.Register(Input("山田", "01", handicap, komi, black));
+        QVERIFY(!QFile::exists(store.root.File(kInfo)));
         QCOMPARE(outcome.kind, RegistrationKind::New);
         QVERIFY(outcome.written);
         QCOMPARE(outcome.notice.text, QStringLiteral("山田 さんの 01 局を登録をしました。"));
@@ -270,7 +274,9 @@ class TestRegistration : public QObject {
         QFETCH(QByteArray, kept);
         Store store;
         store.root.Write(kRecord, Header("2001/01/01", " 0 ", " 1 ", " 31 ", kKuro) + moves);
+        store.root.Write(kInfo, "PB=Honinbo Shusaku\r\n");
         const auto outcome = store.Register(Input("山田", "01", 3, 25, false));
+        QCOMPARE(store.root.Read(kInfo), "PB=Honinbo Shusaku\r\n");  // the same game's
         QCOMPARE(outcome.kind, RegistrationKind::Change);
         QVERIFY(outcome.written);
         QCOMPARE(outcome.notice.text, QStringLiteral("山田 さんの 01 局を登録変更しました。"));
