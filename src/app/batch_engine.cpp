@@ -27,6 +27,7 @@ const QString kDeadOption = QStringLiteral("estimate-dead");
 const QString kGraphOption = QStringLiteral("score-graph");
 const QString kEngineOption = QStringLiteral("engine");
 const QString kOutputOption = QStringLiteral("output");
+const QString kWithGraphOption = QStringLiteral("with-score-graph");
 // Each answer of the engine; a dead-stone question on a resigned game can take minutes.
 constexpr int kAnswerMs = 120'000;
 
@@ -44,16 +45,20 @@ QString EngineOf(const BatchContext& context) {
                : given;
 }
 
+bool IsFinished(const BatchContext& context, const QString& path, const output::GameName& name) {
+    const bool backedUp =
+        path.startsWith(context.dataRoot + '/' + store::kBackedUpFolderName + '/');
+    return engine::GameIsFinished(backedUp, output::ResultsRecordPath(context.dataRoot),
+                                  name.opponent, name.game);
+}
+
 /// The record of a finished game, or empty after saying why the engine may not be asked.
 QString FinishedGameOf(const BatchContext& context, const QString& trigger) {
     output::GameName name;
     const QString path = RecordFileOf(context, trigger, name);
     if (path.isEmpty())
         return QString();
-    const bool backedUp =
-        path.startsWith(context.dataRoot + '/' + store::kBackedUpFolderName + '/');
-    if (!engine::GameIsFinished(backedUp, output::ResultsRecordPath(context.dataRoot),
-                                name.opponent, name.game)) {
+    if (!IsFinished(context, path, name)) {
         context.err << QStringLiteral(
                            "対局中の対局には思考エンジンを使えません（結果を対戦記録"
                            "に記録するか、退避した対局だけに使えます）: ")
@@ -189,6 +194,44 @@ int RunScoreGraph(const BatchContext& context) {
 }
 
 }  // namespace
+
+void DeclareScoreGraphPageOptions(QCommandLineParser& parser) {
+    // No "--score-graph" followed by a blank here: AddOption takes that in the help text for
+    // the option itself, which would then be left undeclared.
+    AddOption(parser, {kWithGraphOption,
+                       QStringLiteral("Add the finished game's score graph, kept by the review's "
+                                      "形勢グラフ or by the score-graph mode, on a page of its "
+                                      "own (refused when none is kept).")});
+    DeclareEngineOption(parser);
+}
+
+bool ScoreGraphPageOf(const BatchContext& context, const QString& recordPath,
+                      const output::GameName& name, std::optional<engine::ScoreGraphSheet>& graph) {
+    graph.reset();
+    if (!context.parser.isSet(kWithGraphOption))
+        return true;
+    const QString game = name.opponent + '/' + name.game;
+    if (!IsFinished(context, recordPath, name)) {
+        context.err << QStringLiteral(
+                           "対局中の対局には形勢グラフを付けられません（終わった対局"
+                           "だけです）: ")
+                    << game << Qt::endl;
+        return false;
+    }
+    const QString command = EngineOf(context);
+    graph = engine::KeptScoreGraph(recordPath, name.opponent, name.game, command,
+                                   engine::DefaultScoreCacheFolder());
+    if (!graph) {
+        context.err << QStringLiteral(
+                           "この対局の形勢グラフはまだありません（思考エンジン：%1）。"
+                           "先に soramame --score-graph %2 で調べるか、「検討」の"
+                           "「形勢グラフ」を開いてください。何も印刷していません。")
+                           .arg(command, game)
+                    << Qt::endl;
+        return false;
+    }
+    return true;
+}
 
 BatchMode MakeEstimateDeadMode() {
     return BatchMode{kDeadOption, false, DeclareDeadOptions, RunEstimateDead};

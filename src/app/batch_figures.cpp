@@ -1,6 +1,7 @@
 // A game in kifu figures, written to PDF from the command line.
 #include "app/batch_figures.h"
 
+#include "app/batch_engine.h"
 #include "app/batch_pdf.h"
 #include "output/kifu_figure_print.h"
 #include "output/results_record.h"
@@ -27,6 +28,9 @@ int RunFigures(const BatchContext& context) {
             return 1;
         }
     }
+    std::optional<engine::ScoreGraphSheet> graph;
+    if (!ScoreGraphPageOf(context, path, name, graph))
+        return 2;
     output::KifuBook book;
     const output::BookOutcome outcome = output::MakeKifuBook(
         path, output::ResultsRecordPath(context.dataRoot), name.opponent, name.game, options, book);
@@ -40,7 +44,11 @@ int RunFigures(const BatchContext& context) {
     }
     return WritePdf(context, pdf,
                     QStringLiteral("ソラマメ棋譜 %1 %2").arg(name.opponent, name.game),
-                    [&book](common::PrintSurface& page) { output::PrintKifuFigures(page, book); });
+                    [&book, &graph](common::PrintSurface& page) {
+                        output::PrintKifuFigures(page, book);
+                        if (graph && page.NewPage())
+                            engine::PrintScoreGraph(page, *graph);
+                    });
 }
 
 }  // namespace
@@ -59,6 +67,7 @@ BatchMode MakeFiguresMode() {
         AddOption(parser, {QStringLiteral("renumber"),
                            QStringLiteral("Number each figure's moves from 1 (--figures).")});
         AddPdfOption(parser);
+        DeclareScoreGraphPageOptions(parser);
     };
     mode.run = RunFigures;
     return mode;

@@ -1,6 +1,7 @@
 // The record page of a game, written to PDF from the command line.
 #include "app/batch_print_record.h"
 
+#include "app/batch_engine.h"
 #include "app/batch_pdf.h"
 #include "go/board_model.h"
 #include "output/record_print.h"
@@ -14,6 +15,9 @@ int RunPrintRecord(const BatchContext& context) {
     const QString pdf = PdfPathOf(context);
     if (path.isEmpty() || pdf.isEmpty())
         return 1;
+    std::optional<engine::ScoreGraphSheet> graph;
+    if (!ScoreGraphPageOf(context, path, name, graph))
+        return 2;
     go::BoardModel model;
     model.SetMode(go::Mode::Printing);
     model.options().printNumbers = context.parser.isSet(QStringLiteral("numbers"));
@@ -35,7 +39,11 @@ int RunPrintRecord(const BatchContext& context) {
     output::TakeImportedPlayers(record, model, name.opponent, name.game, path);
     return WritePdf(context, pdf,
                     QStringLiteral("ソラマメ棋譜 %1 %2").arg(name.opponent, name.game),
-                    [&record](common::PrintSurface& page) { output::PrintOut(page, record); });
+                    [&record, &graph](common::PrintSurface& page) {
+                        output::PrintOut(page, record);
+                        if (graph && page.NewPage())
+                            engine::PrintScoreGraph(page, *graph);
+                    });
 }
 
 }  // namespace
@@ -56,6 +64,7 @@ BatchMode MakePrintRecordMode() {
         AddOption(parser, {QStringLiteral("keep-removed"),
                            QStringLiteral("Leave removed stones on the board (--print-record).")});
         AddPdfOption(parser);
+        DeclareScoreGraphPageOptions(parser);
     };
     mode.run = RunPrintRecord;
     return mode;

@@ -76,7 +76,13 @@ const QHash<QString, QString>& JapaneseDescriptions() {
                         "を思考エンジンに尋ね、手数と黒の優勢を\n"
                         "タブ区切りで表示します。")},
         {QStringLiteral("engine"), QStringLiteral("思考エンジンのコマンド CMD を使います\n"
-                                                  "（--estimate-dead、--score-graph）。")},
+                                                  "（--estimate-dead、--score-graph、\n"
+                                                  "--with-score-graph）。")},
+        {QStringLiteral("with-score-graph"),
+         QStringLiteral("「検討」の「形勢グラフ」（--score-graph）で\n"
+                        "調べてある形勢グラフのページを後に付けます\n"
+                        "（--figures、--print-record）。調べていない\n"
+                        "ときは断ります。")},
         {QStringLiteral("read-card"), QStringLiteral("はがきの画像 IMAGE の QR コードを読み、その\n"
                                                      "対局を棋譜と照合します。")},
     };

@@ -1,14 +1,50 @@
 // The prints of the chosen game: the record page of the shown position, a picture of the
-// whole main window, and the game in figures.
+// whole main window, and the game in figures, the last and the first with the score graph
+// after them when the player asks.
 #include "board/game_printing.h"
 
 #include "board/kifu_figures_dialog.h"
+#include "engine/dead_stone_proposal.h"
 #include "output/kifu_figure_print.h"
 #include "output/record_print.h"
 
 #include <QWidget>
 
 namespace board {
+namespace {
+
+/// The graph on a page of its own after what is printed; nothing when none was asked for.
+void AddScoreGraphPage(common::PrintSurface& page,
+                       const std::optional<engine::ScoreGraphSheet>& graph) {
+    if (graph && page.NewPage())
+        engine::PrintScoreGraph(page, *graph);
+}
+
+}  // namespace
+
+std::optional<engine::ScoreGraphSheet> GamePrinting::KeptScoreGraph() const {
+    const bool backedUp = state_.currentGamesFolder == state_.backedUpFolder;
+    if (!engine::GameIsFinished(backedUp, session_.ResultsRecordPath(), session_.opponent(),
+                                session_.game()))
+        return std::nullopt;
+    return engine::KeptScoreGraph(
+        session_.recordPath(), session_.opponent(), session_.game(),
+        engine::EngineCommand(state_.DataFile(engine::kEngineSettingsName)),
+        engine::DefaultScoreCacheFolder());
+}
+
+std::optional<engine::ScoreGraphSheet> GamePrinting::AskForScoreGraph() {
+    // Asked only where there is a graph to add; Enter keeps the print as it always was.
+    std::optional<engine::ScoreGraphSheet> graph = KeptScoreGraph();
+    if (graph &&
+        platform_.ShowMessage(QStringLiteral("この対局の形勢グラフ（「検討」の「形勢グラフ」"
+                                             "で調べたもの）のページも付けて印字しますか？"),
+                              QStringLiteral("形勢グラフ"), common::MessageButtons::YesNo,
+                              common::MessageIcon::Question,
+                              common::DefaultButton::Safe) != common::MessageAnswer::Yes)
+        graph.reset();
+    return graph;
+}
 
 void GamePrinting::PrintRecord(const QStringList& removedStones) {
     output::RecordPage record =
@@ -18,12 +54,15 @@ void GamePrinting::PrintRecord(const QStringList& removedStones) {
     record.removedList = removedStones;
     record.offsetXmm = state_.settings.printPosition1;
     record.offsetYmm = state_.settings.printPosition2;
+    const std::optional<engine::ScoreGraphSheet> graph = AskForScoreGraph();
 
     const QString documentName =
         QStringLiteral("ソラマメ棋譜 %1 %2").arg(session_.opponent(), session_.game());
-    if (!platform_.PrintPage(
-            documentName, common::PageOrientation::Portrait,
-            [&record](common::PrintSurface& page) { output::PrintOut(page, record); })) {
+    if (!platform_.PrintPage(documentName, common::PageOrientation::Portrait,
+                             [&record, &graph](common::PrintSurface& page) {
+                                 output::PrintOut(page, record);
+                                 AddScoreGraphPage(page, graph);
+                             })) {
         ReportPrintFailure();
     }
 }
@@ -45,14 +84,20 @@ void GamePrinting::PrintScreenCopy(QWidget& window) {
 }
 
 void GamePrinting::AskKifuFigures(QWidget* parent) {
-    auto* dialog = new KifuFiguresDialog(parent);
+    // The graph is taken now, so that the print shows the one the dialog offered.
+    std::optional<engine::ScoreGraphSheet> graph = KeptScoreGraph();
+    auto* dialog = new KifuFiguresDialog(graph.has_value(), parent);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    QObject::connect(dialog, &QDialog::accepted, parent,
-                     [this, dialog] { PrintKifuFigures(dialog->Options()); });
+    QObject::connect(dialog, &QDialog::accepted, parent, [this, dialog, graph] {
+        PrintKifuFigures(dialog->Options(), dialog->WithScoreGraph()
+                                                ? graph
+                                                : std::optional<engine::ScoreGraphSheet>());
+    });
     dialog->open();
 }
 
-void GamePrinting::PrintKifuFigures(const output::FigureOptions& options) {
+void GamePrinting::PrintKifuFigures(const output::FigureOptions& options,
+                                    const std::optional<engine::ScoreGraphSheet>& graph) {
     // The figures show the game as saved, whatever position the board shows at the moment.
     output::KifuBook book;
     const output::BookOutcome outcome =
@@ -68,9 +113,11 @@ void GamePrinting::PrintKifuFigures(const output::FigureOptions& options) {
     }
     const QString documentName =
         QStringLiteral("ソラマメ棋譜図 %1 %2").arg(session_.opponent(), session_.game());
-    if (!platform_.PrintPage(
-            documentName, common::PageOrientation::Portrait,
-            [&book](common::PrintSurface& page) { output::PrintKifuFigures(page, book); })) {
+    if (!platform_.PrintPage(documentName, common::PageOrientation::Portrait,
+                             [&book, &graph](common::PrintSurface& page) {
+                                 output::PrintKifuFigures(page, book);
+                                 AddScoreGraphPage(page, graph);
+                             })) {
         ReportPrintFailure();
     }
 }

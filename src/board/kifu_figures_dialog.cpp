@@ -1,8 +1,12 @@
 #include "board/kifu_figures_dialog.h"
 
+#include "common/guide_texts.h"
+
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -27,7 +31,7 @@ QGroupBox* MakeBox(QWidget* parent, const QString& title) {
 
 }  // namespace
 
-KifuFiguresDialog::KifuFiguresDialog(QWidget* parent) : QDialog(parent) {
+KifuFiguresDialog::KifuFiguresDialog(bool graphKept, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("KifuFiguresDialog"));
     setWindowTitle(QStringLiteral("棋譜図の印刷"));
 
@@ -48,6 +52,19 @@ KifuFiguresDialog::KifuFiguresDialog(QWidget* parent) : QDialog(parent) {
         AddChoice(numbers, numbersGroup, QStringLiteral("FromOne"), QStringLiteral("各譜を１から"));
     gameNumbers_->setChecked(true);
 
+    // Off unless ticked, so that the figures print as they always did.
+    scoreGraph_ = new QCheckBox(QStringLiteral("形勢グラフを付ける"), this);
+    scoreGraph_->setObjectName(QStringLiteral("ScoreGraphPage"));
+    scoreGraph_->setEnabled(graphKept);
+    const QString guide = common::GuideText(scoreGraph_->objectName(), QString());
+    scoreGraph_->setToolTip(guide);
+    // The dialog has no guide box of its own; while the box cannot be ticked, it says why.
+    QLabel* graphNote = nullptr;
+    if (!graphKept) {
+        graphNote = new QLabel(guide, this);
+        graphNote->setWordWrap(true);
+    }
+
     auto* print = new QPushButton(QStringLiteral("印 字"), this);
     print->setObjectName(QStringLiteral("PrintFigures"));
     print->setDefault(true);
@@ -63,6 +80,9 @@ KifuFiguresDialog::KifuFiguresDialog(QWidget* parent) : QDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(moves);
     layout->addWidget(numbers);
+    layout->addWidget(scoreGraph_);
+    if (graphNote != nullptr)
+        layout->addWidget(graphNote);
     layout->addLayout(buttons);
 }
 
@@ -71,6 +91,10 @@ output::FigureOptions KifuFiguresDialog::Options() const {
     options.movesPerFigure = fifty_->isChecked() ? 50 : wholeGame_->isChecked() ? 0 : 100;
     options.renumber = fromOne_->isChecked();
     return options;
+}
+
+bool KifuFiguresDialog::WithScoreGraph() const {
+    return scoreGraph_->isEnabled() && scoreGraph_->isChecked();
 }
 
 }  // namespace board

@@ -95,6 +95,10 @@ QString GuideText(const QString& objectName, const QString& recordsFolder) {
         {QStringLiteral("Command3_6"), QStringLiteral("表示画面をコピー印刷します。")},
         {QStringLiteral("Command3_7"),
          QStringLiteral("対局の全体を第１譜、第２譜…の譜に分けて印字します。")},
+        {QStringLiteral("ScoreGraphPage"),
+         QStringLiteral("棋譜図の後に、形勢グラフのページを付けて印字します。選べないときは、"
+                        "先に「検討」の「形勢グラフ」で形勢を調べてください（終わった対局だけ"
+                        "です）。")},
     };
     const QString text = texts.value(objectName);
     // The records' real folder on this computer, in the form its file manager shows.

@@ -1,8 +1,7 @@
 #include "views/score_graph_window.h"
 
 #include "engine/dead_stone_proposal.h"
-#include "output/move_description.h"
-#include "output/point_words.h"
+#include "engine/score_graph_shape.h"
 #include "store/record_file.h"
 
 #include <QHBoxLayout>
@@ -21,28 +20,6 @@ namespace {
 // GNU Go takes about a second a move on this kind of machine, rarely much more; a minute
 // without an answer means the engine is stuck.
 constexpr int kAnswerLimitMs = 60'000;
-constexpr int kSwingsShown = 10;
-
-/// "16の四 右上隅星", or "パス".
-QString MoveWords(const engine::ReplayMove& move) {
-    if (move.IsPass())
-        return QStringLiteral("パス");
-    const QString place = output::AbsolutePointName(move.x, move.y);
-    return output::PointName(move.x, move.y) + (place.isEmpty() ? QString() : ' ' + place);
-}
-
-/// "第117手　白 10の十二　黒へ 8.5目".
-QString SwingText(const engine::ScoreSwing& swing, const engine::GameReplay& replay) {
-    QString mover;
-    if (swing.move >= 1 && swing.move <= replay.moves.size()) {
-        const engine::ReplayMove& move = replay.moves[swing.move - 1];
-        mover = (move.black ? QStringLiteral("黒 ") : QStringLiteral("白 ")) + MoveWords(move);
-    }
-    return QStringLiteral("第%1手　%2　%3へ %4目")
-        .arg(swing.move)
-        .arg(mover, swing.change >= 0 ? QStringLiteral("黒") : QStringLiteral("白"))
-        .arg(std::abs(swing.change), 0, 'f', 1);
-}
 
 }  // namespace
 
@@ -68,17 +45,11 @@ QRect ScoreGraphView::Plot() const {
 }
 
 double ScoreGraphView::Range() const {
-    double largest = 10;
-    for (const engine::ScorePoint& point : series_)
-        largest = std::max(largest, std::abs(point.blackLead));
-    return std::ceil(largest / 10) * 10;
+    return engine::ScoreScale(series_);
 }
 
 QPointF ScoreGraphView::Place(int move, double lead) const {
-    const QRect plot = Plot();
-    const int last = qMax(1, lastMove_);
-    return {plot.left() + plot.width() * double(move) / last,
-            plot.center().y() - plot.height() / 2.0 * lead / Range()};
+    return engine::GraphPoint(QRectF(Plot()), lastMove_, Range(), move, lead);
 }
 
 std::optional<int> ScoreGraphView::MoveAt(int x) const {
@@ -97,7 +68,7 @@ void ScoreGraphView::paintEvent(QPaintEvent*) {
     painter.setPen(QColor(190, 190, 190));
     painter.drawRect(plot);
     const int last = lastMove_;
-    const int step = last > 200 ? 50 : last > 40 ? 20 : 10;
+    const int step = engine::MoveMarkStep(last);
     for (int move = step; move < last; move += step) {
         const int x = int(Place(move, 0).x());
         painter.setPen(QColor(225, 225, 225));
@@ -124,12 +95,10 @@ void ScoreGraphView::paintEvent(QPaintEvent*) {
     // towards whoever moved last, and the mean of two moves shows the game without that lean.
     QPolygonF line;
     QPolygonF trend;
-    for (qsizetype i = 0; i < series_.size(); ++i) {
-        const engine::ScorePoint& point = series_[i];
+    for (const engine::ScorePoint& point : series_)
         line << Place(point.move, point.blackLead);
-        if (i > 0)
-            trend << Place(point.move, (point.blackLead + series_[i - 1].blackLead) / 2);
-    }
+    for (const engine::ScorePoint& point : engine::TwoMoveMeans(series_))
+        trend << Place(point.move, point.blackLead);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor(150, 170, 220), 1));
     painter.drawPolyline(line);
@@ -251,8 +220,8 @@ void ScoreGraphWindow::ShowResult(const engine::ScoreGraphResult& result) {
 
 void ScoreGraphWindow::FillSwings(const engine::ScoreSeries& series) {
     swings_->clear();
-    for (const engine::ScoreSwing& swing : engine::BiggestSwings(series, kSwingsShown)) {
-        auto* item = new QListWidgetItem(SwingText(swing, replay_), swings_);
+    for (const engine::ScoreSwing& swing : engine::BiggestSwings(series, engine::kSwingsListed)) {
+        auto* item = new QListWidgetItem(engine::SwingText(swing, replay_), swings_);
         item->setData(Qt::UserRole, swing.move);
     }
 }

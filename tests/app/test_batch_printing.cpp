@@ -2,6 +2,8 @@
 // with pdftotext.
 #include "app/batch_mode.h"
 #include "common/font_setup.h"
+#include "engine/dead_stone_proposal.h"
+#include "engine/score_series.h"
 #include "testing/file_size_limit.h"
 #include "testing/temp_root.h"
 
@@ -77,7 +79,15 @@ class TestBatchPrinting : public QObject {
         common::SubstituteWindowsFonts();
         QFile game(QStringLiteral(TEST_DATA_DIR "/ko_fight_246.txt"));
         QVERIFY(game.open(QIODevice::ReadOnly));
-        root_.Write(QStringLiteral("対局中棋譜/呉清源/第1.txt"), game.readAll());
+        const QByteArray record = game.readAll();
+        root_.Write(QStringLiteral("対局中棋譜/呉清源/第1.txt"), record);
+        // The same game once more, finished (backed up), with a score graph kept for both.
+        root_.Write(QStringLiteral("退避後棋譜/呉清源/第2.txt"), record);
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(cacheHome_.path()));
+        const QString command = engine::EngineCommand(root_.File(engine::kEngineSettingsName));
+        QVERIFY(engine::WriteScoreCache(engine::DefaultScoreCacheFolder(),
+                                        engine::ScoreCacheKey(record, command), command,
+                                        {{0, 0}, {1, 4}, {2, -2}}));
     }
 
     // A 246-move game with a long ko fight, in figures of 100: three figures on two pages,
@@ -127,6 +137,46 @@ class TestBatchPrinting : public QObject {
                 QVERIFY2(!overlap, qPrintable(numbers[i].text + " / " + numbers[j].text));
             }
         }
+    }
+
+    // --with-score-graph adds the kept graph on one page of its own after the figures; a
+    // game in play or one without a kept graph is refused and nothing is written.
+    void withScoreGraph_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("figures, graph kept")
+            << QStringList{"--figures", "呉清源/第2", "--with-score-graph"} << 0 << "";
+        QTest::newRow("record, no graph for this engine")
+            << QStringList{"--print-record", "呉清源/第2", "--with-score-graph", "--engine",
+                           "other-engine"}
+            << 2 << "この対局の形勢グラフはまだありません（思考エンジン：other-engine）。";
+        QTest::newRow("record, game in play")
+            << QStringList{"--print-record", "呉清源/第1", "--with-score-graph"} << 2
+            << "対局中の対局には形勢グラフを付けられません";
+    }
+    void withScoreGraph() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        TempRoot target;
+        const QString pdf = target.File(QStringLiteral("graph.pdf"));
+        const Run run = RunProgram(root_.path(), arguments + QStringList{"--pdf", pdf});
+        QCOMPARE(run.status, status);
+        QVERIFY2(message.isEmpty() ? run.err.isEmpty() : run.err.startsWith(message),
+                 qPrintable(run.err));
+        QCOMPARE(QFile::exists(pdf), status == 0);
+        if (status != 0)
+            return;
+        QSet<int> graphPages;
+        int pages = 0;
+        for (const Word& word : ReadWords(pdf)) {
+            pages = qMax(pages, word.page);
+            if (word.text == QStringLiteral("グラフ"))  // pdftotext reads 形勢 and グラフ
+                graphPages.insert(word.page);
+        }
+        QCOMPARE(pages, 3);  // the figures' two pages, then the graph's
+        QCOMPARE(graphPages, QSet<int>{3});
     }
 
     void refusals_data() {
@@ -183,6 +233,7 @@ class TestBatchPrinting : public QObject {
 
   private:
     TempRoot root_;
+    QTemporaryDir cacheHome_;
 };
 
 QTEST_MAIN(TestBatchPrinting)

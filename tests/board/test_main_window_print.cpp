@@ -1,6 +1,9 @@
 // The printing panel's record print and screen copy, through the recorded print operations.
 #include "board/main_window.h"
+#include "common/cp932_codec.h"
 #include "common/font_setup.h"
+#include "engine/dead_stone_proposal.h"
+#include "engine/score_series.h"
 #include "testing/fake_platform.h"
 #include "testing/record_lines.h"
 #include "testing/temp_root.h"
@@ -73,7 +76,11 @@ class TestMainWindowPrint : public QObject {
     Q_OBJECT
 
   private slots:
-    void initTestCase() { common::SubstituteWindowsFonts(); }
+    void initTestCase() {
+        common::SubstituteWindowsFonts();
+        // Kept score graphs go to a cache of the test's own, never the user's.
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(cacheHome_.path()));
+    }
 
     void removedListFollowsTheChosenGame() {
         TestWindow window;
@@ -243,6 +250,75 @@ class TestMainWindowPrint : public QObject {
         }
     }
 
+    // The score graph is offered only for a finished game whose graph a look at 形勢グラフ
+    // kept: the figures' tick box, the record's question (No keeps the print as it was). It
+    // is taken from the cache alone and follows on exactly one page of its own.
+    void scoreGraphPage_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("finished");
+        QTest::addColumn<bool>("kept");
+        QTest::addColumn<common::MessageAnswer>("answer");
+        QTest::addColumn<int>("graphPages");
+        QTest::newRow("figures, graph kept, ticked")
+            << "Command3_7" << true << true << common::MessageAnswer::Ok << 1;
+        QTest::newRow("figures, no graph kept")
+            << "Command3_7" << true << false << common::MessageAnswer::Ok << 0;
+        QTest::newRow("figures, game in play")
+            << "Command3_7" << false << true << common::MessageAnswer::Ok << 0;
+        QTest::newRow("record, Yes")
+            << "Command3_5" << true << true << common::MessageAnswer::Yes << 1;
+        QTest::newRow("record, No")
+            << "Command3_5" << true << true << common::MessageAnswer::No << 0;
+        QTest::newRow("record, no graph kept, not asked")
+            << "Command3_5" << true << false << common::MessageAnswer::Yes << 0;
+    }
+    void scoreGraphPage() {
+        QFETCH(QString, button);
+        QFETCH(bool, finished);
+        QFETCH(bool, kept);
+        QFETCH(common::MessageAnswer, answer);
+        QFETCH(int, graphPages);
+        TestWindow window;
+        if (finished) {
+            window.root.Write(QStringLiteral("対戦記録.txt"),
+                              common::EncodeCp932(QStringLiteral("山田 第3局 互先(白) コミ黒６目半 "
+                                                                 "[白1目半勝ち] 2002/12/07\r\n")));
+        }
+        const QString cache = engine::DefaultScoreCacheFolder();
+        QDir(cache).removeRecursively();
+        if (kept) {
+            const QString command = engine::EngineCommand(
+                window.root.File(engine::kEngineSettingsName));  // no file: the default engine
+            QVERIFY(engine::WriteScoreCache(cache,
+                                            engine::ScoreCacheKey(GameWithRemoval(), command),
+                                            command, {{0, 0}, {1, 5}, {2, -3}, {3, 8}, {4, 2}}));
+        }
+        window.ChooseGame();
+        window.platform.scriptedAnswers = {answer};
+        window.Press(button);
+        if (button == QStringLiteral("Command3_7")) {
+            auto* dialog = window.form->findChild<QDialog*>(QStringLiteral("KifuFiguresDialog"));
+            QVERIFY(dialog != nullptr);
+            auto* box = FindControl<QCheckBox>(*dialog, QStringLiteral("ScoreGraphPage"));
+            QCOMPARE(box->isEnabled(), finished && kept);
+            QCOMPARE(box->isChecked(), false);
+            QTest::mouseClick(box, Qt::LeftButton);
+            QTest::mouseClick(FindControl<QPushButton>(*dialog, QStringLiteral("PrintFigures")),
+                              Qt::LeftButton);
+        }
+        const bool asked = button == QStringLiteral("Command3_5") && finished && kept;
+        QCOMPARE(window.platform.messages.size(), asked ? 1 : 0);
+        QCOMPARE(window.platform.prints.size(), 1);
+        const QStringList& operations = window.platform.prints[0].operations;
+        // The four moves fit one page, so every new page is the graph's.
+        QCOMPARE(operations.count(QStringLiteral("new page")), graphPages);
+        const qsizetype newPage = operations.indexOf(QStringLiteral("new page"));
+        QCOMPARE(operations.filter(QStringLiteral("形勢グラフ")).size(), graphPages);
+        if (graphPages == 1)
+            QVERIFY(operations.indexOf(operations.filter(QStringLiteral("形勢グラフ"))[0]) >
+                    newPage);
+    }
+
     void failedPrintIsReported_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<int>("messages");
@@ -262,6 +338,9 @@ class TestMainWindowPrint : public QObject {
         QVERIFY(window.platform.messages.last().text.startsWith(
             QStringLiteral("印刷できませんでした。")));
     }
+
+  private:
+    QTemporaryDir cacheHome_;
 };
 
 QTEST_MAIN(TestMainWindowPrint)

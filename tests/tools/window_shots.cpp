@@ -140,7 +140,7 @@ int main(int argc, char* argv[]) {
     shoot(summary, QStringLiteral("results_summary"));
     views::TextWindow text(kDataRoot + QStringLiteral("/対戦記録.txt"), platform);
     shoot(text, QStringLiteral("text_window"));
-    board::KifuFiguresDialog figures(&main);
+    board::KifuFiguresDialog figures(false, &main);  // no score graph kept for the game
     shoot(figures, QStringLiteral("kifu_figures_dialog"));
 
     if (!failed.isEmpty()) {
