@@ -5,6 +5,7 @@
 #include "app/batch_pdf.h"
 #include "common/numerals.h"
 #include "common/stone_colour.h"
+#include "engine/count_marks.h"
 #include "engine/dead_stone_proposal.h"
 #include "engine/score_graph_job.h"
 #include "go/board_model.h"
@@ -107,44 +108,38 @@ int RunEstimateDead(const BatchContext& context) {
     if (!LoadedWhole(context, model.LoadRecord(path), path))
         return 2;
     model.ShowPositionAt(model.table().lastRow);
-    const int whiteFirst = model.table().whiteFirst;
+    const store::RecordTable& table = model.table();
+    // Stones the record already takes off at the count are put back for the engine.
+    const engine::CountMarks marks = engine::MarksAtCount(table, model.board());
     engine::DeadStoneProposal proposal;
     const engine::DeadStoneResult result = WaitForResult(
         proposal, &engine::DeadStoneProposal::Finished,
-        [&] { proposal.Run(EngineOf(context), model.board(), whiteFirst, kAnswerMs); });
+        [&] { proposal.Run(EngineOf(context), marks.board, table.whiteFirst, kAnswerMs); });
     if (result.outcome != engine::DeadStoneResult::Outcome::Proposed) {
         context.err << result.message << Qt::endl << engine::kEngineHelp << Qt::endl;
         return 3;
     }
-    // The count as the window makes it once the stones are off: territory, prisoners, komi.
-    go::BoardGrid board = model.board();
-    // Stones of each colour off the board, as the count's score takes them.
-    int blackRemoved = model.blackCaptured();
-    int whiteRemoved = model.whiteCaptured();
-    int taken = 0;
+    int named = 0;
     for (const QPoint& point : result.dead) {
-        if (!board.Occupied(point.x(), point.y()))
+        if (!marks.board.Occupied(point.x(), point.y()))
             continue;
-        ++taken;
-        const bool black = common::ColourOfStone(board.At(point.x(), point.y()), whiteFirst) ==
-                           common::StoneColour::Black;
-        ++(black ? blackRemoved : whiteRemoved);
-        board.Set(point.x(), point.y(), go::kEmptyPoint);
+        ++named;
+        const bool black = common::ColourOfStone(marks.board.At(point.x(), point.y()),
+                                                 table.whiteFirst) == common::StoneColour::Black;
         context.out << KanjiPoint(point.x(), point.y()) << '\t' << point.x() << ',' << point.y()
                     << '\t' << (black ? QStringLiteral("黒") : QStringLiteral("白")) << Qt::endl;
     }
-    const output::TerritoryCount territory = output::ClassifyTerritory(board, whiteFirst, 19);
+    // The count as the window makes it with the engine's dead stones off: territory,
+    // prisoners, komi.
     const output::GameScore score =
-        output::ScoreGame(territory.blackTerritory, territory.whiteTerritory, blackRemoved,
-                          whiteRemoved, model.table().komiCode, QStringLiteral("黒"), QString());
-    const QString winner = score.difference > 0 ? QStringLiteral("黒") : QStringLiteral("白");
+        engine::WeighProposal(marks, result.dead, model.board(), model.blackCaptured(),
+                              model.whiteCaptured(), table)
+            .engineScore;
     context.out << QStringLiteral("死に石 %1 個　黒 %2　白 %3　")
-                       .arg(taken)
+                       .arg(named)
                        .arg(score.blackScore)
                        .arg(score.whiteScore)
-                << (score.difference == 0 ? QStringLiteral("ジゴ")
-                                          : winner + score.margin + QStringLiteral("勝ち"))
-                << Qt::endl;
+                << engine::WinnerText(score) << Qt::endl;
     return 0;
 }
 

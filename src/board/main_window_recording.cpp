@@ -4,6 +4,7 @@
 
 #include "board/dead_stone_dialog.h"
 #include "board/mode_panels.h"
+#include "engine/count_marks.h"
 #include "store/folder_tree.h"
 #include "widgets/board_picture.h"
 #include "widgets/window_controls.h"
@@ -147,9 +148,11 @@ void MainWindow::ProposeDeadStones() {
     if (!countShown_)
         return;  // never about a game in play
     go::BoardModel& model = session_.model();
-    const int whiteFirst = model.table().whiteFirst;
+    // The engine sees the stones the player has taken off as dead put back, so that its
+    // answer can be set against theirs.
+    const engine::CountMarks marks = engine::MarksAtCount(model.table(), model.board());
     DeadStoneDialog dialog(engine::EngineCommand(state_.DataFile(engine::kEngineSettingsName)),
-                           model.board(), whiteFirst, this);
+                           marks.board, model.table().whiteFirst, this);
     const QString title = QStringLiteral("死に石の提案");
     if (dialog.exec() != QDialog::Accepted) {
         if (dialog.result().outcome != engine::DeadStoneResult::Outcome::Cancelled)
@@ -158,17 +161,18 @@ void MainWindow::ProposeDeadStones() {
                 common::MessageButtons::Ok, common::MessageIcon::Warning);
         return;
     }
+    engine::WeighedProposal weighed =
+        engine::WeighProposal(marks, dialog.result().dead, model.board(), model.blackCaptured(),
+                              model.whiteCaptured(), model.table());
     CountTerritory();  // the count goes; the stones come off as clicks, then it is redone
-    int taken[2] = {0, 0};
-    for (const QPoint& point : dialog.result().dead) {
-        if (!model.board().Occupied(point.x(), point.y()))
-            continue;
-        const bool black = common::ColourOfStone(model.board().At(point.x(), point.y()),
-                                                 whiteFirst) == common::StoneColour::Black;
+    const int blackBefore = model.blackCaptured();
+    const int whiteBefore = model.whiteCaptured();
+    for (const QPoint& point : weighed.takeOff)
         ShowBoardClick(session_.RecordingClick(false, point.x(), point.y()));
-        taken[black ? 0 : 1] += model.board().Occupied(point.x(), point.y()) ? 0 : 1;
-    }
-    platform_.ShowNotice(engine::ProposalNotice(taken[0], taken[1]), title);
+    // Said as it came out: a full record takes no more removals.
+    weighed.blackTaken = model.blackCaptured() - blackBefore;
+    weighed.whiteTaken = model.whiteCaptured() - whiteBefore;
+    platform_.ShowNotice(engine::ProposalNotice(weighed), title);
 }
 
 void MainWindow::RecordResult() {

@@ -32,19 +32,6 @@ QString EngineCommand(const QString& settingsPath) {
     return store::ReadEngineCommandLine(settingsPath).value_or(kDefaultEngineCommand);
 }
 
-QString ProposalNotice(int blackTaken, int whiteTaken) {
-    if (blackTaken + whiteTaken == 0)
-        return QStringLiteral("思考エンジンは、盤上に死に石はないと答えました。");
-    return QStringLiteral(
-               "思考エンジンの提案で、死に石 %1 個（黒 %2 個・白 %3 個）を取り上げ"
-               "ました。これは提案で、まだ記録していません。\n"
-               "違う石は右クリックで一つずつ戻せます。確かめてから「終局後計算」で"
-               "数え、「着手記録」で記録してください。")
-        .arg(blackTaken + whiteTaken)
-        .arg(blackTaken)
-        .arg(whiteTaken);
-}
-
 DeadStoneProposal::DeadStoneProposal(QObject* parent) : QObject(parent) {}
 
 void DeadStoneProposal::Run(const QString& commandLine, const go::BoardGrid& board, int whiteFirst,

@@ -28,10 +28,6 @@ inline const QString kEngineHelp =
                      "ほかの GTP の思考エンジンは、「対局の登録／変更」のオプション"
                      "設定にある「思考エンジン設定」で指定できます。");
 
-/// What the main window says once the proposed stones are off: how many of each colour,
-/// that it is a proposal, and how to change and count.
-QString ProposalNotice(int blackTaken, int whiteTaken);
-
 /// What the engine made of the stones on the board at the end of a game.
 struct DeadStoneResult {
     enum class Outcome { Proposed, Unsupported, Failed, Cancelled };

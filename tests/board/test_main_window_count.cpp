@@ -267,6 +267,37 @@ class TestMainWindowCount : public QObject {
             QCOMPARE(requested[0][0].toString(),
                      window.root.path() + QStringLiteral("/対局中棋譜/山田/第3.txt"));
     }
+
+    // The proposal at the count: the player has taken Black 39 off as dead, the engine calls
+    // White 40 dead and Black 39 alive. White 40 comes off as a click would take it, Black 39
+    // stays off, and the notice says where the two part.
+    void deadStoneProposalAgainstThePlayersMarks() {
+        TestWindow window;
+        window.root.Write(QStringLiteral("思考エンジン.dat"),
+                          QStringLiteral("エンジン=" FAKE_GTP_ENGINE " normal B10\r\n").toUtf8());
+        window.Click(10, 10);  // Black 39 taken off as dead
+        auto* ask = window.Find<QPushButton>(QStringLiteral("Command1_8"));
+        QVERIFY(ask->isHidden());  // no question about a game before its count
+        window.Press(QStringLiteral("Command1_6"));
+        QVERIFY(!ask->isHidden() && ask->isEnabled());
+        window.Press(QStringLiteral("Command1_8"));
+        const go::BoardGrid& board = window.form->model().board();
+        QVERIFY(!board.Occupied(2, 10));
+        QVERIFY(!board.Occupied(10, 10));
+        QCOMPARE(window.Text(QStringLiteral("Label3_4")), QStringLiteral("1"));  // White 40
+        QCOMPARE(window.platform.notices.size(), 1);
+        const QStringList notice = window.platform.notices[0].text.split('\n');
+        QCOMPARE(notice.size(), 4);
+        QCOMPARE(notice[0], QStringLiteral("思考エンジンの提案で、死に石 1 個（黒 0 個・白 1 個）を"
+                                           "取り上げました。これは提案で、まだ記録していません。"));
+        QCOMPARE(notice[1], QStringLiteral("あなたが取り上げた石のうち 1 個（10の十）は、思考エンジ"
+                                           "ンは生きていると見ています。その石は盤に戻していま"
+                                           "せん。"));
+        QVERIFY(notice[2].startsWith(QStringLiteral("地の計算は、思考エンジンの見方では ")));
+        // Nothing is counted or saved until the player says so.
+        QCOMPARE(window.Scores(), (QStringList{"", "", ""}));
+        QCOMPARE(window.root.Read(QStringLiteral("対局中棋譜/山田/第3.txt")), FinishedGame());
+    }
 };
 
 QTEST_MAIN(TestMainWindowCount)

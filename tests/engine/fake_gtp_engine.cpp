@@ -4,7 +4,8 @@
 // The score modes answer estimate_score with "B+k².5" or "W+k².5", k the stones played since
 // clear_board (Black after an even count): "score", "score-final" (final_score only),
 // "score-hang" and "score-die" (misbehave at the estimate after two stones), "score-odd"
-// (an answer that is no score).
+// (an answer that is no score). Arguments after the mode are the dead stones to name
+// instead of the usual ones.
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -41,7 +42,10 @@ int main(int argc, char** argv) {
             if (mode == "die")
                 return 3;
             // Dead stones as engines write them: several a line, in either case.
-            std::cout << "= D16 q4\r\nC3\r\n\r\n";
+            std::string dead = argc > 2 ? "=" : "= D16 q4\r\nC3";
+            for (int i = 2; i < argc; ++i)
+                dead += std::string(" ") + argv[i];
+            std::cout << dead << "\r\n\r\n";
         } else if (StartsWith(line, "estimate_score") || StartsWith(line, "final_score")) {
             if (played == 2 && mode == "score-hang")
                 continue;
