@@ -124,6 +124,21 @@ void DetectCharset(const QByteArray& bytes, SgfDecoding& decoding) {
     decoding.text = QString::fromLatin1(bytes);
 }
 
+bool IsUtf8Name(const QString& name) {
+    return name.compare(QLatin1String("UTF-8"), Qt::CaseInsensitive) == 0 ||
+           name.compare(QLatin1String("UTF8"), Qt::CaseInsensitive) == 0;
+}
+
+/// The bytes read in `charset` instead of the set their CA names; none when they cannot be.
+SgfDecoding Overruled(const QByteArray& bytes, const QString& named, const QString& charset) {
+    SgfDecoding decoding;
+    decoding.source = SgfCharsetSource::Overruled;
+    decoding.charset = charset;
+    decoding.overruled = named;
+    decoding.text = ConvertWithIconv(bytes, charset);
+    return decoding;
+}
+
 }  // namespace
 
 SgfDecoding DecodeSgf(const QByteArray& bytes) {
@@ -138,7 +153,13 @@ SgfDecoding DecodeSgf(const QByteArray& bytes) {
     if (!named.isEmpty() && ConverterExists(WiderCharset(named))) {
         decoding.source = SgfCharsetSource::Declared;
         decoding.charset = named;
+        if (!IsUtf8Name(named) && !IsAscii(bytes) &&
+            ConvertWithIconv(bytes, QStringLiteral("UTF-8")))
+            return Overruled(bytes, named, QStringLiteral("UTF-8"));
         decoding.text = ConvertWithIconv(bytes, WiderCharset(named));
+        if (!decoding.text && ReadsAsJapanese(bytes) &&
+            WiderCharset(named) != QLatin1String("CP932"))
+            return Overruled(bytes, named, QStringLiteral("CP932"));
         return decoding;
     }
     DetectCharset(bytes, decoding);
@@ -151,8 +172,9 @@ std::optional<QString> DecodeSgfBytes(const QByteArray& bytes, QString* charset,
     if (charset != nullptr)
         *charset = decoding.charset;
     if (guessed != nullptr) {
-        *guessed = decoding.source == SgfCharsetSource::Detected &&
-                   decoding.charset != QLatin1String("UTF-8");
+        *guessed = decoding.source == SgfCharsetSource::Overruled ||
+                   (decoding.source == SgfCharsetSource::Detected &&
+                    decoding.charset != QLatin1String("UTF-8"));
     }
     return decoding.text;
 }

@@ -63,9 +63,15 @@ void AddCommentNotes(const CommentCounts& counts, QStringList& notes) {
 }
 
 void AddCharsetNote(const SgfDecoding& decoding, QStringList& notes) {
+    const QString words = CharsetWords(decoding);
+    if (decoding.source == SgfCharsetSource::Overruled) {
+        notes.append(QStringLiteral("文字コードの指定は CA[%1] ですが、%2 のファイルのため、"
+                                    "%2 として読みました。")
+                         .arg(decoding.overruled, words));
+        return;
+    }
     if (decoding.source != SgfCharsetSource::Detected)
         return;
-    const QString words = CharsetWords(decoding);
     if (!decoding.unknownDeclared.isEmpty()) {
         notes.append(QStringLiteral("文字コードの指定 CA[%1] は知らない文字コードのため、%2 "
                                     "として読みました。")

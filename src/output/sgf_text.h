@@ -30,6 +30,7 @@ enum class SgfCharsetSource {
     Declared,       // its CA property
     ByteOrderMark,  // a UTF-8 or UTF-16 byte order mark, which wins over CA
     Detected,       // no CA, or one no converter knows: judged by the bytes
+    Overruled,      // a CA the bytes plainly are not in (a file saved again by an editor)
 };
 
 /// A file's text and how its character set was chosen.
@@ -38,12 +39,16 @@ struct SgfDecoding {
     QString charset;              // "UTF-8", "CP932", "ISO-8859-1", "UTF-16LE" or the CA value
     SgfCharsetSource source = SgfCharsetSource::Detected;
     QString unknownDeclared;  // a CA value no converter knows
+    QString overruled;        // a CA value the bytes are not in, when they read otherwise
     bool plainAscii = false;  // detected on ASCII bytes alone, which every set reads alike
 };
 
 /// Decodes the file: by its byte order mark; else by the set its CA names; else, or when CA
 /// names a set no converter knows, by the bytes: UTF-8 when they are valid UTF-8, CP932 when
-/// they read as Japanese Shift_JIS, ISO-8859-1 (SGF's own default) otherwise.
+/// they read as Japanese Shift_JIS, ISO-8859-1 (SGF's own default) otherwise. An editor that
+/// saves a file again in its own encoding leaves CA as it was: a CA other than UTF-8 on bytes
+/// that are valid UTF-8 (which text in those sets almost never is), and a CA whose set cannot
+/// read the bytes at all, give way to UTF-8 or to Shift_JIS that reads as Japanese.
 SgfDecoding DecodeSgf(const QByteArray& bytes);
 
 /// DecodeSgf for callers that only need the text; `guessed` tells that a file without CA was

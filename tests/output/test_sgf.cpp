@@ -249,6 +249,17 @@ class TestSgf : public QObject {
             << QStringList{"文字コードの指定 CA[KLINGON] は知らない文字コードのため、UTF-8 "
                            "として読みました。"}
             << today << 1 << 1 << "碁";
+        // Saved again by an editor that kept the old CA.
+        QTest::newRow("3 CA UTF-8 on Shift_JIS bytes")
+            << QByteArray("(;CA[UTF-8]PB[\x96\x7b\x88\xf6\x96\x56];B[aa])") << ""
+            << QStringList{"文字コードの指定は CA[UTF-8] ですが、Shift_JIS のファイルのため、"
+                           "Shift_JIS として読みました。"}
+            << today << 1 << 1 << "本因坊";
+        QTest::newRow("3 CA SJIS on UTF-8 bytes")
+            << QByteArray("(;CA[SJIS]PB[\xe6\x9c\xac\xe5\x9b\xa0\xe5\x9d\x8a];B[aa])") << ""
+            << QStringList{"文字コードの指定は CA[SJIS] ですが、UTF-8 のファイルのため、UTF-8 "
+                           "として読みました。"}
+            << today << 1 << 1 << "本因坊";
         QTest::newRow("3 CA Latin-1") << QByteArray("(;CA[Latin-1]PB[Jos\xe9];B[aa])") << ""
                                       << QStringList{"対局者名などの 1 文字は Shift_JIS にない文字のため「?」として残しました。"} << today << 1 << 1 << "José";
 
