@@ -37,14 +37,13 @@ DeadStoneProposal::DeadStoneProposal(QObject* parent) : QObject(parent) {}
 void DeadStoneProposal::Run(const QString& commandLine, const go::BoardGrid& board, int whiteFirst,
                             int thinkingMs) {
     Cancel();
-    clock_.start();
-    running_ = true;
+    run_.Begin();
     QString why;
-    if (!client_.Start(commandLine, &why)) {
+    if (!run_.client().Start(commandLine, &why)) {
         Finish({DeadStoneResult::Outcome::Failed, {}, why});
         return;
     }
-    client_.Send(QStringLiteral("list_commands"), kSetUpMs, [this](const GtpReply& reply) {
+    run_.client().Send(QStringLiteral("list_commands"), kSetUpMs, [this](const GtpReply& reply) {
         if (reply.status != GtpReply::Status::Success)
             return Finish(FromFailure(reply));
         if (!reply.text.split('\n').contains(QStringLiteral("final_status_list")))
@@ -55,8 +54,8 @@ void DeadStoneProposal::Run(const QString& commandLine, const go::BoardGrid& boa
     });
     const QStringList setUp = PositionCommands(board, whiteFirst);
     for (const QString& command : setUp) {
-        client_.Send(command, kSetUpMs, [this, command](const GtpReply& reply) {
-            if (running_ && reply.status != GtpReply::Status::Success) {
+        run_.client().Send(command, kSetUpMs, [this, command](const GtpReply& reply) {
+            if (run_.IsRunning() && reply.status != GtpReply::Status::Success) {
                 DeadStoneResult result = FromFailure(reply);
                 if (reply.status == GtpReply::Status::Failure)
                     result.message = QStringLiteral(
@@ -71,20 +70,20 @@ void DeadStoneProposal::Run(const QString& commandLine, const go::BoardGrid& boa
 }
 
 void DeadStoneProposal::AskDead(int thinkingMs) {
-    client_.Send(QStringLiteral("final_status_list dead"), thinkingMs,
-                 [this](const GtpReply& reply) {
-                     if (!running_)
-                         return;
-                     if (reply.status != GtpReply::Status::Success)
-                         return Finish(FromFailure(reply));
-                     DeadStoneResult result{DeadStoneResult::Outcome::Proposed, {}, {}};
-                     static const QRegularExpression kSpace(QStringLiteral("\\s+"));
-                     for (const QString& vertex : reply.text.split(kSpace, Qt::SkipEmptyParts)) {
-                         if (const auto point = PointOfVertex(vertex))
-                             result.dead.append(QPoint(point->first, point->second));
-                     }
-                     Finish(result);
-                 });
+    run_.client().Send(
+        QStringLiteral("final_status_list dead"), thinkingMs, [this](const GtpReply& reply) {
+            if (!run_.IsRunning())
+                return;
+            if (reply.status != GtpReply::Status::Success)
+                return Finish(FromFailure(reply));
+            DeadStoneResult result{DeadStoneResult::Outcome::Proposed, {}, {}};
+            static const QRegularExpression kSpace(QStringLiteral("\\s+"));
+            for (const QString& vertex : reply.text.split(kSpace, Qt::SkipEmptyParts)) {
+                if (const auto point = PointOfVertex(vertex))
+                    result.dead.append(QPoint(point->first, point->second));
+            }
+            Finish(result);
+        });
 }
 
 DeadStoneResult DeadStoneProposal::FromFailure(const GtpReply& reply) {
@@ -98,15 +97,12 @@ DeadStoneResult DeadStoneProposal::FromFailure(const GtpReply& reply) {
 }
 
 void DeadStoneProposal::Cancel() {
-    if (running_)
-        client_.Cancel();  // answers the waiting commands Cancelled, which finishes the run
+    run_.Cancel();
 }
 
 void DeadStoneProposal::Finish(DeadStoneResult result) {
-    if (!running_)
+    if (!run_.End())
         return;
-    running_ = false;
-    client_.Cancel();  // the remaining commands are not wanted; their answers are ignored
     emit Finished(result);
 }
 

@@ -4,7 +4,6 @@
 #include "go/board_grid.h"
 #include "store/engine_settings_file.h"
 
-#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
 #include <QPoint>
@@ -54,8 +53,8 @@ class DeadStoneProposal : public QObject {
     void Run(const QString& commandLine, const go::BoardGrid& board, int whiteFirst,
              int thinkingMs);
     void Cancel();
-    bool IsRunning() const { return running_; }
-    qint64 ElapsedMs() const { return clock_.isValid() ? clock_.elapsed() : 0; }
+    bool IsRunning() const { return run_.IsRunning(); }
+    qint64 ElapsedMs() const { return run_.ElapsedMs(); }
 
   signals:
     void Finished(const engine::DeadStoneResult& result);
@@ -66,9 +65,7 @@ class DeadStoneProposal : public QObject {
     /// A result that says why a reply was not the one hoped for.
     static DeadStoneResult FromFailure(const GtpReply& reply);
 
-    GtpClient client_;
-    QElapsedTimer clock_;
-    bool running_ = false;
+    GtpRun run_;
 };
 
 }  // namespace engine

@@ -24,16 +24,15 @@ EngineProbe::EngineProbe(QObject* parent) : QObject(parent) {}
 
 void EngineProbe::Run(const QString& commandLine, int answerMs) {
     Cancel();
-    clock_.start();
-    running_ = true;
+    run_.Begin();
     answered_ = EngineProbeResult{EngineProbeResult::Outcome::Answered, {}, {}, false, false, {}};
     QString why;
-    if (!client_.Start(commandLine, &why))
+    if (!run_.client().Start(commandLine, &why))
         return Finish({EngineProbeResult::Outcome::Failed, {}, {}, false, false, why});
     AskOptional(QStringLiteral("name"), answerMs, &answered_.name);
     AskOptional(QStringLiteral("version"), answerMs, &answered_.version);
-    client_.Send(QStringLiteral("list_commands"), answerMs, [this](const GtpReply& reply) {
-        if (!running_)
+    run_.client().Send(QStringLiteral("list_commands"), answerMs, [this](const GtpReply& reply) {
+        if (!run_.IsRunning())
             return;
         if (reply.status == GtpReply::Status::Cancelled)
             return Finish({EngineProbeResult::Outcome::Cancelled, {}, {}, false, false, {}});
@@ -58,8 +57,8 @@ void EngineProbe::Run(const QString& commandLine, int answerMs) {
 }
 
 void EngineProbe::AskOptional(const QString& command, int answerMs, QString* into) {
-    client_.Send(command, answerMs, [this, into](const GtpReply& reply) {
-        if (!running_)
+    run_.client().Send(command, answerMs, [this, into](const GtpReply& reply) {
+        if (!run_.IsRunning())
             return;
         if (reply.status == GtpReply::Status::Success)
             *into = reply.text.simplified();
@@ -71,15 +70,12 @@ void EngineProbe::AskOptional(const QString& command, int answerMs, QString* int
 }
 
 void EngineProbe::Cancel() {
-    if (running_)
-        client_.Cancel();  // answers the waiting commands Cancelled, which ends the try
+    run_.Cancel();
 }
 
 void EngineProbe::Finish(EngineProbeResult result) {
-    if (!running_)
+    if (!run_.End())
         return;
-    running_ = false;
-    client_.Cancel();  // the engine is not needed any more
     emit Finished(result);
 }
 

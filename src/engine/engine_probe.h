@@ -2,7 +2,6 @@
 
 #include "engine/gtp_client.h"
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 
@@ -35,8 +34,8 @@ class EngineProbe : public QObject {
     /// Finished comes once, also when the engine cannot start.
     void Run(const QString& commandLine, int answerMs);
     void Cancel();
-    bool IsRunning() const { return running_; }
-    qint64 ElapsedMs() const { return clock_.isValid() ? clock_.elapsed() : 0; }
+    bool IsRunning() const { return run_.IsRunning(); }
+    qint64 ElapsedMs() const { return run_.ElapsedMs(); }
 
   signals:
     void Finished(const engine::EngineProbeResult& result);
@@ -46,10 +45,8 @@ class EngineProbe : public QObject {
     /// Answers whose failure does not end the try: name and version are a courtesy.
     void AskOptional(const QString& command, int answerMs, QString* into);
 
-    GtpClient client_;
-    QElapsedTimer clock_;
+    GtpRun run_;
     EngineProbeResult answered_;
-    bool running_ = false;
 };
 
 }  // namespace engine

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -81,6 +82,38 @@ class GtpClient : public QObject {
     GtpReplyReader reader_;
     QList<Waiting> waiting_;
     QTimer timer_;
+};
+
+/// One run of questions to an engine, which ends exactly once (with its answer, a failure or
+/// the player's cancel, whichever comes first) and stops the engine when it does.
+class GtpRun {
+  public:
+    GtpClient& client() { return client_; }
+    void Begin() {
+        clock_.start();
+        running_ = true;
+    }
+    /// True the first time only: the run is over and the engine stopped; the commands still
+    /// waiting are answered Cancelled, and whoever waits for them sees the run is over.
+    bool End() {
+        if (!running_)
+            return false;
+        running_ = false;
+        client_.Cancel();
+        return true;
+    }
+    /// Stops the engine: the commands waiting are answered Cancelled, which ends the run.
+    void Cancel() {
+        if (running_)
+            client_.Cancel();
+    }
+    bool IsRunning() const { return running_; }
+    qint64 ElapsedMs() const { return clock_.isValid() ? clock_.elapsed() : 0; }
+
+  private:
+    GtpClient client_;
+    QElapsedTimer clock_;
+    bool running_ = false;
 };
 
 }  // namespace engine

@@ -16,8 +16,7 @@ ScoreGraphJob::ScoreGraphJob(QObject* parent) : QObject(parent) {}
 void ScoreGraphJob::Run(const QString& recordPath, const QString& engineCommand,
                         const QString& cacheFolder, int answerMs) {
     Cancel();
-    clock_.start();
-    running_ = true;
+    run_.Begin();
     series_.clear();
     engineCommand_ = engineCommand;
     cacheFolder_ = cacheFolder;
@@ -38,7 +37,7 @@ void ScoreGraphJob::Run(const QString& recordPath, const QString& engineCommand,
                        {},
                        QStringLiteral("この棋譜にはまだ着手がありません。")});
     QString why;
-    if (!client_.Start(engineCommand, &why))
+    if (!run_.client().Start(engineCommand, &why))
         return Finish({ScoreGraphResult::Outcome::Failed, {}, why});
     Ask(QStringLiteral("list_commands"), [this](const QString& commands) {
         const QStringList known = commands.split(QLatin1Char('\n'));
@@ -62,8 +61,8 @@ void ScoreGraphJob::Run(const QString& recordPath, const QString& engineCommand,
 }
 
 void ScoreGraphJob::Ask(const QString& command, std::function<void(const QString&)> next) {
-    client_.Send(command, answerMs_, [this, command, next](const GtpReply& reply) {
-        if (!running_)
+    run_.client().Send(command, answerMs_, [this, command, next](const GtpReply& reply) {
+        if (!run_.IsRunning())
             return;
         if (reply.status == GtpReply::Status::Cancelled)
             return Finish({ScoreGraphResult::Outcome::Cancelled, series_, reply.text});
@@ -116,18 +115,15 @@ void ScoreGraphJob::PlayNext() {
 }
 
 void ScoreGraphJob::Cancel() {
-    if (!running_)
-        return;
-    client_.Cancel();  // answers the waiting command Cancelled, which finishes the run
-    if (running_)
+    run_.Cancel();
+    // Nothing was waiting (between two questions): the run ends here.
+    if (run_.IsRunning())
         Finish({ScoreGraphResult::Outcome::Cancelled, series_, QStringLiteral("取り消しました。")});
 }
 
 void ScoreGraphJob::Finish(ScoreGraphResult result) {
-    if (!running_)
+    if (!run_.End())
         return;
-    running_ = false;
-    client_.Cancel();  // the engine is not needed any more
     emit Finished(result);
 }
 

@@ -3,7 +3,6 @@
 #include "engine/gtp_client.h"
 #include "engine/score_series.h"
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 
@@ -32,8 +31,8 @@ class ScoreGraphJob : public QObject {
     void Run(const QString& recordPath, const QString& engineCommand, const QString& cacheFolder,
              int answerMs);
     void Cancel();
-    bool IsRunning() const { return running_; }
-    qint64 ElapsedMs() const { return clock_.isValid() ? clock_.elapsed() : 0; }
+    bool IsRunning() const { return run_.IsRunning(); }
+    qint64 ElapsedMs() const { return run_.ElapsedMs(); }
     /// The estimates so far, for drawing while the engine works.
     const ScoreSeries& series() const { return series_; }
 
@@ -51,8 +50,7 @@ class ScoreGraphJob : public QObject {
     void PlayNext();
     void Finish(ScoreGraphResult result);
 
-    GtpClient client_;
-    QElapsedTimer clock_;
+    GtpRun run_;
     GameReplay replay_;
     ScoreSeries series_;
     QString scoreCommand_;
@@ -61,7 +59,6 @@ class ScoreGraphJob : public QObject {
     QString cacheKey_;
     int answerMs_ = 0;
     bool quickLevel_ = false;
-    bool running_ = false;
 };
 
 }  // namespace engine
