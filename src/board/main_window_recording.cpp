@@ -15,6 +15,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace board {
 
 void MainWindow::ShowBoardClick(const session::BoardClick& click) {
@@ -167,9 +169,18 @@ void MainWindow::ProposeDeadStones() {
     CountTerritory();  // the count goes; the stones come off as clicks, then it is redone
     const int blackBefore = model.blackCaptured();
     const int whiteBefore = model.whiteCaptured();
-    for (const QPoint& point : weighed.takeOff)
+    // The stone just played cannot be the first one taken off (a click on it is refused:
+    // the right click takes it back), so it comes last.
+    const store::RecordRow& last = model.table().rows[model.table().lastRow];
+    std::stable_partition(weighed.takeOff.begin(), weighed.takeOff.end(), [&last](QPoint point) {
+        return !last.IsPlacement() || point != QPoint(last.x, last.y);
+    });
+    for (const QPoint& point : std::as_const(weighed.takeOff)) {
         ShowBoardClick(session_.RecordingClick(false, point.x(), point.y()));
-    // Said as it came out: a full record takes no more removals.
+        if (model.board().Occupied(point.x(), point.y()))
+            weighed.notTaken << point;  // a full record, or the stone just played alone
+    }
+    // Said as it came out.
     weighed.blackTaken = model.blackCaptured() - blackBefore;
     weighed.whiteTaken = model.whiteCaptured() - whiteBefore;
     platform_.ShowNotice(engine::ProposalNotice(weighed), title);

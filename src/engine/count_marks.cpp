@@ -111,10 +111,19 @@ QString ProposalNotice(const WeighedProposal& proposal) {
                      .arg(taken)
                      .arg(proposal.blackTaken)
                      .arg(proposal.whiteTaken);
-    else if (!proposal.hadMarks)
+    const bool allAgree = taken == 0 && proposal.notTaken.isEmpty();
+    if (allAgree && !proposal.hadMarks)
         return QStringLiteral("思考エンジンは、盤上に死に石はないと答えました。");
-    if (proposal.hadMarks && taken == 0 && proposal.thoughtAlive.isEmpty())
+    if (allAgree && proposal.thoughtAlive.isEmpty())
         return QStringLiteral("思考エンジンも、あなたが取り上げた石と同じ石を死に石と見ています。");
+    if (!proposal.notTaken.isEmpty())
+        lines << QStringLiteral(
+                     "思考エンジンが死に石と見た石のうち %1 個（%2）は、取り上げられません"
+                     "でした（直前に打った石だけを取り上げることはできず、棋譜は %3 行"
+                     "までです）。")
+                     .arg(proposal.notTaken.size())
+                     .arg(PointList(proposal.notTaken))
+                     .arg(store::kMaxRows);
     if (!proposal.thoughtAlive.isEmpty())
         lines << QStringLiteral(
                      "あなたが取り上げた石のうち %1 個（%2）は、思考エンジンは生きて"

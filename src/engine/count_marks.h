@@ -32,6 +32,7 @@ struct WeighedProposal {
     bool hadMarks = false;
     QList<QPoint> takeOff;       // dead to the engine and still on the board: the proposal
     QList<QPoint> thoughtAlive;  // taken off by the player, alive to the engine
+    QList<QPoint> notTaken;      // of takeOff, those the record would not take off
     int blackTaken = 0;          // of takeOff
     int whiteTaken = 0;
     output::GameScore engineScore;  // the engine's dead stones off, the player's others back

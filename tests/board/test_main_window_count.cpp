@@ -268,6 +268,35 @@ class TestMainWindowCount : public QObject {
                      window.root.path() + QStringLiteral("/対局中棋譜/山田/第3.txt"));
     }
 
+    // The stone just played can only come off after another: alone it stays, and is said so.
+    void deadLastStone_data() {
+        QTest::addColumn<QString>("dead");
+        QTest::addColumn<bool>("whiteFortyOff");
+        QTest::addColumn<bool>("lastStoneOff");
+        QTest::addColumn<QString>("firstLine");
+        QTest::newRow("with another") << "A19 B10" << true << true
+                                      << "思考エンジンの提案で、死に石 2 個（黒 1 個・白 1 個）を"
+                                         "取り上げました。これは提案で、まだ記録していません。";
+        QTest::newRow("alone") << "A19" << false << false
+                               << "思考エンジンが死に石と見た石のうち 1 個（1の一）は、取り上げ"
+                                  "られませんでした（直前に打った石だけを取り上げることはできず、"
+                                  "棋譜は 440 行までです）。";
+    }
+    void deadLastStone() {
+        QFETCH(QString, dead);
+        TestWindow window;
+        window.root.Write(
+            QStringLiteral("思考エンジン.dat"),
+            QStringLiteral("エンジン=" FAKE_GTP_ENGINE " normal %1\r\n").arg(dead).toUtf8());
+        window.Press(QStringLiteral("Command1_6"));
+        window.Press(QStringLiteral("Command1_8"));
+        const go::BoardGrid& board = window.form->model().board();
+        QTEST(!board.Occupied(2, 10), "whiteFortyOff");
+        QTEST(!board.Occupied(1, 1), "lastStoneOff");  // Black 41, the last move
+        QCOMPARE(window.platform.notices.size(), 1);
+        QTEST(window.platform.notices[0].text.section('\n', 0, 0), "firstLine");
+    }
+
     // The proposal at the count: the player has taken Black 39 off as dead, the engine calls
     // White 40 dead and Black 39 alive. White 40 comes off as a click would take it, Black 39
     // stays off, and the notice says where the two part.
