@@ -9,6 +9,15 @@ namespace {
 
 const QString kEngineKey = QStringLiteral("エンジン=");
 
+/// The command of an engine line, blanks around "=" allowed as a player may type them;
+/// none for any other line.
+std::optional<QString> CommandOf(const QString& line) {
+    const qsizetype equals = line.indexOf(QLatin1Char('='));
+    if (equals < 0 || line.left(equals).trimmed() != kEngineKey.chopped(1))
+        return std::nullopt;
+    return line.mid(equals + 1).trimmed();
+}
+
 QByteArray EncodeLines(const QStringList& lines) {
     const QString text = lines.isEmpty() ? QString() : lines.join(QStringLiteral("\r\n")) + "\r\n";
     if (common::FitsCp932(text))
@@ -23,8 +32,8 @@ std::optional<QString> ReadEngineCommandLine(const QString& path) {
     if (!ReadHandEditedTextLines(path, lines))
         return std::nullopt;
     for (const QString& line : lines) {
-        const QString command = line.mid(kEngineKey.size()).trimmed();
-        if (line.startsWith(kEngineKey) && !command.isEmpty())
+        const std::optional<QString> command = CommandOf(line);
+        if (command && !command->isEmpty())
             return command;
     }
     return std::nullopt;
@@ -40,7 +49,7 @@ bool WriteEngineCommandLine(const QString& path, const QString& commandLine) {
     bool placed = false;
     const QString command = commandLine.trimmed();
     for (const QString& line : std::as_const(lines)) {
-        if (!line.startsWith(kEngineKey)) {
+        if (!CommandOf(line)) {
             kept << line;
             continue;
         }

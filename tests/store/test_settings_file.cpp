@@ -115,6 +115,9 @@ class TestSettingsFile : public QObject {
         QTest::newRow("later engine lines go, the first takes the command")
             << key + "\r\n" + note + "\r\n" + key + "old\r\n"
             << "leelaz --gtp" << key + "leelaz --gtp\r\n" + note + "\r\n";
+        QTest::newRow("typed with blanks around the equals sign")
+            << common::EncodeCp932(QStringLiteral(" エンジン = gnugo --level 3\r\n"))
+            << "leelaz --gtp" << key + "leelaz --gtp\r\n";
         QTest::newRow("empty command: the line goes, the note stays")
             << note + "\r\n" + key + "katago gtp\r\n"
             << "" << note + "\r\n";
