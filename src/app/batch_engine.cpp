@@ -18,7 +18,6 @@
 #include <QSaveFile>
 
 #include <functional>
-
 #include <memory>
 
 namespace app {
@@ -49,7 +48,7 @@ QString EngineOf(const BatchContext& context) {
 bool IsFinished(const BatchContext& context, const QString& path, const output::GameName& name) {
     const bool backedUp =
         path.startsWith(context.dataRoot + '/' + store::kBackedUpFolderName + '/');
-    return engine::GameIsFinished(backedUp, output::ResultsRecordPath(context.dataRoot),
+    return output::GameIsFinished(backedUp, output::ResultsRecordPath(context.dataRoot),
                                   name.opponent, name.game);
 }
 

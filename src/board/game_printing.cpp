@@ -23,9 +23,7 @@ void AddScoreGraphPage(common::PrintSurface& page,
 }  // namespace
 
 std::optional<engine::ScoreGraphSheet> GamePrinting::KeptScoreGraph() const {
-    const bool backedUp = state_.currentGamesFolder == state_.backedUpFolder;
-    if (!engine::GameIsFinished(backedUp, session_.ResultsRecordPath(), session_.opponent(),
-                                session_.game()))
+    if (!session_.GameIsFinished())
         return std::nullopt;
     return engine::KeptScoreGraph(
         session_.recordPath(), session_.opponent(), session_.game(),

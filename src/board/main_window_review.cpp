@@ -3,9 +3,7 @@
 #include "board/main_window.h"
 
 #include "board/mode_panels.h"
-#include "engine/score_series.h"
 #include "output/record_print.h"
-#include "output/results_record.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -74,10 +72,7 @@ void MainWindow::TransformChosen() {
 }
 
 bool MainWindow::ChosenGameIsFinished() const {
-    return GameChosen() &&
-           engine::GameIsFinished(state_.currentGamesFolder == state_.backedUpFolder,
-                                  output::ResultsRecordPath(state_.dataRoot), OpponentName(),
-                                  GameName());
+    return GameChosen() && session_.GameIsFinished();
 }
 
 void MainWindow::ShowScoreGraphButton() {

@@ -3,7 +3,6 @@
 #include "common/stone_colour.h"
 #include "engine/gtp_client.h"
 #include "go/board_grid.h"
-#include "output/sgf_export.h"
 #include "store/text_file.h"
 
 #include <QCryptographicHash>
@@ -131,11 +130,6 @@ bool WriteScoreCache(const QString& folder, const QString& key, const QString& e
     for (const ScorePoint& point : series)
         lines << QStringLiteral("%1\t%2").arg(point.move).arg(point.blackLead);
     return QDir().mkpath(folder) && store::WriteTextLines(CachePath(folder, key), lines);
-}
-
-bool GameIsFinished(bool backedUp, const QString& resultsPath, const QString& opponent,
-                    const QString& game) {
-    return backedUp || !output::LastResultLabel(resultsPath, opponent, game).isEmpty();
 }
 
 }  // namespace engine

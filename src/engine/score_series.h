@@ -67,9 +67,4 @@ std::optional<ScoreSeries> ReadScoreCache(const QString& folder, const QString& 
 bool WriteScoreCache(const QString& folder, const QString& key, const QString& engineCommand,
                      const ScoreSeries& series);
 
-/// A game the player may ask an engine about: a backed-up game, or one the results record
-/// holds a result for. Never a game in play, so that no engine advises on it.
-bool GameIsFinished(bool backedUp, const QString& resultsPath, const QString& opponent,
-                    const QString& game);
-
 }  // namespace engine

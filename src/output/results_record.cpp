@@ -2,6 +2,7 @@
 
 #include "common/dates.h"
 #include "common/game_texts.h"
+#include "output/sgf_export.h"
 
 namespace output {
 
@@ -24,6 +25,11 @@ store::AppendOutcome AppendToResultsRecord(const QString& path, const QString& l
 
 bool AppendResultsRecord(const QString& path, const QString& line) {
     return AppendToResultsRecord(path, line) == store::AppendOutcome::Appended;
+}
+
+bool GameIsFinished(bool backedUp, const QString& resultsPath, const QString& opponent,
+                    const QString& game) {
+    return backedUp || !LastResultLabel(resultsPath, opponent, game).isEmpty();
 }
 
 }  // namespace output

@@ -24,4 +24,9 @@ store::AppendOutcome AppendToResultsRecord(const QString& path, const QString& l
 /// AppendToResultsRecord for callers that only need to know whether the line is there.
 bool AppendResultsRecord(const QString& path, const QString& line);
 
+/// A game the player may ask an engine about: a backed-up game, or one the results record
+/// holds a result for. Never a game in play, so that no engine advises on it.
+bool GameIsFinished(bool backedUp, const QString& resultsPath, const QString& opponent,
+                    const QString& game);
+
 }  // namespace output

@@ -201,6 +201,11 @@ QString GameSession::ResultsRecordPath() const {
     return output::ResultsRecordPath(state_.dataRoot);
 }
 
+bool GameSession::GameIsFinished() const {
+    return HasGame() && output::GameIsFinished(state_.currentGamesFolder == state_.backedUpFolder,
+                                               ResultsRecordPath(), opponent_, game_);
+}
+
 store::AppendOutcome GameSession::RecordResult(const QString& result, const QDate& today) const {
     const store::RecordTable& table = model_.table();
     const QString line =

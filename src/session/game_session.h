@@ -112,6 +112,9 @@ class GameSession {
     /// Appends the result to the results record.
     store::AppendOutcome RecordResult(const QString& result, const QDate& today) const;
     QString ResultsRecordPath() const;
+    /// Whether the game is over for the engine's questions: backed up, or with a result in
+    /// the results record.
+    bool GameIsFinished() const;
 
     /// The record check's warning for the chosen game; empty when its record is clean or this
     /// warning was given already.
