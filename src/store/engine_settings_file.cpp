@@ -4,18 +4,19 @@
 #include "store/hand_edited_text.h"
 #include "store/text_file.h"
 
+#include <utility>
+
 namespace store {
 namespace {
 
-const QString kEngineKey = QStringLiteral("エンジン=");
+const QString kEngineKey = QStringLiteral("エンジン");
 
-/// The command of an engine line, blanks around "=" allowed as a player may type them;
-/// none for any other line.
+/// The command of an engine line; none for any other line.
 std::optional<QString> CommandOf(const QString& line) {
-    const qsizetype equals = line.indexOf(QLatin1Char('='));
-    if (equals < 0 || line.left(equals).trimmed() != kEngineKey.chopped(1))
+    const std::optional<KeyedLine> keyed = SplitKeyedLine(line);
+    if (!keyed || keyed->key != kEngineKey)
         return std::nullopt;
-    return line.mid(equals + 1).trimmed();
+    return keyed->value.trimmed();
 }
 
 QByteArray EncodeLines(const QStringList& lines) {
@@ -45,20 +46,20 @@ bool WriteEngineCommandLine(const QString& path, const QString& commandLine) {
     const ReadStatus status = ReadHandEditedLines(path, lines);
     if (status != ReadStatus::Ok && status != ReadStatus::Missing)
         return false;
+    // The new line stands where the first engine line stood; an empty command leaves none.
+    const QString command = commandLine.trimmed();
+    const QStringList engineLine =
+        command.isEmpty() ? QStringList() : QStringList{kEngineKey + '=' + command};
     QStringList kept;
     bool placed = false;
-    const QString command = commandLine.trimmed();
     for (const QString& line : std::as_const(lines)) {
-        if (!CommandOf(line)) {
+        if (!CommandOf(line))
             kept << line;
-            continue;
-        }
-        if (!placed && !command.isEmpty())
-            kept << kEngineKey + command;
-        placed = true;
+        else if (!std::exchange(placed, true))
+            kept << engineLine;
     }
-    if (!placed && !command.isEmpty())
-        kept << kEngineKey + command;
+    if (!placed)
+        kept << engineLine;
     return WriteBytesAtomically(path, EncodeLines(kept));
 }
 

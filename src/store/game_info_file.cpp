@@ -1,6 +1,7 @@
 #include "store/game_info_file.h"
 
 #include "common/cp932_codec.h"
+#include "store/hand_edited_text.h"
 #include "store/text_file.h"
 
 #include <QFile>
@@ -62,13 +63,12 @@ std::optional<GameInfo> ReadGameInfo(const QString& recordPath) {
     // Read as the hand-edited files are, in case someone saved it from another editor.
     const QString text = common::DecodeTextFile(bytes);
     for (const QString& line : text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")))) {
-        const qsizetype equals = line.indexOf(QLatin1Char('='));
-        const GameInfoField* field =
-            equals > 0 ? FieldOf(QStringView(line).left(equals).trimmed()) : nullptr;
+        const std::optional<KeyedLine> keyed = SplitKeyedLine(line);
+        const GameInfoField* field = keyed ? FieldOf(keyed->key) : nullptr;
         if (field == nullptr || seen.contains(field))
             continue;
         seen.append(field);
-        info.*(field->member) = FileSafeValue(line.mid(equals + 1));
+        info.*(field->member) = FileSafeValue(keyed->value);
     }
     return info;
 }

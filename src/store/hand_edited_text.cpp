@@ -32,6 +32,14 @@ ReadStatus ReadHandEditedLines(const QString& path, QStringList& lines,
     return status;
 }
 
+std::optional<KeyedLine> SplitKeyedLine(const QString& line) {
+    const qsizetype equals = line.indexOf(QLatin1Char('='));
+    const QString key = line.left(qMax(equals, 0)).trimmed();
+    if (key.isEmpty())
+        return std::nullopt;
+    return KeyedLine{key, line.mid(equals + 1)};
+}
+
 bool ReadHandEditedTextLines(const QString& path, QStringList& lines) {
     return ReadHandEditedLines(path, lines) == ReadStatus::Ok;
 }

@@ -5,6 +5,8 @@
 
 #include <QStringList>
 
+#include <optional>
+
 namespace store {
 
 /// Reads a text file that a player may have edited and saved with any editor: CP932, or
@@ -14,6 +16,14 @@ ReadStatus ReadHandEditedLines(const QString& path, QStringList& lines,
                                common::TextEncoding* found = nullptr);
 /// ReadHandEditedLines for callers that only need to know whether the lines are there.
 bool ReadHandEditedTextLines(const QString& path, QStringList& lines);
+
+/// A "KEY=value" line of such a file: the key without the blanks a player may type around
+/// it, and everything after the first "="; none without "=" or with an empty key.
+struct KeyedLine {
+    QString key;
+    QString value;
+};
+std::optional<KeyedLine> SplitKeyedLine(const QString& line);
 
 enum class AppendOutcome {
     Appended,
