@@ -138,7 +138,7 @@ int RunEstimateDead(const BatchContext& context) {
                        .arg(named)
                        .arg(score.blackScore)
                        .arg(score.whiteScore)
-                << engine::WinnerText(score) << Qt::endl;
+                << output::WinnerText(score) << Qt::endl;
     return 0;
 }
 

@@ -60,13 +60,6 @@ output::GameScore ScoreOf(const go::BoardGrid& board, int blackRemoved, int whit
                              table.komiCode, table.PlayerColourText(), QString());
 }
 
-QString WinnerText(const output::GameScore& score) {
-    if (score.difference == 0)
-        return QStringLiteral("ジゴ");
-    return (score.difference > 0 ? QStringLiteral("黒") : QStringLiteral("白")) + score.margin +
-           QStringLiteral("勝ち");
-}
-
 WeighedProposal WeighProposal(const CountMarks& marks, const QList<QPoint>& dead,
                               const go::BoardGrid& board, int blackRemoved, int whiteRemoved,
                               const store::RecordTable& table) {
@@ -133,14 +126,14 @@ QString ProposalNotice(const WeighedProposal& proposal) {
     if (proposal.hadMarks) {
         const double apart =
             std::abs(proposal.engineScore.difference - proposal.playerScore.difference);
-        lines << (apart == 0
-                      ? QStringLiteral("地の計算は、思考エンジンの見方でも、あなたが取り上げ"
-                                       "たままでも %1 です。")
-                            .arg(WinnerText(proposal.playerScore))
-                      : QStringLiteral("地の計算は、思考エンジンの見方では %1、あなたが取り"
-                                       "上げたままでは %2 で、%3の差です。")
-                            .arg(WinnerText(proposal.engineScore), WinnerText(proposal.playerScore),
-                                 output::MarginText(apart)));
+        lines << (apart == 0 ? QStringLiteral("地の計算は、思考エンジンの見方でも、あなたが取り上げ"
+                                              "たままでも %1 です。")
+                                   .arg(output::WinnerText(proposal.playerScore))
+                             : QStringLiteral("地の計算は、思考エンジンの見方では %1、あなたが取り"
+                                              "上げたままでは %2 で、%3の差です。")
+                                   .arg(output::WinnerText(proposal.engineScore),
+                                        output::WinnerText(proposal.playerScore),
+                                        output::MarginText(apart)));
     }
     lines << QStringLiteral(
         "違う石は右クリックで一つずつ戻せます。確かめてから「終局後計算」で"

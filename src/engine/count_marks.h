@@ -24,8 +24,6 @@ CountMarks MarksAtCount(const store::RecordTable& table, const go::BoardGrid& bo
 /// off the board, the record's komi.
 output::GameScore ScoreOf(const go::BoardGrid& board, int blackRemoved, int whiteRemoved,
                           const store::RecordTable& table);
-/// The result without a point of view: "黒2目半勝ち", "白3目勝ち", "ジゴ".
-QString WinnerText(const output::GameScore& score);
 
 /// The engine's dead stones set against the player's marks, and the count each leads to.
 struct WeighedProposal {

@@ -94,6 +94,13 @@ QString MarginText(double difference) {
     return points + (difference == whole ? QStringLiteral("目") : QStringLiteral("目半"));
 }
 
+QString WinnerText(const GameScore& score) {
+    if (score.difference == 0)
+        return QStringLiteral("ジゴ");
+    return (score.difference > 0 ? QStringLiteral("黒") : QStringLiteral("白")) + score.margin +
+           QStringLiteral("勝ち");
+}
+
 QString OutcomeWord(double difference, std::optional<common::StoneColour> playerColour,
                     const QString& previousOutcome) {
     if (!playerColour)

@@ -53,6 +53,8 @@ GameScore ScoreGame(int blackTerritory, int whiteTerritory, int blackRemoved, in
 
 /// The margin of a difference: "半目", "3目", "2目半".
 QString MarginText(double difference);
+/// The result without a point of view: "黒2目半勝ち", "白3目勝ち", "ジゴ".
+QString WinnerText(const GameScore& score);
 
 /// "勝ち", "負け" or "ジゴ" seen from the player's colour; the previous word when the colour is
 /// not known.
