@@ -18,6 +18,9 @@ namespace {
 
 const QString kTitle = QStringLiteral("思考エンジン設定");
 const QString kTry = QStringLiteral("試す");
+// How long a try waits for each answer: an engine that loads a large network at start
+// answers its first command late.
+constexpr int kAnswerMs = 60'000;
 
 QLabel* WrappingLabel(const QString& text, const char* name, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -131,7 +134,7 @@ void EngineSettingsDialog::TryOrStop() {
         return;
     }
     const QString command = TypedCommand();
-    probe_.Run(command.isEmpty() ? engine::kDefaultEngineCommand : command, answerMs_);
+    probe_.Run(command.isEmpty() ? engine::kDefaultEngineCommand : command, kAnswerMs);
     if (probe_.IsRunning()) {
         try_->setText(QStringLiteral("やめる"));
         ShowTrying();

@@ -22,10 +22,6 @@ class EngineSettingsDialog : public QDialog {
     EngineSettingsDialog(const QString& settingsPath, common::Platform& platform,
                          QWidget* parent = nullptr);
 
-    /// How long a try waits for each answer: an engine that loads a large network at start
-    /// answers its first command late.
-    void SetAnswerMs(int answerMs) { answerMs_ = answerMs; }
-
   public slots:
     void reject() override;
 
@@ -40,7 +36,6 @@ class EngineSettingsDialog : public QDialog {
     QString path_;
     common::Platform& platform_;
     QString original_;
-    int answerMs_ = 60'000;
     QLineEdit* command_;
     QLabel* program_;
     QLabel* report_;

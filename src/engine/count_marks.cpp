@@ -25,6 +25,16 @@ QString PointList(const QList<QPoint>& points) {
     return names.join(QStringLiteral("、"));
 }
 
+/// A count as the main window makes it: the territories of `board`, the stones of each
+/// colour off it, the record's komi.
+output::GameScore ScoreOf(const go::BoardGrid& board, int blackRemoved, int whiteRemoved,
+                          const store::RecordTable& table) {
+    const output::TerritoryCount count =
+        output::ClassifyTerritory(board, table.whiteFirst, kCountSearchLimit);
+    return output::ScoreGame(count.blackTerritory, count.whiteTerritory, blackRemoved, whiteRemoved,
+                             table.komiCode, table.PlayerColourText(), QString());
+}
+
 }  // namespace
 
 CountMarks MarksAtCount(const store::RecordTable& table, const go::BoardGrid& board) {
@@ -50,14 +60,6 @@ CountMarks MarksAtCount(const store::RecordTable& table, const go::BoardGrid& bo
     for (const QPoint& point : captured)
         marks.board.Set(point.x(), point.y(), go::kEmptyPoint);
     return marks;
-}
-
-output::GameScore ScoreOf(const go::BoardGrid& board, int blackRemoved, int whiteRemoved,
-                          const store::RecordTable& table) {
-    const output::TerritoryCount count =
-        output::ClassifyTerritory(board, table.whiteFirst, kCountSearchLimit);
-    return output::ScoreGame(count.blackTerritory, count.whiteTerritory, blackRemoved, whiteRemoved,
-                             table.komiCode, table.PlayerColourText(), QString());
 }
 
 WeighedProposal WeighProposal(const CountMarks& marks, const QList<QPoint>& dead,

@@ -20,11 +20,6 @@ struct CountMarks {
 };
 CountMarks MarksAtCount(const store::RecordTable& table, const go::BoardGrid& board);
 
-/// A count as the main window makes it: the territories of `board`, the stones of each colour
-/// off the board, the record's komi.
-output::GameScore ScoreOf(const go::BoardGrid& board, int blackRemoved, int whiteRemoved,
-                          const store::RecordTable& table);
-
 /// The engine's dead stones set against the player's marks, and the count each leads to.
 struct WeighedProposal {
     bool hadMarks = false;
